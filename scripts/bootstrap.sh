@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, only those that
+# are missing. Runs apt-get directly as root, through sudo otherwise.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ ccache pkg-config
+  qt6-base-dev qt6-serialport-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libjpeg62-turbo-dev
+  mobile-broadband-provider-info
+)
+# Extra packages a caller may ask for (for example the independent FBUS
+# client used by the peer test): scripts/bootstrap.sh gnokii-cli
+packages+=("$@")
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "bootstrap: installing ${missing[*]}" >&2
+if [ "$(id -u)" -eq 0 ]; then
+  apt=(apt-get)
+elif command -v sudo >/dev/null 2>&1; then
+  apt=(sudo apt-get)
+else
+  echo "bootstrap: need root or sudo to install: ${missing[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${apt[@]}" install -y --no-install-recommends "${missing[@]}" >&2 || {
+  "${apt[@]}" update >&2
+  "${apt[@]}" install -y --no-install-recommends "${missing[@]}" >&2
+}
