@@ -1,0 +1,189 @@
+// Connection set-up: open the link the connection kind names, wake the
+// phone, put it into its protocol, ask for its model and bind the driver
+// procedures of its family.
+#include <algorithm>
+
+#include "phonelib/api/keepalive.h"
+#include "phonelib/api/library.h"
+#include "phonelib/api/modelgroups.h"
+#include "phonelib/api/phonelib.h"
+#include "phonelib/drivers/nokia61xx/procedures.h"
+#include "phonelib/drivers/siemens/atengine.h"
+#include "phonelib/transport/commportdriver.h"
+
+namespace phonelib {
+
+namespace {
+
+constexpr int32_t kFbusBaud = 115200;
+constexpr int32_t kDefaultAtBaud = 19200;
+constexpr int kWakeUpBytes = 33;
+constexpr int32_t kWakeUpTicks = 5;
+
+void openSerial(Library& library, const std::string& port, int32_t baud) {
+    auto& serial = library.serialPort();
+    serial.Close();
+    serial.setBaudRateValue(baud);
+    serial.setPortName(port);
+    serial.setHwFlow(hfNONE);
+    serial.Open();
+    library.setTransport(&serial);
+}
+
+// Busy, tick running, then the 0x55 bytes that wake an FBUS phone. False when
+// they could not be written within five ticks.
+bool wakeFbusPhone(Library& library) {
+    library.state.Busy = true;
+    library.startTick();
+    library.state.TickCount = 0;
+    for (int i = 0; i < kWakeUpBytes; ++i) {
+        library.serialPort().WriteByte(0x55);
+        if (library.state.TickCount > kWakeUpTicks) return false;
+    }
+    return true;
+}
+
+// AT phones: echo on, extended errors, then the model query.
+void identifyAtPhone(Library& library, uint8_t kind, int32_t baud, const std::string& port) {
+    auto& state = library.state;
+    library.table.Dispatch = siemens::Dispatch;
+    if (kind == ckAtCable) {
+        library.receiveWithAt();
+        openSerial(library, port, baud == 0 ? kDefaultAtBaud : baud);
+    }
+    state.Busy = true;
+    library.startTick();
+    if (kind == ckAtCable) {
+        state.TickCount = 0;
+        library.processEventsUntil([&] { return state.TickCount > 1; });
+        library.serialPort().SetDtr(true);
+        library.serialPort().SetRts(true);
+    }
+    state.TickCount = 0;
+    state.ReplyState = 0;
+    library.sleepScaled(1000);
+
+    siemens::atsend("ATE1\r");
+    state.TickCount = 0;
+    state.ReplyState = 0;
+    library.processEventsUntil([&] {
+        const auto& lines = library.atLines;
+        return state.TickCount > 1 || state.ReplyState == 1 ||
+               std::find(lines.begin(), lines.end(), "OK") != lines.end();
+    });
+
+    siemens::atsend("AT+CMEE=1\r");
+    state.ReplyState = 0;
+    library.waitForReply(2);
+
+    siemens::atsend("AT+CGMM\r");
+    state.ReplyState = 0;
+    if (library.waitForReply(2) != stNoAnswer && state.AtStatus == 1) state.Connected = true;
+}
+
+// FBUS phones: wake-up, then the 0xD1 identification, tried twice.
+uint8_t identifyFbusPhone(Library& library, uint8_t kind, const std::string& port) {
+    auto& state = library.state;
+    if (kind == ckFbusCable || kind == ckDlr3Cable) {
+        library.receiveWithFbus();
+        openSerial(library, port, kFbusBaud);
+        auto& serial = library.serialPort();
+        if (kind == ckFbusCable) {
+            serial.SetRts(false);
+            serial.SetDtr(true);
+        } else {
+            // The DLR-3 cable is switched into FBUS mode by AT commands.
+            library.sleepScaled(500);
+            serial.WriteText("AT&F\r");
+            library.sleepScaled(300);
+            serial.WriteText("AT*NOKIAFBUS\r");
+            library.sleepScaled(300);
+            serial.SetRts(false);
+            serial.SetDtr(false);
+        }
+        if (!wakeFbusPhone(library)) return stNoAnswer;
+    }
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        state.ReplyState = 0;
+        library.frames.SendFbusMessage(0xD1, {0x00, 0x01, 0x00, 0x03, 0x00});
+        if (library.waitForReply(2) != stNoAnswer) break;
+        state.ReplyState = stNoAnswer;
+    }
+    return state.ReplyState;
+}
+
+uint8_t openAndIdentify(Library& library, uint8_t kind, const std::string& port, int32_t baud) {
+    auto& state = library.state;
+    state.ConnectionKind = kind;
+    if (kind == ckAtInfrared || kind == ckFbusInfrared) return stNoAnswer;  // no infrared link yet
+
+    uint8_t status;
+    if (kind == ckAtCable) {
+        identifyAtPhone(library, kind, baud, port);
+        status = state.ReplyState;
+    } else {
+        status = identifyFbusPhone(library, kind, port);
+    }
+    if (status != stDone) {
+        state.ModelId = kUnknownModel;
+        return status;
+    }
+
+    const auto modelId = modelIdOfCode(state.ModelCode);
+    if (!modelId) {
+        // A phone that names no known model stays unidentified; its code is
+        // kept so the host can name it.
+        state.ModelId = kUnknownModel;
+        state.Connected = false;
+        return stNotAvailable;
+    }
+    state.ModelId = *modelId;
+    if (kind != ckAtCable) {
+        library.frames.SendFbusMessage(0x40, {0x00, 0x01, 0x64, 0x01});  // extended commands on
+        state.Connected = true;
+    }
+    return status;
+}
+
+uint8_t connectionSetup(QObject* host, const std::string& port, uint8_t kind, int32_t baud) {
+    auto& library = lib();
+    auto& state = library.state;
+    state.FrameStartByte = kind == ckFbusInfrared ? kPhoNetStartByte : kCableStartByte;
+    library.serialPort().Close();
+    library.fbusAssembler.reset();
+    state.Connected = false;
+    state.LinkUp = false;
+    state.LinkLost = false;
+    library.setHost(host);
+    library.stopTick();
+    state.WaitLimit = 3;
+    state.Busy = true;
+    state.ModelCode.clear();
+    const bool fbus = kind == ckFbusCable || kind == ckDlr3Cable || kind == ckFbusInfrared;
+    if (fbus) {
+        library.table.Dispatch = nokia::Dispatch;
+        library.table.KeepAlive = keepalive::nokia61xx;
+    }
+
+    const uint8_t status = openAndIdentify(library, kind, port, baud);
+
+    library.table.changeconnectionspeed = [](int32_t) { return uint8_t{stNotAvailable}; };
+    if (state.ModelId != kUnknownModel) {
+        if (fbus) {
+            installNokiaProcedures(library.table, state.ModelId);
+        } else {
+            installAtProcedures(library.table);
+        }
+    }
+    library.startTick();
+    state.Busy = false;
+    return status;
+}
+
+}  // namespace
+
+uint8_t initport(QObject* host, const std::string& port, uint8_t kind, int32_t baud) {
+    return lib().call([&] { return connectionSetup(host, port, kind, baud); });
+}
+
+}  // namespace phonelib

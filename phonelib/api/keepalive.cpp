@@ -1,0 +1,72 @@
+#include "phonelib/api/keepalive.h"
+
+#include "phonelib/api/library.h"
+#include "phonelib/api/notification.h"
+
+namespace phonelib::keepalive {
+
+namespace {
+
+void declareLost(LibraryState& state) {
+    state.LinkLost = true;
+    state.LinkUp = false;
+    state.SocketOpen = false;  // stops infrared traffic until the next set-up
+    lib().post(nfLinkLost);
+}
+
+void declareUp(LibraryState& state) {
+    state.LinkUp = true;
+    state.LinkLost = false;
+    lib().post(nfLinkUp);
+}
+
+}  // namespace
+
+void nokia61xx() {
+    auto& state = lib().state;
+    if (state.Busy) return;
+    if (state.ReplyState == 1) {
+        if (!state.LinkUp) {
+            state.MissCount = 0;
+            declareUp(state);
+        }
+    } else {
+        // Counts unanswered cycles since the link last came up; an answer
+        // while the link is up does not reset it.
+        ++state.MissCount;
+        if (state.MissCount > 2 && !state.LinkLost) declareLost(state);
+    }
+    state.ReplyState = 0;
+    lib().frames.SendFbusMessage(0xD1, {0x00, 0x01, 0x00, 0x03, 0x00});
+    lib().frames.SendFbusMessage(0x04, {0x00, 0x01, 0x00, 0x01});
+    lib().post(nfKeepAliveCycle);
+}
+
+void nokia7110() {
+    auto& state = lib().state;
+    if (!state.Busy) {
+        if (state.ReplyState == 1) {
+            if (!state.LinkUp) declareUp(state);
+        } else if (!state.LinkLost) {
+            declareLost(state);
+        }
+    }
+    state.ReplyState = 0;
+    lib().frames.SendFbusMessage(0xD1, {0x00, 0x01, 0x00, 0x03, 0x01});
+    lib().post(nfKeepAliveCycle);
+}
+
+void siemensAt() {
+    auto& state = lib().state;
+    if (state.Busy) return;
+    if (state.ReplyState == 1) {
+        if (!state.LinkUp) declareUp(state);
+    } else if (!state.LinkLost) {
+        declareLost(state);
+    }
+    state.ReplyState = 0;
+    lib().sendText("AT+CGMM\r");
+    lib().post(nfKeepAliveCycle);
+}
+
+}  // namespace phonelib::keepalive

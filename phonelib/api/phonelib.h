@@ -1,0 +1,99 @@
+// The exported functions of the phone library.
+//
+// Phone operations return a status byte (phonelib/api/status.h). Records
+// passed by reference are filled in place; records passed as const
+// reference are copied by the library, which may change its copy freely.
+// Every function may be called from any thread, one call at a time; see
+// Library::runJob for how a call waits.
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "phonelib/api/export.h"
+#include "records/typendefinitionen.h"
+
+namespace phonelib {
+
+// --- Connection and identity -------------------------------------------------
+
+// Connects to a phone: host receives the notifications, port is a device
+// path (ignored for infrared), kind a ConnectionKind, baud used by AT cables
+// only (0 = 19200).
+PHONELIB_EXPORT uint8_t initport(QObject* host, const std::string& port, uint8_t kind,
+                                 int32_t baud);
+PHONELIB_EXPORT uint8_t changeconnectionspeed(int32_t baud);
+PHONELIB_EXPORT void GetModelName(uint8_t& modelId);
+// false holds the keep-alive off, true releases it.
+PHONELIB_EXPORT void setping(bool allow);
+PHONELIB_EXPORT uint8_t GetPhoneInfos(TPhoneInfo& info);
+PHONELIB_EXPORT uint8_t GetPhoneStatus(TPhoneStatus& status);
+PHONELIB_EXPORT uint8_t GetNetworkInfo(TNetWorkInfo& info);
+PHONELIB_EXPORT uint8_t getdate(TDateTimeRec& dateTime);
+// A tone on the phone's buzzer (Nokia): frequency in Hz, duration in ms.
+PHONELIB_EXPORT void Peep(int32_t frequency, int32_t duration);
+
+// --- Phonebook -------------------------------------------------------------------
+
+PHONELIB_EXPORT uint8_t ReadPhoneBookEntry(TPhoneBookEntry& entry);
+PHONELIB_EXPORT uint8_t WritePhoneBookEntry(const TPhoneBookEntry& entry);
+PHONELIB_EXPORT uint8_t GetCapacity(TCapacity& capacity);
+PHONELIB_EXPORT uint8_t DownloadGroupnames();
+PHONELIB_EXPORT void GetGroupname(int32_t index, std::string& name);
+PHONELIB_EXPORT int32_t GetGroupIndex(const std::string& name);
+PHONELIB_EXPORT void setdefaultgsm_groupnames(const std::vector<std::string>& names);
+
+// --- Messages --------------------------------------------------------------------
+
+PHONELIB_EXPORT uint8_t GetSMS(uint8_t folder, int32_t location, GSMSMS& message);
+// recipientIndex counts from 1; both are reported back in the progress
+// notifications.
+PHONELIB_EXPORT uint8_t SendSMS(const GSMSMS& message, int32_t recipientIndex,
+                                int32_t recipientCount);
+PHONELIB_EXPORT uint8_t writesms(uint8_t folder, int32_t location, const GSMSMS& message);
+PHONELIB_EXPORT uint8_t deletesms(uint8_t folder, int32_t location);
+PHONELIB_EXPORT uint8_t GetSMSCenter(std::string& number);
+PHONELIB_EXPORT uint8_t getsmsinfos(tsmsinfo& info);
+PHONELIB_EXPORT void setdefault_foldernames(const std::string& first, const std::string& second);
+
+// --- Logos and ringtones ---------------------------------------------------------
+
+PHONELIB_EXPORT uint8_t Sendbitmap(const GSMBitmap& bitmap);
+PHONELIB_EXPORT uint8_t GetBitmap(GSMBitmap& bitmap);
+PHONELIB_EXPORT uint8_t DeleteLogo(const std::string& code, uint8_t logoKind);
+PHONELIB_EXPORT uint8_t SendRingTone(const std::string& toneData, uint8_t mode);
+
+// --- Calendar ----------------------------------------------------------------------
+
+PHONELIB_EXPORT uint8_t ReadCalendarEntry(TCalendarEntry& entry, int32_t location);
+PHONELIB_EXPORT uint8_t getcalinfo(TCalendarInfo& info);
+PHONELIB_EXPORT uint8_t WriteCalendarEntry(const TCalendarEntry& entry);
+PHONELIB_EXPORT uint8_t DeleteCalendarentry(int32_t location);
+
+// --- Settings --------------------------------------------------------------------
+
+PHONELIB_EXPORT uint8_t GetProfile(TProfile& profile);
+PHONELIB_EXPORT uint8_t SetProfile(const TProfile& profile);
+PHONELIB_EXPORT void GetProfileCallerGroupnames(int32_t groupMask, uint8_t modelId,
+                                                std::string& text);
+PHONELIB_EXPORT uint8_t GetDiverts(TDivert& divert);
+PHONELIB_EXPORT uint8_t SetDiverts(const TDivert& divert);
+PHONELIB_EXPORT uint8_t GetWAPlink(TWap& bookmarks);
+PHONELIB_EXPORT uint8_t WriteWAPlink(TWap& bookmarks);
+
+// --- Library settings and statistics ----------------------------------------
+
+// Period of the library tick in milliseconds (default 1000). Every time
+// limit and the keep-alive count in ticks, so tests run with short ticks.
+PHONELIB_EXPORT void setTickPeriod(int milliseconds);
+
+struct FrameStatistics {
+    uint64_t badChecksumFrames = 0;  // rejected, not acknowledged
+    uint64_t oversizeMessages = 0;   // longer than the receive buffer, dropped
+    uint64_t repeatedFrames = 0;     // sent again by the phone, taken once
+};
+PHONELIB_EXPORT FrameStatistics GetFrameStatistics();
+
+}  // namespace phonelib

@@ -1,0 +1,22 @@
+// Reading texts and numbers out of a received message body without ever
+// looking past its end.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace phonelib {
+
+// The bytes from `from` up to (not including) the first terminator at or
+// after it. Empty when no terminator follows inside the body.
+std::string textUntil(std::span<const uint8_t> body, size_t from, uint8_t terminator);
+
+// The position just after the first terminator at or after `from`, or the
+// body size when there is none.
+size_t afterTerminator(std::span<const uint8_t> body, size_t from, uint8_t terminator);
+
+// Two upper-case hex digits per byte of body[from, from + count).
+std::string hexOf(std::span<const uint8_t> body, size_t from, size_t count);
+
+}  // namespace phonelib
