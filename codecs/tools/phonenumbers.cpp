@@ -8,7 +8,9 @@ namespace tools {
 
 namespace {
 
-bool isdecimal(char c) { return c >= '0' && c <= '9'; }
+bool isdecimal(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // True when the text is what a signed 64-bit parse accepts: an optional '+'
 // and then only digits, at least one, not above the largest int64 value.
