@@ -4,6 +4,7 @@
 #include "codecs/tools/phonenumbers.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/wrappers.h"
+#include "phonelib/transport/commportdriver.h"
 
 namespace phonelib {
 
@@ -12,6 +13,12 @@ using wrap::unguarded;
 
 void GetModelName(uint8_t& modelId) {
     modelId = lib().state.ModelId;
+}
+
+std::string GetModelCode() {
+    std::string code;
+    lib().runJob([&] { code = lib().state.ModelCode; });
+    return code;
 }
 
 void setping(bool allow) {
@@ -200,6 +207,15 @@ uint8_t WriteWAPlink(TWap& bookmarks) {
 
 void setTickPeriod(int milliseconds) {
     lib().setTickPeriod(milliseconds);
+}
+
+PortOpenError GetPortOpenError(std::string& detail) {
+    PortOpenError error = PortOpenError::None;
+    lib().runJob([&] {
+        error = lib().serialPort().lastOpenError();
+        detail = lib().serialPort().lastOpenErrorText();
+    });
+    return error;
 }
 
 FrameStatistics GetFrameStatistics() {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "phonelib/api/export.h"
+#include "phonelib/api/porterror.h"
 #include "records/typendefinitionen.h"
 
 namespace phonelib {
@@ -26,6 +27,9 @@ PHONELIB_EXPORT uint8_t initport(QObject* host, const std::string& port, uint8_t
                                  int32_t baud);
 PHONELIB_EXPORT uint8_t changeconnectionspeed(int32_t baud);
 PHONELIB_EXPORT void GetModelName(uint8_t& modelId);
+// The model code the phone reported at the last set-up, also when it named
+// no known model (initport then answered 2).
+PHONELIB_EXPORT std::string GetModelCode();
 // false holds the keep-alive off, true releases it.
 PHONELIB_EXPORT void setping(bool allow);
 PHONELIB_EXPORT uint8_t GetPhoneInfos(TPhoneInfo& info);
@@ -88,6 +92,10 @@ PHONELIB_EXPORT uint8_t WriteWAPlink(TWap& bookmarks);
 // Period of the library tick in milliseconds (default 1000). Every time
 // limit and the keep-alive count in ticks, so tests run with short ticks.
 PHONELIB_EXPORT void setTickPeriod(int milliseconds);
+
+// Why the serial port of the last connection set-up could not be opened,
+// with the system's own words in `detail`.
+PHONELIB_EXPORT PortOpenError GetPortOpenError(std::string& detail);
 
 struct FrameStatistics {
     uint64_t badChecksumFrames = 0;  // rejected, not acknowledged

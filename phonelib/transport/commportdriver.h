@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "phonelib/api/porterror.h"
 #include "phonelib/transport/transport.h"
 
 class QSerialPort;
@@ -42,9 +43,6 @@ enum StopBitsIndex : uint8_t { sb1BITS = 0, sb1HALFBITS, sb2BITS };
 enum ParityIndex : uint8_t { ptNONE = 0, ptODD, ptEVEN, ptMARK, ptSPACE };
 enum HwFlowIndex : uint8_t { hfNONE = 0, hfNONERTSON, hfRTSCTS };
 enum SwFlowIndex : uint8_t { sfNONE = 0, sfXONXOFF };
-
-// Why the last Open failed.
-enum class PortOpenError : uint8_t { None, NotFound, PermissionDenied, Busy, Other };
 
 class TCommPortDriver : public QObject, public Transport {
     Q_OBJECT

@@ -1,0 +1,21 @@
+// The commands of corvina-cli. Each gets the open session and its own
+// arguments and returns the process exit status.
+#pragma once
+
+#include <QStringList>
+
+#include "cli/session.h"
+
+namespace cli {
+
+using Command = int (*)(Session& session, const QStringList& arguments);
+
+struct CommandEntry {
+    const char* name;
+    const char* usage;
+    Command run;
+};
+
+int identify(Session& session, const QStringList& arguments);
+
+}  // namespace cli

@@ -1,0 +1,78 @@
+// corvina-cli: the phone library from the command line, for scripts and tests.
+//
+//   corvina-cli --port PATH [--connection fbus|dlr3|at] [--baud N] COMMAND [ARGS]
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <optional>
+
+#include "cli/commands.h"
+#include "cli/output.h"
+#include "phonelib/api/librarystate.h"
+#include "phonelib/api/phonelib.h"
+
+namespace {
+
+constexpr std::array<cli::CommandEntry, 1> kCommands = {{
+    {"identify", "identify", cli::identify},
+}};
+
+std::optional<uint8_t> connectionKind(const QString& name) {
+    if (name == "fbus") return phonelib::ckFbusCable;
+    if (name == "dlr3") return phonelib::ckDlr3Cable;
+    if (name == "at") return phonelib::ckAtCable;
+    return std::nullopt;
+}
+
+QString usage() {
+    QString text = "Befehle:\n";
+    for (const auto& command : kCommands) text += QString("  %1\n").arg(command.usage);
+    return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("corvina-cli");
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Corvina: Telefon über die Kommandozeile bedienen.\n" + usage());
+    parser.addHelpOption();
+    parser.addOption({"port", "Serielle Schnittstelle des Telefons, z. B. /dev/ttyUSB0.", "PATH"});
+    parser.addOption({"connection", "Verbindungsart: fbus, dlr3 oder at (Vorgabe: fbus).", "KIND", "fbus"});
+    parser.addOption({"baud", "Datenrate für at (Vorgabe: 19200).", "N", "0"});
+    QCommandLineOption tick("tick", "Takt der Bibliothek in ms (Vorgabe: 1000).", "MS", "1000");
+    tick.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(tick);
+    parser.addPositionalArgument("command", "Befehl und seine Argumente.");
+    parser.process(app);
+
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.isEmpty()) {
+        std::fprintf(stderr, "%s", qPrintable(parser.helpText()));
+        return 2;
+    }
+    const auto* command = std::find_if(kCommands.begin(), kCommands.end(), [&](const auto& c) {
+        return arguments.front() == c.name;
+    });
+    if (command == kCommands.end()) {
+        cli::printError("Unbekannter Befehl: " + arguments.front().toStdString());
+        return 2;
+    }
+    const auto kind = connectionKind(parser.value("connection"));
+    if (!kind) {
+        cli::printError("Unbekannte Verbindungsart: " + parser.value("connection").toStdString());
+        return 2;
+    }
+    if (!parser.isSet("port")) {
+        cli::printError("Bitte die Schnittstelle mit --port angeben.");
+        return 2;
+    }
+
+    phonelib::setTickPeriod(parser.value("tick").toInt());
+    cli::Session session;
+    if (!session.open({parser.value("port").toStdString(), *kind, parser.value("baud").toInt()})) return 1;
+    return command->run(session, arguments.mid(1));
+}

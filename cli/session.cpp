@@ -1,0 +1,69 @@
+#include "cli/session.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <cstdio>
+
+#include "cli/output.h"
+#include "phonelib/api/notification.h"
+#include "phonelib/api/phonelib.h"
+#include "phonelib/api/status.h"
+
+namespace cli {
+
+namespace {
+
+void explainFailure(const ConnectionOptions& options, uint8_t status) {
+    std::string detail;
+    switch (phonelib::GetPortOpenError(detail)) {
+        case phonelib::PortOpenError::NotFound:
+            printError("Die Schnittstelle " + options.port + " gibt es nicht.");
+            return;
+        case phonelib::PortOpenError::PermissionDenied:
+            printError("Keine Berechtigung für " + options.port +
+                       ". Der Benutzer muss Mitglied der Gruppe \"dialout\" sein "
+                       "(sudo usermod -aG dialout $USER, danach neu anmelden).");
+            return;
+        case phonelib::PortOpenError::Busy:
+            printError("Die Schnittstelle " + options.port + " wird von einem anderen Programm benutzt.");
+            return;
+        case phonelib::PortOpenError::Other:
+            printError("Die Schnittstelle " + options.port + " lässt sich nicht öffnen: " + detail);
+            return;
+        case phonelib::PortOpenError::None:
+            break;
+    }
+    if (status == phonelib::stNotAvailable) {
+        printError("Das Telefon an " + options.port + " meldet das unbekannte Modell \"" +
+                   phonelib::GetModelCode() + "\".");
+    } else {
+        printError("An " + options.port + " antwortet kein Telefon.");
+    }
+}
+
+}  // namespace
+
+bool Session::open(const ConnectionOptions& options) {
+    const uint8_t status = phonelib::initport(this, options.port, options.kind, options.baud);
+    if (status == phonelib::stDone) return true;
+    explainFailure(options, status);
+    return false;
+}
+
+bool Session::event(QEvent* event) {
+    if (event->type() != phonelib::PhoneNotification::eventType()) return QObject::event(event);
+    if (static_cast<phonelib::PhoneNotification*>(event)->message() == phonelib::nfKeepAliveCycle) {
+        ++keepAliveCycles_;
+    }
+    return true;
+}
+
+void Session::waitForKeepAliveCycle() {
+    const int seen = keepAliveCycles_;
+    QDeadlineTimer deadline(10000);
+    while (keepAliveCycles_ == seen && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    }
+}
+
+}  // namespace cli
