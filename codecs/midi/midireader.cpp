@@ -1,10 +1,10 @@
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <optional>
 
 #include "codecs/midi/tmidi.h"
 #include "codecs/tools/filebytes.h"
+#include "codecs/tools/rounding.h"
 
 namespace midi {
 namespace {
@@ -70,11 +70,6 @@ std::string hexByte(int value) {
     char text[3];
     std::snprintf(text, sizeof text, "%02X", value & 0xFF);
     return text;
-}
-
-// Rounds halves to even.
-long long roundEven(double value) {
-    return static_cast<long long>(std::nearbyint(value));
 }
 
 // Reads the file header and moves to the data of track `track` (from 1).
@@ -174,7 +169,7 @@ Pass readPass(TMidi& midi, std::span<const uint8_t> bytes) {
                 const uint32_t microseconds =
                     bytes[data] << 16 | bytes[data + 1] << 8 | bytes[data + 2];
                 if (microseconds > 0)
-                    midi.Tempo = static_cast<int>(roundEven(60 / (microseconds * 0.000001)));
+                    midi.Tempo = tools::roundhalfeven(60 / (microseconds * 0.000001));
             }
             running = 0;
         } else if (status == 0xF0 || status == 0xF7) {
