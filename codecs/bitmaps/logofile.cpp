@@ -1,6 +1,7 @@
 #include "codecs/bitmaps/logofile.h"
 
 #include <QFile>
+#include <cctype>
 #include <cstdio>
 
 #include "codecs/bitmaps/drawbin.h"

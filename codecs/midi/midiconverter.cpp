@@ -6,6 +6,13 @@
 #include "codecs/tools/privatetemp.h"
 
 namespace midiconverter {
+namespace {
+
+// Reading for no channel lists every channel of a track: no note is taken, so
+// the note limit never ends the reading early.
+constexpr int kNoChannel = 0;
+
+}  // namespace
 
 TConverter::TConverter() {
     Midi1.Tempo = 125;
@@ -42,7 +49,7 @@ tools::Outcome TConverter::prepareconversion(const std::string& midiFile,
     bytes_ = *bytes;
     Midi1.Tracks = 0;
     std::string rtttl;
-    const tools::Outcome outcome = readtrack(Midi1, 1, channel, rtttl);
+    const tools::Outcome outcome = readtrack(Midi1, 1, kNoChannel, rtttl);
     if (Midi1.Tracks <= 0) {
         return tools::Outcome::failure("Diese Datei enthält keine Midi-Daten!", "Fehler");
     }
@@ -62,7 +69,7 @@ bool TConverter::needschoice() const {
 tools::Outcome TConverter::selecttrack(int track) {
     midi::TMidi reader = Midi1;
     std::string rtttl;
-    tools::Outcome outcome = readtrack(reader, track, Midi1.Channel, rtttl);
+    tools::Outcome outcome = readtrack(reader, track, kNoChannel, rtttl);
     channels = reader.Channels;
     if (outcome.ok()) Midi1.Track = static_cast<uint8_t>(track);
     return outcome;

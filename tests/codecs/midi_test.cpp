@@ -19,7 +19,7 @@ std::string vlq(uint32_t value) {
     return out;
 }
 
-std::string be(uint32_t value, int bytes) {
+std::string be(uint64_t value, int bytes) {
     std::string out;
     for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<char>(value >> (8 * i)));
     return out;
@@ -249,6 +249,13 @@ TEST(MidiConverter, OneTrackOneChannelConvertsWithoutAsking) {
     EXPECT_EQ(converter.Midi1.Channel, 3);
     EXPECT_EQ(tools::readfirstline(rttlFile), "Corvina:d=4,o=5,b=125:c,8d,");
     EXPECT_EQ(converter.renderedMidiFile, "");
+
+    // A second channel after more notes than the limit still counts.
+    tools::writefileatomically(midiFile, smf(480, {note(60, 480) + note(62, 480) + note(64, 480) +
+                                                   note(65, 480, 0, 2) + kEnd}));
+    EXPECT_TRUE(converter.prepareconversion(midiFile, rttlFile, 2, 0, 0, "T").ok());
+    EXPECT_EQ(converter.channels, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(converter.needschoice());
 }
 
 TEST(MidiConverter, SeveralTracksAskTheChooserOrTakeTheFirstWithNotes) {
