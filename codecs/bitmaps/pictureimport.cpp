@@ -1,0 +1,65 @@
+#include "codecs/bitmaps/pictureimport.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <vector>
+
+#include "codecs/bitmaps/logofile.h"
+#include "codecs/bitmaps/monochrome.h"
+#include "codecs/tools/localpath.h"
+
+namespace tools {
+namespace {
+
+// Packs a bit stream into bytes; `lsbFirst` puts the first bit of each byte
+// into its least significant position.
+void pack(const std::vector<bool>& bits, bool lsbFirst, std::array<uint8_t, kBitmapBytes>& out) {
+    for (size_t byte = 0; byte * 8 < bits.size(); ++byte) {
+        uint8_t value = 0;
+        for (size_t k = 0; k < 8 && byte * 8 + k < bits.size(); ++k) {
+            if (bits[byte * 8 + k]) value |= lsbFirst ? 1 << k : 0x80 >> k;
+        }
+        out[byte] = value;
+    }
+}
+
+}  // namespace
+
+void pictureintobitmap(const QImage& picture, GSMBitmap& bitmap) {
+    const int width = picture.width();
+    const int height = picture.height();
+    const long long size = (static_cast<long long>(width) * height + 7) / 8;
+    bitmap.width = width;
+    bitmap.height = height;
+    bitmap.size = static_cast<int32_t>(std::min<long long>(size, INT32_MAX));
+    if (size >= kPictureBytesLimit) return;
+
+    const QImage mono = monochrome(picture);
+    std::vector<bool> rows, stripes;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) rows.push_back(isblack(mono, x, y));
+    }
+    for (int top = 0; top < height; top += 8) {
+        for (int x = 0; x < width; ++x) {
+            for (int y = top; y < top + 8 && y < height; ++y)
+                stripes.push_back(isblack(mono, x, y));
+        }
+    }
+    pack(rows, false, bitmap.rowData);
+    pack(stripes, true, bitmap.stripeData);
+}
+
+uint8_t readpicture(const std::string& fileName, GSMBitmap& bitmap) {
+    const QString path = localpath(fileName);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return lfCannotOpen;
+    const bool isBmp = path.endsWith(".bmp", Qt::CaseInsensitive);
+    QImageReader reader(&file, isBmp ? "bmp" : "jpeg");
+    const QImage picture = reader.read();
+    if (picture.isNull()) return lfReadFailed;
+    pictureintobitmap(picture, bitmap);
+    bitmap.pictureFile = fileName;
+    return lfRead;
+}
+
+}  // namespace tools

@@ -1,0 +1,27 @@
+// Windows bitmap and JPEG pictures into a GSMBitmap.
+#pragma once
+
+#include <QImage>
+#include <cstdint>
+#include <string>
+
+#include "records/typendefinitionen.h"
+
+namespace tools {
+
+// Pictures of this many data bytes or more keep the bitmap's pixel arrays.
+constexpr int kPictureBytesLimit = 750;
+
+// Sets width, height and size from the picture and, below the limit, fills
+// row data (bits in row order, first bit most significant) and stripe data
+// (for each stripe of 8 rows and each column, the column's pixels of that
+// stripe from the top, as one continuous bit stream whose first bit is the
+// least significant; a last, partial stripe packs its rows without gaps).
+void pictureintobitmap(const QImage& picture, GSMBitmap& bitmap);
+
+// Loads a ".bmp" or ".jpg"/".jpeg" file by its extension into the bitmap and
+// makes the file the picture file. 8 when the file cannot be opened, 6 when it
+// cannot be decoded (the bitmap is then left as it was), else 1.
+uint8_t readpicture(const std::string& fileName, GSMBitmap& bitmap);
+
+}  // namespace tools
