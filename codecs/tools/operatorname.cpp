@@ -1,13 +1,11 @@
 #include "codecs/tools/operatorname.h"
 
-#include <dlfcn.h>
-#include <link.h>
-
 #include <fstream>
 #include <iterator>
 #include <mutex>
 #include <system_error>
 
+#include "codecs/tools/datafile.h"
 #include "codecs/tools/operatortable.h"
 
 namespace tools {
@@ -15,24 +13,6 @@ namespace tools {
 namespace {
 
 constexpr const char* kTableName = "netcode.csv";
-
-// The directory of the shared library or program file this code was linked into.
-std::filesystem::path moduledirectory() {
-    Dl_info info{};
-    link_map* map = nullptr;
-    if (dladdr1(reinterpret_cast<void*>(&moduledirectory), &info, reinterpret_cast<void**>(&map),
-                RTLD_DL_LINKMAP) == 0 ||
-        map == nullptr) {
-        return {};
-    }
-    std::error_code error;
-    // The program itself has an empty name in the link map.
-    const std::filesystem::path file = map->l_name[0] != '\0'
-                                           ? std::filesystem::path(map->l_name)
-                                           : std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error || file.empty()) return {};
-    return std::filesystem::weakly_canonical(file, error).parent_path();
-}
 
 // The parsed table of one file, kept until the file changes.
 struct CachedTable {
@@ -71,15 +51,7 @@ void refresh(CachedTable& cached, const std::filesystem::path& file) {
 }  // namespace
 
 std::filesystem::path findoperatortablefile() {
-    const std::filesystem::path directories[] = {moduledirectory(), CORVINA_DATA_INSTALL_DIR,
-                                                 CORVINA_DATA_BUILD_DIR};
-    for (const auto& directory : directories) {
-        if (directory.empty()) continue;
-        std::error_code error;
-        const auto candidate = directory / kTableName;
-        if (std::filesystem::is_regular_file(candidate, error)) return candidate;
-    }
-    return {};
+    return finddatafile(kTableName);
 }
 
 uint8_t GetOperatorname(TOperator& networkOperator, int32_t& row) {

@@ -7,7 +7,11 @@
 // Library::runJob for how a call waits.
 #pragma once
 
+#include <QImage>
 #include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,6 +19,8 @@
 #include "phonelib/api/export.h"
 #include "phonelib/api/porterror.h"
 #include "records/typendefinitionen.h"
+
+class QPainter;
 
 namespace phonelib {
 
@@ -86,6 +92,33 @@ PHONELIB_EXPORT uint8_t GetDiverts(TDivert& divert);
 PHONELIB_EXPORT uint8_t SetDiverts(const TDivert& divert);
 PHONELIB_EXPORT uint8_t GetWAPlink(TWap& bookmarks);
 PHONELIB_EXPORT uint8_t WriteWAPlink(TWap& bookmarks);
+
+// --- Codecs ------------------------------------------------------------------------
+
+// Normalises a phone number: 0 international (leading "+"; "00" becomes "+"),
+// 1 national, -1 not a usable number (left unchanged).
+PHONELIB_EXPORT int8_t formatnumber(std::string& number);
+// Operator code such as "26201" to the semi-octet network code "62F210".
+PHONELIB_EXPORT void makenetcode(const std::string& operatorCode, std::string& networkCode);
+// Looks the operator up in "netcode.csv": row -1 searches by country and
+// network code, any other row reads that row. 1 found, 0 not.
+PHONELIB_EXPORT uint8_t GetOperatorname(TOperator& networkOperator, int32_t& row);
+
+// Logo files: reads a NOL, NGG, BMP or JPEG file into the bitmap (1 read,
+// 5 not a logo file, 6 damaged or too large, 8 cannot be opened).
+PHONELIB_EXPORT uint8_t readgsmbitmap(const std::string& fileName, GSMBitmap& bitmap);
+// Writes the bitmap as a NOL file (atomically); false when it cannot.
+PHONELIB_EXPORT bool savenol(const std::string& fileName, const GSMBitmap& bitmap);
+// Writes the bitmap's picture as a one-bit BMP file.
+PHONELIB_EXPORT bool drawbin(const std::string& fileName, const GSMBitmap& bitmap);
+// Fits a picture file into a target size (see codecs/bitmaps/stretchbmp.h);
+// either draws onto the canvas or writes a temporary bitmap file.
+PHONELIB_EXPORT bool stretchbmp(const std::string& fileName, QSize target, QImage::Format format,
+                                uint8_t mode, QPoint shift, QPoint zoom, bool keepProportions,
+                                QPainter* canvas, QRect offset, std::string& resultFile);
+// The name of a built-in ringtone of a model ("ringtones.ini"), or the
+// number itself.
+PHONELIB_EXPORT std::string getringtonename(int32_t number, const std::string& modelCode);
 
 // --- Library settings and statistics ----------------------------------------
 
