@@ -1,14 +1,12 @@
 #include "phonelib/transport/commportdriver.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
-#include <cstdlib>
+
+#include "tests/support/pseudoterminal.h"
 
 using namespace phonelib;
 
@@ -85,39 +83,15 @@ TEST(CommPortDriver, MissingDeviceFailsWithItsReason) {
 
 namespace {
 
-// A pseudo-terminal pair: the driver opens the slave, the test plays the phone.
-class PseudoTerminal {
-public:
-    PseudoTerminal() {
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        ::grantpt(master_);
-        ::unlockpt(master_);
-        slave_ = ::ptsname(master_);
-        termios raw{};
-        ::tcgetattr(master_, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(master_, TCSANOW, &raw);
-    }
-    ~PseudoTerminal() { ::close(master_); }
-    const std::string& slave() const { return slave_; }
-    std::string read() {
-        char buffer[4096];
-        std::string all;
-        for (ssize_t n; (n = ::read(master_, buffer, sizeof buffer)) > 0;) all.append(buffer, n);
-        return all;
-    }
-    void write(const std::string& text) { ASSERT_EQ(::write(master_, text.data(), text.size()), ssize_t(text.size())); }
-
-private:
-    int master_ = -1;
-    std::string slave_;
-};
+using testing_support::PseudoTerminal;
 
 TEST(CommPortDriverOnAPseudoTerminal, WritesAndDeliversReceivedBytes) {
     PseudoTerminal pty;
     TCommPortDriver port;
     std::string received;
-    port.setOnReceiveData([&](const uint8_t* data, size_t size) { received.append(reinterpret_cast<const char*>(data), size); });
+    port.setOnReceiveData([&](const uint8_t* data, size_t size) {
+        received.append(reinterpret_cast<const char*>(data), size);
+    });
     port.setPortName(pty.slave());
     port.setBaudRateValue(115200);
     port.setHwFlow(hfNONE);
@@ -133,8 +107,9 @@ TEST(CommPortDriverOnAPseudoTerminal, WritesAndDeliversReceivedBytes) {
     }
     EXPECT_EQ(atMaster, "AT&F\r");
 
-    pty.write("OK\r\n");
-    while (received.size() < 4 && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_TRUE(pty.write("OK\r\n"));
+    while (received.size() < 4 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     EXPECT_EQ(received, "OK\r\n");
     port.Close();
     EXPECT_FALSE(port.IsOpen());
