@@ -224,6 +224,8 @@ FrameStatistics GetFrameStatistics() {
         statistics.badChecksumFrames = lib().fbusAssembler.badChecksumFrames();
         statistics.oversizeMessages = lib().fbusAssembler.oversizeMessages();
         statistics.repeatedFrames = lib().fbusAssembler.repeatedFrames();
+        statistics.bytesSent = lib().serialPort().bytesWritten();
+        statistics.bytesReceived = lib().serialPort().bytesRead();
     });
     return statistics;
 }

@@ -134,6 +134,8 @@ struct FrameStatistics {
     uint64_t badChecksumFrames = 0;  // rejected, not acknowledged
     uint64_t oversizeMessages = 0;   // longer than the receive buffer, dropped
     uint64_t repeatedFrames = 0;     // sent again by the phone, taken once
+    uint64_t bytesSent = 0;          // over the serial port, since loading
+    uint64_t bytesReceived = 0;
 };
 PHONELIB_EXPORT FrameStatistics GetFrameStatistics();
 

@@ -130,6 +130,7 @@ bool TCommPortDriver::Open() {
     }
     lastOpenError_ = PortOpenError::None;
     lastOpenErrorText_.clear();
+    modemLinesNoted_ = false;
     SetDtr(enableDtrOnOpen_);
     SetRts(hwFlow_ == hfNONERTSON);
     return true;
@@ -162,6 +163,7 @@ bool TCommPortDriver::applySettings() {
 
 void TCommPortDriver::deliverReceived() {
     const QByteArray data = serial_->readAll();
+    bytesRead_ += static_cast<uint64_t>(data.size());
     if (data.isEmpty() || !onReceiveData_) return;
     onReceiveData_(reinterpret_cast<const uint8_t*>(data.constData()),
                    static_cast<size_t>(data.size()));
@@ -194,6 +196,7 @@ int32_t TCommPortDriver::Write(const uint8_t* data, int32_t count) {
         pollfd pfd{fd, POLLOUT, 0};
         ::poll(&pfd, 1, static_cast<int>(remaining));
     }
+    bytesWritten_ += static_cast<uint64_t>(total);
     return total;
 }
 
@@ -210,23 +213,25 @@ int64_t TCommPortDriver::write(const uint8_t* data, size_t size) {
     return Write(data, static_cast<int32_t>(size));
 }
 
+void TCommPortDriver::modemLineRefused(const char* line) {
+    // A pseudo-terminal has no modem lines; the link works without them, so
+    // this is noted once per opening and otherwise ignored.
+    if (!modemLinesNoted_) {
+        qInfo("serial port %s: %s not set: %s", portName_.c_str(), line,
+              qPrintable(serial_->errorString()));
+        modemLinesNoted_ = true;
+    }
+    serial_->clearError();
+}
+
 void TCommPortDriver::SetDtr(bool on) {
     if (!IsOpen()) return;
-    if (!serial_->setDataTerminalReady(on)) {
-        // A pseudo-terminal has no modem lines; the link works without them.
-        qInfo("serial port %s: DTR not set: %s", portName_.c_str(),
-              qPrintable(serial_->errorString()));
-        serial_->clearError();
-    }
+    if (!serial_->setDataTerminalReady(on)) modemLineRefused("DTR");
 }
 
 void TCommPortDriver::SetRts(bool on) {
     if (!IsOpen() || hwFlow_ == hfRTSCTS) return;
-    if (!serial_->setRequestToSend(on)) {
-        qInfo("serial port %s: RTS not set: %s", portName_.c_str(),
-              qPrintable(serial_->errorString()));
-        serial_->clearError();
-    }
+    if (!serial_->setRequestToSend(on)) modemLineRefused("RTS");
 }
 
 bool TCommPortDriver::Purge(bool input, bool output) {

@@ -103,6 +103,10 @@ class TCommPortDriver : public QObject, public Transport {
 
     int64_t write(const uint8_t* data, size_t size) override;
 
+    // Bytes that left and arrived since the driver was created.
+    uint64_t bytesWritten() const { return bytesWritten_; }
+    uint64_t bytesRead() const { return bytesRead_; }
+
     PortOpenError lastOpenError() const { return lastOpenError_; }
     const std::string& lastOpenErrorText() const { return lastOpenErrorText_; }
 
@@ -110,6 +114,7 @@ class TCommPortDriver : public QObject, public Transport {
     bool applySettings();
     void deliverReceived();
     bool anyModemLineActive() const;
+    void modemLineRefused(const char* line);
 
     std::unique_ptr<QSerialPort> serial_;
     uint8_t port_ = 2;
@@ -129,7 +134,9 @@ class TCommPortDriver : public QObject, public Transport {
     uint16_t outputTimeout_ = 500;
     bool checkLineStatus_ = false;
     ReceiveHandler onReceiveData_;
-    bool delivering_ = false;
+    bool modemLinesNoted_ = false;
+    uint64_t bytesWritten_ = 0;
+    uint64_t bytesRead_ = 0;
     PortOpenError lastOpenError_ = PortOpenError::None;
     std::string lastOpenErrorText_;
 };
