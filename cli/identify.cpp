@@ -13,10 +13,11 @@ int identify(Session& session, const QStringList&) {
     TPhoneInfo info;
     const uint8_t status = phonelib::GetPhoneInfos(info);
     if (status != phonelib::stDone) {
-        printError("Das Telefon gibt seine Kennung nicht an (Status " + std::to_string(status) + ").");
+        printError("Das Telefon gibt seine Kennung nicht an (Status " + std::to_string(status) +
+                   ").");
         return 1;
     }
-    session.waitForKeepAliveCycle();
+    session.waitForFreshStatus();
     TPhoneStatus phoneStatus;
     phonelib::GetPhoneStatus(phoneStatus);
     TNetWorkInfo network;

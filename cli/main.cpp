@@ -38,10 +38,12 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("corvina-cli");
     QCommandLineParser parser;
-    parser.setApplicationDescription("Corvina: Telefon über die Kommandozeile bedienen.\n" + usage());
+    parser.setApplicationDescription("Corvina: Telefon über die Kommandozeile bedienen.\n" +
+                                     usage());
     parser.addHelpOption();
     parser.addOption({"port", "Serielle Schnittstelle des Telefons, z. B. /dev/ttyUSB0.", "PATH"});
-    parser.addOption({"connection", "Verbindungsart: fbus, dlr3 oder at (Vorgabe: fbus).", "KIND", "fbus"});
+    parser.addOption(
+        {"connection", "Verbindungsart: fbus, dlr3 oder at (Vorgabe: fbus).", "KIND", "fbus"});
     parser.addOption({"baud", "Datenrate für at (Vorgabe: 19200).", "N", "0"});
     QCommandLineOption tick("tick", "Takt der Bibliothek in ms (Vorgabe: 1000).", "MS", "1000");
     tick.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -54,9 +56,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s", qPrintable(parser.helpText()));
         return 2;
     }
-    const auto* command = std::find_if(kCommands.begin(), kCommands.end(), [&](const auto& c) {
-        return arguments.front() == c.name;
-    });
+    const auto* command = std::find_if(kCommands.begin(), kCommands.end(),
+                                       [&](const auto& c) { return arguments.front() == c.name; });
     if (command == kCommands.end()) {
         cli::printError("Unbekannter Befehl: " + arguments.front().toStdString());
         return 2;
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
 
     phonelib::setTickPeriod(parser.value("tick").toInt());
     cli::Session session;
-    if (!session.open({parser.value("port").toStdString(), *kind, parser.value("baud").toInt()})) return 1;
+    if (!session.open({parser.value("port").toStdString(), *kind, parser.value("baud").toInt()}))
+        return 1;
     return command->run(session, arguments.mid(1));
 }

@@ -17,7 +17,9 @@ void printRecord(std::initializer_list<std::string_view> fields) {
     std::printf("%s\n", line.c_str());
 }
 
-void printError(const std::string& message) { std::fprintf(stderr, "corvina-cli: %s\n", message.c_str()); }
+void printError(const std::string& message) {
+    std::fprintf(stderr, "corvina-cli: %s\n", message.c_str());
+}
 
 void printProgress(const std::string& message) {
     std::fprintf(stderr, "\r%s", message.c_str());

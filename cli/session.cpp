@@ -25,7 +25,8 @@ void explainFailure(const ConnectionOptions& options, uint8_t status) {
                        "(sudo usermod -aG dialout $USER, danach neu anmelden).");
             return;
         case phonelib::PortOpenError::Busy:
-            printError("Die Schnittstelle " + options.port + " wird von einem anderen Programm benutzt.");
+            printError("Die Schnittstelle " + options.port +
+                       " wird von einem anderen Programm benutzt.");
             return;
         case phonelib::PortOpenError::Other:
             printError("Die Schnittstelle " + options.port + " lässt sich nicht öffnen: " + detail);
@@ -58,10 +59,12 @@ bool Session::event(QEvent* event) {
     return true;
 }
 
-void Session::waitForKeepAliveCycle() {
-    const int seen = keepAliveCycles_;
+void Session::waitForFreshStatus() {
+    // A cycle is announced when its status request has gone out; the answer
+    // has surely arrived by the end of the next one.
+    const int wanted = keepAliveCycles_ + 2;
     QDeadlineTimer deadline(10000);
-    while (keepAliveCycles_ == seen && !deadline.hasExpired()) {
+    while (keepAliveCycles_ < wanted && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     }
 }

@@ -15,17 +15,17 @@ struct ConnectionOptions {
 };
 
 class Session : public QObject {
-public:
+  public:
     // Connects; on failure prints why to stderr and returns false.
     bool open(const ConnectionOptions& options);
 
-    // Waits (at most a few ticks) for the next keep-alive cycle, after which
-    // battery and signal are fresh.
-    void waitForKeepAliveCycle();
+    // Waits (at most a few ticks) until the keep-alive has refreshed battery
+    // and signal.
+    void waitForFreshStatus();
 
     bool event(QEvent* event) override;
 
-private:
+  private:
     int keepAliveCycles_ = 0;
 };
 

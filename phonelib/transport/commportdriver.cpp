@@ -4,14 +4,17 @@
 #include <unistd.h>
 
 #include <QDeadlineTimer>
+#include <QLoggingCategory>
 #include <QSerialPort>
-#include <QtDebug>
 #include <algorithm>
 #include <cerrno>
 
 namespace phonelib {
 
 namespace {
+
+// Enable with QT_LOGGING_RULES="corvina.serial.debug=true".
+Q_LOGGING_CATEGORY(serialLog, "corvina.serial", QtInfoMsg)
 
 constexpr int32_t kBaudTable[] = {0,     110,   300,   600,   1200,  2400,   4800,   9600,
                                   14400, 19200, 38400, 56000, 57600, 115200, 128000, 256000};
@@ -217,8 +220,8 @@ void TCommPortDriver::modemLineRefused(const char* line) {
     // A pseudo-terminal has no modem lines; the link works without them, so
     // this is noted once per opening and otherwise ignored.
     if (!modemLinesNoted_) {
-        qInfo("serial port %s: %s not set: %s", portName_.c_str(), line,
-              qPrintable(serial_->errorString()));
+        qCDebug(serialLog, "%s: %s not set: %s", portName_.c_str(), line,
+                qPrintable(serial_->errorString()));
         modemLinesNoted_ = true;
     }
     serial_->clearError();
