@@ -36,7 +36,7 @@ LanguageFile LanguageFile::parse(const QByteArray& text) {
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0 || section.isEmpty()) continue;
-        file.sections_[section][line.left(equals).trimmed()] = line.mid(equals + 1).trimmed();
+        file.sections_[section][line.left(equals).trimmed()] = line.mid(equals + 1);
     }
     return file;
 }

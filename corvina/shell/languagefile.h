@@ -1,8 +1,9 @@
 // The ".lng" language file: an INI-style text with one section "Misc" for
 // the keyed texts and one section per window for the texts of its controls.
 //
-// Values are taken as they stand, up to the end of the line (no quoting, no
-// list splitting, no comments within a value). The file is read as UTF-8;
+// Values are taken as they stand after the '=' up to the end of the line,
+// spaces included (no quoting, no list splitting, no comments within a
+// value). The file is read as UTF-8;
 // a file that is not valid UTF-8 is read as Windows-1252, the encoding of
 // older language files.
 #pragma once

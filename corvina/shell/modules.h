@@ -2,7 +2,8 @@
 // them the connected phone can use.
 #pragma once
 
-#include <array>
+#include <QRect>
+#include <QSize>
 #include <cstdint>
 
 namespace corvina {
@@ -23,5 +24,10 @@ constexpr int kModuleCount = 7;
 // C45 and S45 have no diverts and profiles in reach, Nokia 3210 and 51xx
 // no calendar.
 bool moduleAvailable(Module module, uint8_t modelNumber);
+
+// Where a module window sits in the main window's client area: margins of
+// 13/800 of the width and 17/600 of the height (rounded up), widened by 6
+// and heightened by 4 pixels.
+QRect moduleGeometry(QSize clientArea);
 
 }  // namespace corvina

@@ -1,5 +1,6 @@
 // The keyed texts the program's sources look up, collected from the
-// sources themselves: every call tx("key", "default"). The language file
+// sources themselves: every call of tx with a key and a default, both string
+// literals (adjacent literals are joined). The language file
 // generator and its completeness test use it.
 #pragma once
 
