@@ -12,9 +12,6 @@ namespace corvina {
 
 namespace {
 
-// A pass that had no port to try waits this long before the next one, so a
-// machine without serial ports is not searched in a tight loop.
-constexpr int kEmptyPassPauseMs = 2000;
 constexpr uint8_t kKindCount = 5;
 
 bool isInfrared(uint8_t kind) {
@@ -149,7 +146,8 @@ void SearchPort::run() {
             index = (index + 1) % ports.size();
         }
         if (found) continue;
-        if (attempts == 0) pause(kEmptyPassPauseMs);
+        // A machine without serial ports is not searched in a tight loop.
+        if (attempts == 0) pause(emptyPassPauseMs_);
         if (automatic_) {
             kind = (kind + 1) % kKindCount;
             if (kind == firstKind) emit searchPassEnded();

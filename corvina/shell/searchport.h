@@ -67,6 +67,8 @@ class SearchPort : public QThread {
     // within its own time limits, then finished() follows.
     void stop();
     bool waitingForResume() const;
+    // How long a pass without any port to try waits before the next (2 s).
+    void setEmptyPassPause(int milliseconds) { emptyPassPauseMs_ = milliseconds; }
 
   signals:
     void attemptStarted(quint8 kind, const QString& port, qint32 baud);
@@ -92,6 +94,7 @@ class SearchPort : public QThread {
     std::atomic<bool> holdAtStart_{false};
     std::atomic<bool> settingsAccepted_{false};
     std::atomic<bool> stopRequested_{false};
+    std::atomic<int> emptyPassPauseMs_{2000};
     mutable QMutex mutex_;
     QWaitCondition wake_;
     bool waiting_ = false;  // guarded by mutex_

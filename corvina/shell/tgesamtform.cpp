@@ -78,7 +78,7 @@ SearchPort::Dependencies pointedAt(SearchPort::Dependencies deps, const CommandL
 }  // namespace
 
 Tgesamtform::Tgesamtform(Options options, QWidget* parent)
-    : QMainWindow(parent), options_(std::move(options)) {
+    : QMainWindow(parent), options_(std::move(options)), connection_(options_.phoneInfos) {
     setObjectName(QStringLiteral("Tgesamtform"));
     setWindowTitle(QStringLiteral("Corvina"));
     registerModules(registry_);

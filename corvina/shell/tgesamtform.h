@@ -22,6 +22,7 @@
 #include "corvina/shell/moduleregistry.h"
 #include "corvina/shell/searchport.h"
 #include "corvina/shell/settingsrecord.h"
+#include "phonelib/api/phonelib.h"
 
 namespace corvina {
 
@@ -43,6 +44,8 @@ class Tgesamtform : public QMainWindow {
     struct Options {
         CommandLine commandLine;
         SearchPort::Dependencies search = SearchPort::systemDependencies();
+        // How the connection state reads the phone's identity.
+        ConnectionControl::PhoneInfoQuery phoneInfos = &phonelib::GetPhoneInfos;
         bool splash = true;  // tests start without the splash window
     };
 

@@ -21,7 +21,7 @@ struct SmsProgress {
 };
 
 // Takes the fields apart by repeated subtraction while the rest exceeds
-// the field's unit, so part 10 of 10 still decodes as 10 / 10.
+// the field's unit. Part counts up to 9 fit the encoding.
 SmsProgress decodeSmsProgress(int64_t value);
 
 // Sending states of the progress notification's lParam.
