@@ -471,7 +471,13 @@ void Tgesamtform::loadLanguage(const QString& fileName) {
 }
 
 void Tgesamtform::openSettings() {
-    settings_->showFor(connection_.modelNumber(), connection_.notConnected());
+    // The page of the module in view comes first.
+    auto page = Thaupteinstellungsform::Page::Connection;
+    if (active_ && activeModuleWindow() && activeModuleWindow()->isVisible()) {
+        if (*active_ == Module::Messages) page = Thaupteinstellungsform::Page::Messages;
+        if (*active_ == Module::Logos) page = Thaupteinstellungsform::Page::Operator;
+    }
+    settings_->showFor(connection_.modelNumber(), connection_.notConnected(), page);
 }
 
 void Tgesamtform::settingsSaved(const TSettings& settings, int32_t dataRate) {
@@ -486,6 +492,7 @@ void Tgesamtform::settingsSaved(const TSettings& settings, int32_t dataRate) {
     sleepMode_ = settings.sleepMode;
     tray_->setSleepModeTicked(sleepMode_);
     search_->settingsAccepted();
+    emit settingsChanged(settings);
     connection_.onDisConnected();
 }
 

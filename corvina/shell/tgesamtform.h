@@ -99,6 +99,9 @@ class Tgesamtform : public QMainWindow {
     void startupFinished();
     // The search thread has ended; the program is about to quit.
     void shutdownFinished();
+    // The settings dialog was closed with OK (the logo module refreshes its
+    // view from it).
+    void settingsChanged(const corvina::TSettings& settings);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
