@@ -1,0 +1,115 @@
+#include "phonesim/engine/engine.h"
+
+#include "phonesim/link/phonetlink.h"
+#include "phonesim/nokia61xx/requests.h"
+
+namespace phonesim {
+
+Engine::Engine(Fixture fixture, Transport& transport, Scheduler& scheduler, Faults& faults,
+               Journal& journal, EngineSettings settings)
+    : transport_(transport),
+      scheduler_(scheduler),
+      faults_(faults),
+      journal_(journal),
+      settings_(settings),
+      fixture_(std::move(fixture)),
+      output_(transport, scheduler, faults, journal),
+      phone_{fixture_, [this](Message m) { answer(std::move(m)); }} {
+    if (settings.framing == Framing::Cable) {
+        link_ = std::make_unique<CableLink>(output_, scheduler, journal, settings.timing);
+    } else {
+        link_ = std::make_unique<PhonetLink>(output_, journal);
+        modem_.switchToFbus();
+    }
+    link_->setMessageHandler([this](const Message& m) { requestIn(m); });
+    link_->setFrameHandler([this] {
+        journal_.completePreamble();
+        modem_.switchToFbus();
+    });
+    transport.setReceiver([this](std::span<const uint8_t> bytes) { bytesIn(bytes); });
+    transport.setSessionHandler([this] { newSession(); });
+    faults.setHangUpHandler([this, alive = std::weak_ptr<int>(lifetime_)] {
+        scheduler_.post([this, alive] {
+            if (alive.lock()) hangUp();
+        });
+    });
+    journal_.restartPreamble();
+}
+
+Engine::~Engine() {
+    faults_.setHangUpHandler({});
+    transport_.setReceiver({});
+    transport_.setSessionHandler({});
+    for (const auto id : delayedAnswers_) scheduler_.cancel(id);
+}
+
+void Engine::bytesIn(std::span<const uint8_t> bytes) {
+    if (faults_.silent()) {
+        wasSilent_ = true;  // the phone hears nothing
+        return;
+    }
+    if (wasSilent_) {
+        wasSilent_ = false;
+        link_->dropPartialInput();  // whatever was half-heard is gone
+    }
+    for (const uint8_t byte : bytes) {
+        journal_.recordPreambleByte(byte);
+        if (!modem_.inFbusMode()) {
+            if (const auto reply = modem_.feed(byte)) {
+                output_.writePlain(
+                    {reinterpret_cast<const uint8_t*>(reply->data()), reply->size()});
+            }
+        }
+        link_->receiveByte(byte);
+        if (!transport_.isOpen()) return;
+    }
+}
+
+void Engine::requestIn(const Message& request) {
+    journal_.logRequest(request);
+    if (trace_) trace_("PC", request);
+    nokia61xx::dispatchRequest(phone_, request);
+}
+
+void Engine::answer(Message message) {
+    const Millis delay = faults_.answerDelay();
+    if (delay <= Millis(0)) {
+        send(message);
+        return;
+    }
+    auto id = std::make_shared<Scheduler::TimerId>();
+    *id = scheduler_.after(delay, [this, id, message = std::move(message)] {
+        delayedAnswers_.erase(*id);
+        send(message);
+    });
+    delayedAnswers_.insert(*id);
+}
+
+void Engine::send(const Message& message) {
+    if (trace_) trace_("Telefon", message);
+    link_->send(message);
+}
+
+void Engine::sendDisplayText(const QString& text) {
+    send(nokia61xx::displayTextMessage(text));
+}
+
+void Engine::dropPending() {
+    for (const auto id : delayedAnswers_) scheduler_.cancel(id);
+    delayedAnswers_.clear();
+    link_->reset();
+    output_.reset();
+}
+
+void Engine::newSession() {
+    dropPending();
+    if (settings_.framing == Framing::Cable) modem_.reset();
+    journal_.restartPreamble();
+}
+
+void Engine::hangUp() {
+    dropPending();
+    transport_.close();
+}
+
+}  // namespace phonesim

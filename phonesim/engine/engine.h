@@ -1,0 +1,80 @@
+// The simulated phone on one link: bytes from the transport go through the
+// DLR-3 modem prelude and the link layer to the request table of the phone;
+// answers go back through the link layer and the output faults.
+//
+// An engine runs on one thread (the simulator thread, or the test's own
+// thread with a ManualScheduler and a PipeTransport); only Faults and
+// Journal may be touched from elsewhere.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "phonesim/engine/journal.h"
+#include "phonesim/faults/faults.h"
+#include "phonesim/fixture/fixture.h"
+#include "phonesim/link/cablelink.h"
+#include "phonesim/link/linkoutput.h"
+#include "phonesim/link/messagelink.h"
+#include "phonesim/link/modemprelude.h"
+#include "phonesim/link/scheduler.h"
+#include "phonesim/nokia61xx/phone.h"
+#include "phonesim/transport/transport.h"
+
+namespace phonesim {
+
+enum class Framing {
+    Cable,   // FBUS on the serial cable (pseudo-terminal, pipe)
+    Phonet,  // PhoNet, the infrared stand-in (Unix socket)
+};
+
+struct EngineSettings {
+    Framing framing = Framing::Cable;
+    LinkTiming timing;
+};
+
+class Engine {
+  public:
+    // direction: "PC" for requests, "Telefon" for answers.
+    using Trace = std::function<void(const char* direction, const Message& message)>;
+
+    Engine(Fixture fixture, Transport& transport, Scheduler& scheduler, Faults& faults,
+           Journal& journal, EngineSettings settings = {});
+    ~Engine();
+
+    const Fixture& fixture() const { return fixture_; }
+    Fixture& fixture() { return fixture_; }
+
+    // Unsolicited display text (type 0x0D, sub-code 0x50).
+    void sendDisplayText(const QString& text);
+    void hangUp();
+    void setTrace(Trace trace) { trace_ = std::move(trace); }
+
+  private:
+    void bytesIn(std::span<const uint8_t> bytes);
+    void requestIn(const Message& request);
+    void answer(Message message);
+    void send(const Message& message);
+    void dropPending();
+    void newSession();
+
+    Transport& transport_;
+    Scheduler& scheduler_;
+    Faults& faults_;
+    Journal& journal_;
+    EngineSettings settings_;
+    Fixture fixture_;
+    LinkOutput output_;
+    std::unique_ptr<MessageLink> link_;
+    ModemPrelude modem_;
+    nokia61xx::Phone phone_;
+    std::set<Scheduler::TimerId> delayedAnswers_;
+    bool wasSilent_ = false;
+    Trace trace_;
+    // Lets work posted from other threads see that the engine is gone.
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>();
+};
+
+}  // namespace phonesim

@@ -1,0 +1,39 @@
+// What a request handler of the Nokia 61xx family works with: the fixture,
+// the phone's own state, and the way back to the PC.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+
+#include "phonesim/fixture/fixture.h"
+#include "phonesim/wire/message.h"
+
+namespace phonesim::nokia61xx {
+
+struct Phone {
+    Fixture& fixture;
+    std::function<void(Message)> answer;
+    // Set by type 0x40 00 01 64 01; the other 0x40 commands need it. Kept
+    // for the phone's life like a real phone until it is switched off.
+    bool extendedCommands = false;
+};
+
+using RequestHandler = void (*)(Phone& phone, std::span<const uint8_t> body);
+
+constexpr int kAnySubCode = -1;
+
+// One row of the request table: message type, where the sub-command sits in
+// the body, its value, and the handler.
+struct RequestRow {
+    uint8_t type;
+    int subCodeAt;
+    int subCode;  // kAnySubCode: the type alone decides
+    RequestHandler handle;
+};
+
+// Runs the handler of the first matching row. False when no row matches:
+// the phone has acknowledged the request and stays silent.
+bool dispatchRequest(Phone& phone, const Message& request);
+
+}  // namespace phonesim::nokia61xx

@@ -1,0 +1,41 @@
+// The request handlers of the Nokia 61xx family, one file per message type.
+// Each answers through phone.answer, or not at all for a sub-command the
+// phone does not know.
+#pragma once
+
+#include <QString>
+#include <span>
+#include <vector>
+
+#include "phonesim/nokia61xx/phone.h"
+
+namespace phonesim::nokia61xx {
+
+// 0xD1 → 0xD2 version text (versiontext.cpp)
+void onVersionRequest(Phone& phone, std::span<const uint8_t> body);
+// "V " + software version, LF, date, LF, model code, LF, copyright.
+std::vector<uint8_t> versionText(const Identity& identity);
+
+// 0x64 00 01 00 10 → 0x64 identity strings at fixed places (identity64.cpp)
+void onIdentityRequest(Phone& phone, std::span<const uint8_t> body);
+
+// 0x40 extended commands, sub-command in byte 2 (extended40.cpp)
+void onExtendedCommandsSwitch(Phone& phone, std::span<const uint8_t> body);  // 64
+void onImeiRequest(Phone& phone, std::span<const uint8_t> body);             // 66
+void onVersionQuery(Phone& phone, std::span<const uint8_t> body);            // C8
+void onProductionDataRequest(Phone& phone, std::span<const uint8_t> body);   // CA
+void onBuzzer(Phone& phone, std::span<const uint8_t> body);                  // 8F
+
+// 0x04 00 01 00 01 → 0x04 status: signal and battery (phonestatus.cpp)
+void onStatusRequest(Phone& phone, std::span<const uint8_t> body);
+
+// 0x0A 00 01 00 70 → 0x0A network: cell, area and network code (network.cpp)
+void onNetworkRequest(Phone& phone, std::span<const uint8_t> body);
+
+// Unsolicited 0x0D 00 01 00 50: text on the phone's display (displaytext.cpp)
+Message displayTextMessage(const QString& text);
+
+// Latin-1 bytes of a fixture text.
+std::vector<uint8_t> latin1(const QString& text);
+
+}  // namespace phonesim::nokia61xx

@@ -1,0 +1,44 @@
+// The request table of the Nokia 61xx family, the phone-side mirror of the
+// driver's reply table: message type and sub-command select one handler.
+#include <array>
+
+#include "phonesim/nokia61xx/requests.h"
+
+namespace phonesim::nokia61xx {
+
+namespace {
+
+constexpr std::array kRequests = {
+    RequestRow{0xD1, 0, kAnySubCode, onVersionRequest},
+    RequestRow{0x64, 3, 0x10, onIdentityRequest},
+    RequestRow{0x40, 2, 0x64, onExtendedCommandsSwitch},
+    RequestRow{0x40, 2, 0x66, onImeiRequest},
+    RequestRow{0x40, 2, 0xC8, onVersionQuery},
+    RequestRow{0x40, 2, 0xCA, onProductionDataRequest},
+    RequestRow{0x40, 2, 0x8F, onBuzzer},
+    RequestRow{0x04, 3, 0x01, onStatusRequest},
+    RequestRow{0x0A, 3, 0x70, onNetworkRequest},
+};
+
+}  // namespace
+
+bool dispatchRequest(Phone& phone, const Message& request) {
+    for (const auto& row : kRequests) {
+        if (row.type != request.type) continue;
+        if (row.subCode != kAnySubCode &&
+            (static_cast<size_t>(row.subCodeAt) >= request.body.size() ||
+             request.body[static_cast<size_t>(row.subCodeAt)] != row.subCode)) {
+            continue;
+        }
+        row.handle(phone, request.body);
+        return true;
+    }
+    return false;
+}
+
+std::vector<uint8_t> latin1(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return {bytes.begin(), bytes.end()};
+}
+
+}  // namespace phonesim::nokia61xx
