@@ -4,6 +4,7 @@
 
 #include "corvina/shell/commandline.h"
 #include "corvina/shell/singleinstance.h"
+#include "corvina/shell/terminationsignals.h"
 #include "corvina/shell/tgesamtform.h"
 
 int main(int argc, char** argv) {
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     corvina::Tgesamtform window(std::move(options));
     QObject::connect(&window, &corvina::Tgesamtform::shutdownFinished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
+    corvina::quitOnTerminationSignals(&window, [&window] { window.quitProgram(); });
     window.start();
     return app.exec();
 }

@@ -57,4 +57,12 @@ if [ ! -e "$link" ]; then
   exit 1
 fi
 echo "run: simulated Nokia 6110 at $link" >&2
-build/corvina/corvina --port "$link" --connection fbus "$@"
+build/corvina/corvina --port "$link" --connection fbus "$@" &
+corvina=$!
+# Ctrl+C or a TERM to this script ends Corvina the orderly way first.
+trap 'kill -TERM "$corvina" 2>/dev/null || true' INT TERM
+status=0
+while kill -0 "$corvina" 2>/dev/null; do
+  wait "$corvina" && status=0 || status=$?
+done
+exit "$status"

@@ -90,6 +90,11 @@ Tgesamtform::Tgesamtform(Options options, QWidget* parent)
     static_cast<QFrame*>(clientArea_)->setFrameShape(QFrame::StyledPanel);
     clientArea_->setAutoFillBackground(true);
     layout->addWidget(clientArea_, 1);
+    welcome_ = new QLabel(clientArea_);
+    welcome_->setAlignment(Qt::AlignCenter);
+    welcome_->setWordWrap(true);
+    auto* clientLayout = new QVBoxLayout(clientArea_);
+    clientLayout->addWidget(welcome_);
     commands_ = new CommandBar(central);
     layout->addWidget(commands_);
     setCentralWidget(central);
@@ -344,6 +349,18 @@ void Tgesamtform::showConnectionState() {
                                    : tx("hauptoberflaeche_4", "Nicht verbunden");
     indicator_->setConnected(connected, text);
     settingsButton_->setToolTip(text);
+    showWelcome();
+}
+
+void Tgesamtform::showWelcome() {
+    const QString phone = connection_.notConnected()
+                              ? tx("hauptoberflaeche_63", "Kein Mobiltelefon verbunden")
+                              : connection_.modelName();
+    welcome_->setText(
+        QStringLiteral("<p style='font-size:22pt'><b>") + phone.toHtmlEscaped() +
+        QStringLiteral("</b></p><p>") +
+        tx("hauptoberflaeche_64", "Wählen Sie links, was Sie bearbeiten möchten.").toHtmlEscaped() +
+        QStringLiteral("</p>"));
 }
 
 bool Tgesamtform::showsConnected() const {

@@ -126,6 +126,7 @@ class Tgesamtform : public QMainWindow {
     void beginShutdown();
     void finishShutdown();
     void showConnectionState();
+    void showWelcome();
 
     Options options_;
     ModuleRegistry registry_;
@@ -133,6 +134,7 @@ class Tgesamtform : public QMainWindow {
     std::unique_ptr<SearchPort> search_;
     CommandBar* commands_ = nullptr;
     QWidget* clientArea_ = nullptr;
+    QLabel* welcome_ = nullptr;  // the client area while no module shows
     std::array<QPushButton*, kModuleCount> moduleButtons_{};
     QPushButton* settingsButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
