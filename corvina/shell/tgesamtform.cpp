@@ -262,7 +262,6 @@ void Tgesamtform::start() {
     if (QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier) search_->holdAtStart();
 
     firstIdlePending_ = true;
-    setEnabled(false);
     if (line.pointsAtDevice()) {
         search_->setAutomatic(!line.connectionKind.has_value());
         connection_.onDisConnected();
@@ -299,7 +298,6 @@ void Tgesamtform::firstIdleStep() {
     const bool splashOver = !splash_->isVisible() || splash_->done();
     if (!searched || !splashOver) return;
     firstIdlePending_ = false;
-    setEnabled(true);
     splash_->close();
     if (!options_.commandLine.sleepMode) {
         if (connection_.notConnected()) assistant_->ask(Tassi::Occasion::NoPhoneFound);

@@ -42,14 +42,14 @@ class Thaupteinstellungsform : public QDialog {
     QComboBox* portList() const { return ports_; }
     bool pageVisible(Page page) const;
 
+    // OK: writes the settings and closes.
+    void accept() override;
+
   signals:
     // OK: the settings have been written.
     void settingsSaved(const corvina::TSettings& settings, qint32 dataRate);
     // A language was chosen; it applies at once.
     void languageChosen(const QString& fileName);
-
-  protected:
-    void accept() override;
 
   private:
     QWidget* buildConnectionPage();

@@ -1,6 +1,7 @@
 #include "corvina/shell/twarteform.h"
 
 #include <QFormLayout>
+#include <QMainWindow>
 #include <QVBoxLayout>
 
 #include "corvina/shell/language.h"
@@ -143,7 +144,10 @@ void Twarteform::hideEvent(QHideEvent*) {
 }
 
 void Twarteform::setWindowsEnabled(bool enabled) {
-    if (mainWindow_) mainWindow_->setEnabled(enabled);
+    // The main window's content, not the window itself: that would disable
+    // this window too, which is its child.
+    auto* main = qobject_cast<QMainWindow*>(mainWindow_);
+    if (main && main->centralWidget()) main->centralWidget()->setEnabled(enabled);
     if (moduleWindow_) moduleWindow_->setEnabled(enabled);
 }
 

@@ -1,5 +1,5 @@
 // The wait window shown by the modules around transfers. While it shows,
-// the main window (and a module window of its own) is disabled.
+// the main window's content (and a module window of its own) is disabled.
 //
 // Sending progress (0x469) is shown one notification after the other, each
 // held for two ticks of the window's one-second timer; after the last one

@@ -10,6 +10,7 @@
 #include "corvina/shell/settingsrecord.h"
 #include "corvina/shell/tassi.h"
 #include "corvina/shell/tgesamtform.h"
+#include "corvina/shell/thaupteinstellungsform.h"
 #include "phonelib/api/notification.h"
 #include "phonelib/api/status.h"
 #include "tests/corvina/waitfor.h"
@@ -168,6 +169,7 @@ TEST_F(MainWindow, FirstStartAsksTheAssistantBeforeSearching) {
     create();
     shell->start();
     ASSERT_TRUE(shell->assistant().isVisible());
+    EXPECT_TRUE(shell->assistant().isEnabled()) << "it can be answered";
     EXPECT_TRUE(shell->assistant().explanation().startsWith("Willkommen"));
     QCoreApplication::processEvents();
     EXPECT_EQ(callCount(), 0);
@@ -220,6 +222,34 @@ TEST_F(MainWindow, InSleepModeClosingOnlyHides) {
     EXPECT_FALSE(shell->search().isFinished());
     shell->quitProgram();
     ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }));
+}
+
+TEST_F(MainWindow, TheSettingsDialogStoresWhatItShowsAndRestartsTheSearch) {
+    storeSettings(0, "/dev/ttyUSB7");
+    create();
+    shell->start();
+    auto& dialog = shell->settingsDialog();
+    dialog.setPortLister([] { return QStringList{"/dev/ttyS0", "/dev/ttyS1"}; });
+    shell->assistant().choose(Tassi::Choice::ManualSettings);
+    ASSERT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.isEnabled());
+    EXPECT_FALSE(dialog.pageVisible(Thaupteinstellungsform::Page::DataRate))
+        << "no Siemens ME45, C45 or S45 connected";
+    EXPECT_EQ(dialog.portList()->currentText(), "/dev/ttyUSB7") << "the stored device is kept";
+    EXPECT_EQ(dialog.portList()->count(), 3);
+    if (qEnvironmentVariableIsSet("CORVINA_SCREENSHOT_DIR")) {
+        dialog.grab().save(qEnvironmentVariable("CORVINA_SCREENSHOT_DIR") + "/settings.png");
+    }
+    dialog.portList()->setEditText("/dev/pts/9");
+    const int before = callCount();
+    dialog.accept();
+    EXPECT_FALSE(dialog.isVisible());
+    const TSettings stored = readSettings();
+    EXPECT_EQ(stored.comport, "/dev/pts/9");
+    EXPECT_EQ(stored.lastModel, 0) << "the Siemens cable stays an AT connection";
+    EXPECT_EQ(stored.speed, 19200);
+    ASSERT_TRUE(waitFor([&] { return calls().contains("/dev/pts/9/0"); }));
+    EXPECT_GT(callCount(), before);
 }
 
 }  // namespace

@@ -72,6 +72,7 @@ TEST(DivertProgressTexts, TypeAndCondition) {
 class WaitWindow : public ::testing::Test {
   protected:
     WaitWindow() : wait(&main) {
+        main.setCentralWidget(new QWidget);
         main.show();
         wait.setTickInterval(5);
     }
@@ -82,11 +83,12 @@ class WaitWindow : public ::testing::Test {
 TEST_F(WaitWindow, DisablesTheMainWindowWhileItShows) {
     wait.showPage(WaitPage::Calendar);
     EXPECT_TRUE(wait.isVisible());
-    EXPECT_FALSE(main.isEnabled());
+    EXPECT_FALSE(main.centralWidget()->isEnabled());
+    EXPECT_TRUE(wait.isEnabled());
     EXPECT_EQ(wait.progressText(), "...");
     wait.finish();
     EXPECT_FALSE(wait.isVisible());
-    EXPECT_TRUE(main.isEnabled());
+    EXPECT_TRUE(main.centralWidget()->isEnabled());
 }
 
 TEST_F(WaitWindow, ShowsEverySendingStepInTurnThenClosesItself) {
@@ -104,7 +106,7 @@ TEST_F(WaitWindow, ShowsEverySendingStepInTurnThenClosesItself) {
     EXPECT_EQ(wait.stateText(), "gesendet...");
     ASSERT_TRUE(waitFor([&] { return !wait.isVisible(); }));
     EXPECT_EQ(wait.heading(), "Datenübertragung läuft...");
-    EXPECT_TRUE(main.isEnabled());
+    EXPECT_TRUE(main.centralWidget()->isEnabled());
     EXPECT_TRUE(wait.readyForUpdate());
 }
 
