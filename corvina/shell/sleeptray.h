@@ -18,7 +18,6 @@ class SleepTray : public QObject {
     static bool available();
     void show();
     void hide();
-    bool visible() const { return icon_.isVisible(); }
     void setSleepModeTicked(bool on);
     bool sleepModeTicked() const { return sleepMode_->isChecked(); }
     void retranslate();

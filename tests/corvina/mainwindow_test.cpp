@@ -215,6 +215,7 @@ TEST_F(MainWindow, InSleepModeClosingOnlyHides) {
     create();
     QSignalSpy finished(shell.get(), &Tgesamtform::shutdownFinished);
     shell->start();
+    EXPECT_TRUE(shell->sleepMode());
     shell->show();
     shell->close();
     QCoreApplication::processEvents();
