@@ -1,34 +1,68 @@
 #!/usr/bin/env bash
-# Runs Corvina's command-line tool against a phone.
-#   scripts/run.sh                     a simulated Nokia 6110 on a pseudo-terminal
-#   scripts/run.sh --port /dev/ttyUSB0 [--connection fbus|dlr3|at]   a real phone
-# Further arguments after -- choose the command (default: identify).
+# Builds and starts Corvina.
+#   scripts/run.sh                        with a simulated Nokia 6110 (NSE-3)
+#                                         on a pseudo-terminal
+#   scripts/run.sh --port /dev/ttyUSB0    with a real phone on that device
+#                                         (add --connection fbus|dlr3|at to
+#                                         name the cable; without it every
+#                                         cable kind is tried)
+# Further arguments go to corvina. The simulator ends when Corvina ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-port=""
-options=()
-command=(identify)
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --port) port="$2"; shift ;;
-    --connection) options+=(--connection "$2"); shift ;;
-    --) shift; command=("$@"); break ;;
-    *) echo "run.sh: unknown option $1" >&2; exit 2 ;;
-  esac
-  shift
-done
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  cat >&2 <<'TEXT'
+run: there is no display ($DISPLAY and $WAYLAND_DISPLAY are empty).
+Start Corvina on a virtual X server instead:
+    apt-get install xvfb xauth      (once)
+    xvfb-run -a scripts/run.sh
+TEXT
+  exit 1
+fi
 
 scripts/bootstrap.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target corvina-cli phonesim
+cmake --build build -j2 --target corvina phonesim
 
-if [ -z "$port" ]; then
-  dir=$(mktemp -d "${XDG_RUNTIME_DIR:-${TMPDIR:-/tmp}}/corvina-phone.XXXXXX")
-  build/phonesim/phonesim --model NSE-3 --link "$dir/phone" >/dev/null &
-  sim=$!
-  trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -rf "$dir"' EXIT
-  for _ in $(seq 50); do [ -e "$dir/phone" ] && break; sleep 0.1; done
-  port="$dir/phone"
+for argument in "$@"; do
+  if [ "$argument" = "--port" ]; then
+    exec build/corvina/corvina "$@"
+  fi
+done
+
+# The simulated phone's link lives in a private folder of the user.
+base="${XDG_RUNTIME_DIR:-${TMPDIR:-/tmp}}"
+rundir="$(mktemp -d "$base/corvina-phone.XXXXXX")"
+link="$rundir/phone"
+build/phonesim/phonesim --model NSE-3 --link "$link" >"$rundir/phonesim.log" 2>&1 &
+simulator=$!
+stop_simulator() {
+  kill "$simulator" 2>/dev/null || true
+  wait "$simulator" 2>/dev/null || true
+  rm -rf "$rundir"
+}
+trap stop_simulator EXIT
+
+for _ in $(seq 100); do
+  [ -e "$link" ] && break
+  if ! kill -0 "$simulator" 2>/dev/null; then
+    echo "run: the simulator did not start:" >&2
+    cat "$rundir/phonesim.log" >&2
+    exit 1
+  fi
+  sleep 0.1
+done
+if [ ! -e "$link" ]; then
+  echo "run: the simulator made no link at $link" >&2
+  exit 1
 fi
-build/cli/corvina-cli --port "$port" "${options[@]}" "${command[@]}"
+echo "run: simulated Nokia 6110 at $link" >&2
+build/corvina/corvina --port "$link" --connection fbus "$@" &
+corvina=$!
+# Ctrl+C or a TERM to this script ends Corvina the orderly way first.
+trap 'kill -TERM "$corvina" 2>/dev/null || true' INT TERM
+status=0
+while kill -0 "$corvina" 2>/dev/null; do
+  wait "$corvina" && status=0 || status=$?
+done
+exit "$status"

@@ -25,5 +25,7 @@ bool isNokia61xxFamily(uint8_t number);
 bool isNokia7110Family(uint8_t number);
 // Siemens models without call diverts and profiles.
 bool lacksDivertsAndProfiles(uint8_t number);
+// Nokia 3210 and 51xx: no calendar.
+bool lacksCalendar(uint8_t number);
 
 }  // namespace corvina

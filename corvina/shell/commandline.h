@@ -1,0 +1,25 @@
+// The program's command line.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+namespace corvina {
+
+struct CommandLine {
+    bool sleepMode = false;  // "-s": start hidden in the notification area
+    // "--port DEVICE": search only this device and leave the settings alone.
+    QString port;
+    // "--connection fbus|dlr3|at": the connection kind for --port.
+    std::optional<uint8_t> connectionKind;
+    QString error;  // German text when the arguments make no sense
+
+    bool pointsAtDevice() const { return !port.isEmpty(); }
+};
+
+// The arguments without the program name.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+}  // namespace corvina
