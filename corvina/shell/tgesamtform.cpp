@@ -137,6 +137,7 @@ Tgesamtform::Tgesamtform(Options options, QWidget* parent)
 Tgesamtform::~Tgesamtform() {
     search_->stop();
     search_->wait();
+    phonelib::detachHost(&connection_);
     delete splash_;
 }
 

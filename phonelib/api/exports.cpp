@@ -21,6 +21,8 @@ std::string GetModelCode() {
     return code;
 }
 
+void detachHost(QObject* host) { lib().detachHost(host); }
+
 void setping(bool allow) {
     lib().state.Busy = !allow;
 }

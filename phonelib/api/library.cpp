@@ -218,6 +218,11 @@ void Library::setHost(QObject* host) {
     host_ = host;
 }
 
+void Library::detachHost(QObject* host) {
+    std::lock_guard lock(hostMutex_);
+    if (host_ == host) host_ = nullptr;
+}
+
 void Library::post(int message, intptr_t wParam, intptr_t lParam) {
     std::lock_guard lock(hostMutex_);
     if (host_) QCoreApplication::postEvent(host_, new PhoneNotification(message, wParam, lParam));

@@ -113,6 +113,8 @@ class Library {
     // --- Host notifications ------------------------------------------------
 
     void setHost(QObject* host);
+    // Clears the host if it is this object; no notification reaches it after.
+    void detachHost(QObject* host);
     void post(int message, intptr_t wParam = 0, intptr_t lParam = 0);
 
     // --- Links ---------------------------------------------------------------

@@ -32,6 +32,9 @@ namespace phonelib {
 PHONELIB_EXPORT uint8_t initport(QObject* host, const std::string& port, uint8_t kind,
                                  int32_t baud);
 PHONELIB_EXPORT uint8_t changeconnectionspeed(int32_t baud);
+// Stops notifications to this host object (if it is the current one); once
+// it returns, the object may be destroyed.
+PHONELIB_EXPORT void detachHost(QObject* host);
 PHONELIB_EXPORT void GetModelName(uint8_t& modelId);
 // The model code the phone reported at the last set-up, also when it named
 // no known model (initport then answered 2).

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <thread>
 
+#include "phonelib/api/notification.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
 #include "tests/support/libraryfixture.h"
@@ -197,6 +198,16 @@ TEST_F(ExportsTest, GroupNamesFromThePhoneOrTheDefaults) {
     onLibraryThread([] { lib().state.ModelId = 3; });
     EXPECT_EQ(DownloadGroupnames(), stNotAvailable);
     EXPECT_EQ(locations.size(), 6u);
+}
+
+TEST_F(ExportsTest, DetachedHostReceivesNothing) {
+    testing_support::NotificationRecorder other;
+    detachHost(&other);  // not the host: nothing changes
+    onLibraryThread([] { lib().post(nfLinkUp); });
+    EXPECT_EQ(host.messages(), std::vector<int>{nfLinkUp});
+    detachHost(&host);
+    onLibraryThread([] { lib().post(nfLinkLost); });
+    EXPECT_EQ(host.messages(), std::vector<int>{nfLinkUp});
 }
 
 TEST_F(ExportsTest, ModelNameAndPing) {
