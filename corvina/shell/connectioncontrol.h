@@ -3,7 +3,7 @@
 // not-connected flag the module windows consult.
 //
 // Handlers that call the library never rely on nesting: when a call of the
-// main thread is still in flight (status 15), the handler tries again a
+// main thread is still in flight (stCallInProgress), the handler tries again a
 // moment later instead.
 #pragma once
 
