@@ -2,7 +2,6 @@
 // logo answers decoded from captured bodies.
 #include <gtest/gtest.h>
 
-#include "phonelib/api/modelgroups.h"
 #include "phonelib/api/status.h"
 #include "phonelib/drivers/nokia61xx/logos.h"
 #include "tests/support/fbusframe.h"
@@ -210,20 +209,6 @@ TEST_F(Nokia61xxUploads, NothingToSendStillSoundsTheTonesAndRefusalsDoNot) {
     });
     EXPECT_EQ(result, stTooLong);
     EXPECT_TRUE(sentFrames().empty());
-}
-
-TEST_F(Nokia61xxUploads, CallerGroupLogoOfAModelWithoutGroupsAsksNothing) {
-    uint8_t result = 0;
-    GSMBitmap logo;
-    logo.kind = bkCallerGroupLogo;
-    logo.groupIndex = 2;
-    onLibraryThread([&] {
-        state().ModelId = 15;
-        installNokiaProcedures(table(), 15);
-        result = GetBitmap(logo);
-    });
-    EXPECT_EQ(result, stNotAvailable);
-    EXPECT_TRUE(link.written().empty());
 }
 
 }  // namespace

@@ -72,19 +72,6 @@ TEST_F(Calendar, FiftyNotesOfAllTypesWrittenReadAndDeleted) {
     EXPECT_TRUE(sim->fixture().data.calendar.notes.empty());
 }
 
-TEST_F(Calendar, BirthdayWithoutYearAndRefusedDates) {
-    startPhone("NSE-3");
-    ASSERT_EQ(connect(), stDone);
-    TCalendarEntry birthday = noteNumber(3);
-    birthday.birthYear = 0;
-    ASSERT_EQ(WriteCalendarEntry(birthday), stDone);
-    EXPECT_EQ(sim->fixture().data.calendar.notes.back().date.year, 1978);
-
-    TCalendarEntry bad = noteNumber(2);
-    bad.date.month = 13;
-    EXPECT_EQ(WriteCalendarEntry(bad), stRefused);
-}
-
 TEST_F(Calendar, ReminderModels) {
     startPhone("NHM-5");
     ASSERT_EQ(connect(), stDone);

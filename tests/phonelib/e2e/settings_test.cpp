@@ -93,18 +93,6 @@ TEST_P(EveryFeature, IsWrittenAndReadBack) {
 INSTANTIATE_TEST_SUITE_P(Numberings, EveryFeature, ::testing::Values("NSE-3", "NHM-5"),
                          [](const auto& info) { return std::string(info.param).erase(3, 1); });
 
-TEST_F(Profiles, UnknownCodesComeBackAsMinusOne) {
-    auto fixture = phonesim::Fixture::forModel("NSE-3");
-    fixture.data.profiles[0].volume = 0x02;
-    fixture.data.profiles[0].ringingMode = 0x03;
-    startPhone(fixture);
-    ASSERT_EQ(connect(), stDone);
-    TProfile profile;
-    ASSERT_EQ(GetProfile(profile), stDone);
-    EXPECT_EQ(profile.volume, -1);
-    EXPECT_EQ(profile.ringingMode, -1);
-}
-
 using Diverts = SimulatedPhoneTest;
 
 TEST_F(Diverts, SetReadAndCleared) {
