@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
 
 #include "phonesim/fixture/ringtonenotes.h"
 #include "phonesim/simulator.h"
@@ -12,6 +13,8 @@
 using testing_support::runCli;
 
 namespace {
+
+constexpr std::chrono::seconds kWait{5};
 
 class CliPhoneData : public ::testing::Test {
   protected:
@@ -52,6 +55,8 @@ TEST_F(CliPhoneData, LogosGoToThePhoneAndComeBack) {
     const QString logo = write("betreiber.nol", nol(72, 14));
     auto run = runCli(port, {"logo", "set", "operator", "26201", logo});
     ASSERT_EQ(run.exitCode, 0) << run.err;
+    // Uploads are not answered: the phone may still be reading when the tool ends.
+    ASSERT_TRUE(sim.waitForRequest(0x05, kWait, 1));
     EXPECT_EQ(sim.fixture().data.operatorLogo->networkCode, QStringLiteral("26201"));
 
     const QString back = dir.filePath("zurueck.nol");
@@ -63,6 +68,7 @@ TEST_F(CliPhoneData, LogosGoToThePhoneAndComeBack) {
 
     run = runCli(port, {"logo", "set", "startup", write("start.nol", nol(84, 48))});
     ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_TRUE(sim.waitForRequest(0x05, kWait, 3));
     EXPECT_EQ(sim.fixture().data.startupLogo->width, 84);
     const QString bmp = dir.filePath("start.bmp");
     run = runCli(port, {"logo", "get", "startup", bmp});
@@ -71,6 +77,7 @@ TEST_F(CliPhoneData, LogosGoToThePhoneAndComeBack) {
 
     run = runCli(port, {"logo", "delete"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_TRUE(sim.waitForRequest(0x05, kWait, 5));
     EXPECT_EQ(sim.fixture().data.operatorLogo->networkCode, QStringLiteral("00000"));
 
     run = runCli(port, {"logo", "set", "operator", "26", logo});
@@ -81,6 +88,7 @@ TEST_F(CliPhoneData, LogosGoToThePhoneAndComeBack) {
 TEST_F(CliPhoneData, RingtoneProfileAndDivert) {
     auto run = runCli(port, {"ringtone", "send", write("ton.txt", "Ton:d=4,o=6,b=100:c,e,g")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_TRUE(sim.waitForRequest(0x12, kWait));
     const auto ringtones = sim.fixture().data.ringtones;
     ASSERT_EQ(ringtones.size(), 1u);
     EXPECT_EQ(phonesim::decodeRingtone(ringtones[0].bytes)->text(),

@@ -12,6 +12,9 @@ using testing_support::SimulatedPhoneTest;
 
 namespace {
 
+// Uploads are not answered; the phone may still be reading when they return.
+constexpr std::chrono::seconds kWait{2};
+
 GSMBitmap patterned(uint8_t kind, int width, int height) {
     GSMBitmap bitmap;
     bitmap.kind = kind;
@@ -37,6 +40,7 @@ TEST_F(Logos, OperatorLogoComesBackPixelIdentical) {
     GSMBitmap logo = patterned(bkOperatorLogo, 72, 14);
     logo.networkCode = "26201";
     ASSERT_EQ(Sendbitmap(logo), stDone);
+    ASSERT_TRUE(sim->waitForRequest(0x05, kWait));
     const auto uploads = requestBodies(*sim, 0x05, 0x30);
     ASSERT_EQ(uploads.size(), 1u);
     EXPECT_EQ(uploads[0].size(), 141u);
@@ -57,6 +61,7 @@ TEST_F(Logos, StartupLogoTravelsAsStripesBothWays) {
     ASSERT_EQ(connect(), stDone);
     const GSMBitmap logo = patterned(bkStartupLogo, 84, 48);
     ASSERT_EQ(Sendbitmap(logo), stDone);
+    ASSERT_TRUE(sim->waitForRequest(0x05, kWait));
     // The phone sees the picture the stripes describe: pixel (x, y) is bit
     // y mod 8 of byte (y div 8) * width + x.
     const auto stored = sim->fixture().data.startupLogo;
@@ -80,6 +85,7 @@ TEST_F(Logos, DeleteLogoLeavesAnEmptyLogoAndPicturesGoToTheirSlot) {
     startPhone("NSE-3");
     ASSERT_EQ(connect(), stDone);
     ASSERT_EQ(DeleteLogo("26201", 3), stDone);
+    ASSERT_TRUE(sim->waitForRequest(0x05, kWait));
     const auto deleted = sim->fixture().data.operatorLogo;
     ASSERT_TRUE(deleted);
     EXPECT_EQ(deleted->networkCode, QStringLiteral("00000"));
@@ -89,6 +95,7 @@ TEST_F(Logos, DeleteLogoLeavesAnEmptyLogoAndPicturesGoToTheirSlot) {
     GSMBitmap image = patterned(bkPictureMessage, 72, 28);
     image.location = 2;
     ASSERT_EQ(Sendbitmap(image), stDone);
+    ASSERT_TRUE(sim->waitForRequest(0x47, kWait));
     const auto pictures = sim->fixture().data.pictures;
     ASSERT_EQ(pictures.size(), 1u);
     EXPECT_EQ(pictures[0].slot, 2);
@@ -152,6 +159,7 @@ TEST_F(Ringtones, RtttlArrivesAsTheSameNotes) {
     ASSERT_EQ(connect(), stDone);
     const auto file = write("scale.txt", "Scale:d=8,o=5,b=180:c,d,e,f,g,a,b,c6,4p,16c#.7,2b7\r\n");
     ASSERT_EQ(SendRingTone(file, 5), stDone);
+    ASSERT_TRUE(sim->waitForRequest(0x12, kWait));
     EXPECT_EQ(storedMelody(std::nullopt),
               QStringLiteral("Scale:b=180:8c5,8d5,8e5,8f5,8g5,8a5,8b5,8c6,4p,16c#.7,2b7"));
     ASSERT_EQ(requestBodies(*sim, 0x12).size(), 1u);
@@ -179,6 +187,7 @@ TEST_F(Ringtones, MultiTrackMidiArrivesAsItsFirstMelody) {
         midi += "MTrk" + QByteArray::fromHex("000000") + char(track.size()) + track;
     }
     ASSERT_EQ(SendRingTone(write("song.mid", midi), 3), stDone);
+    ASSERT_TRUE(sim->waitForRequest(0x05, kWait));
     EXPECT_EQ(storedMelody(3), QStringLiteral("Corvina:b=125:4e5,8g5,2c6"));
     const auto uploads = requestBodies(*sim, 0x05, 0x36);
     ASSERT_EQ(uploads.size(), 1u);
