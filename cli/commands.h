@@ -17,5 +17,11 @@ struct CommandEntry {
 };
 
 int identify(Session& session, const QStringList& arguments);
+int logo(Session& session, const QStringList& arguments);
+int ringtone(Session& session, const QStringList& arguments);
+int profile(Session& session, const QStringList& arguments);
+int divert(Session& session, const QStringList& arguments);
+int calendar(Session& session, const QStringList& arguments);
+int wap(Session& session, const QStringList& arguments);
 
 }  // namespace cli

@@ -15,8 +15,14 @@
 
 namespace {
 
-constexpr std::array<cli::CommandEntry, 1> kCommands = {{
+constexpr std::array<cli::CommandEntry, 7> kCommands = {{
     {"identify", "identify", cli::identify},
+    {"logo", "logo get|set|delete ...", cli::logo},
+    {"ringtone", "ringtone send DATEI.txt|mid [PLATZ]", cli::ringtone},
+    {"profile", "profile list|get N|set N schlüssel=wert ...", cli::profile},
+    {"divert", "divert get|set|clear KLASSE GRUND [NUMMER [SEKUNDEN]]", cli::divert},
+    {"calendar", "calendar list|add|delete ...", cli::calendar},
+    {"wap", "wap list|set DATEI", cli::wap},
 }};
 
 std::optional<uint8_t> connectionKind(const QString& name) {

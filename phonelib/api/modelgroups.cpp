@@ -4,8 +4,14 @@
 #include <utility>
 
 #include "phonelib/api/keepalive.h"
+#include "phonelib/api/loadtimeslots.h"
+#include "phonelib/drivers/nokia61xx/calendar.h"
+#include "phonelib/drivers/nokia61xx/diverts.h"
+#include "phonelib/drivers/nokia61xx/logos.h"
 #include "phonelib/drivers/nokia61xx/procedures.h"
+#include "phonelib/drivers/nokia61xx/profiles.h"
 #include "phonelib/drivers/nokia7110/procedures.h"
+#include "phonelib/drivers/nokia7110/wap.h"
 #include "phonelib/drivers/siemens/atengine.h"
 
 namespace phonelib {
@@ -42,6 +48,29 @@ void installNokiaProcedures(DriverTable& table, uint8_t modelId) {
     table.GetPhoneStatus = nokia::GetPhoneStatus;
     table.GetNetworkInfo = nokia::GetNetworkInfo;
     table.getdate = nokia::getdate;
+
+    // Logos, ringtones, profiles, calendar, diverts and WAP bookmarks. The
+    // 7110 family's own logo, ringtone, profile and calendar procedures are
+    // not built yet: those slots stay empty, getcalinfo keeps its default.
+    const bool logos61xx = !family7110;
+    const bool settings61xx = !family7110 && !mixed;
+    const bool type12Ringtones = modelId >= 14 && modelId <= 17;
+    table.Sendbitmap = logos61xx ? nokia::Sendbitmap : nullptr;
+    table.GetBitmap = logos61xx ? nokia::GetBitmap : nullptr;
+    table.DeleteLogo = logos61xx ? nokia::DeleteLogo : nullptr;
+    table.SendRingTone = !logos61xx        ? nullptr
+                         : type12Ringtones ? nokia::SendRingTone12
+                                           : nokia::SendRingTone05;
+    table.GetProfile = settings61xx ? nokia::GetProfile : nullptr;
+    table.SetProfile = settings61xx ? nokia::SetProfile : nullptr;
+    table.ReadCalendarEntry = settings61xx ? nokia::ReadCalendarEntry : nullptr;
+    table.WriteCalendarEntry = settings61xx ? nokia::WriteCalendarEntry : nullptr;
+    table.DeleteCalendarentry = settings61xx ? nokia::DeleteCalendarentry : nullptr;
+    table.getcalinfo = settings61xx ? nokia::getcalinfo : loadtime::getcalinfo;
+    table.GetDiverts = nokia::GetDiverts;
+    table.SetDiverts = nokia::SetDiverts;
+    table.GetWAPlink = nokia7110::GetWAPlink;
+    table.WriteWAPlink = nokia7110::WriteWAPlink;
 }
 
 void installAtProcedures(DriverTable& table) {

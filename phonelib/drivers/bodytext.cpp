@@ -20,6 +20,12 @@ size_t afterTerminator(std::span<const uint8_t> body, size_t from, uint8_t termi
     return end == body.end() ? body.size() : static_cast<size_t>(end - body.begin()) + 1;
 }
 
+std::string bytesAt(std::span<const uint8_t> body, size_t from, size_t count) {
+    if (from > body.size() || count > body.size() - from) return {};
+    return std::string(body.begin() + static_cast<long>(from),
+                       body.begin() + static_cast<long>(from + count));
+}
+
 std::string hexOf(std::span<const uint8_t> body, size_t from, size_t count) {
     if (from >= body.size()) return {};
     count = std::min(count, body.size() - from);

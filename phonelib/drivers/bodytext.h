@@ -16,6 +16,10 @@ std::string textUntil(std::span<const uint8_t> body, size_t from, uint8_t termin
 // body size when there is none.
 size_t afterTerminator(std::span<const uint8_t> body, size_t from, uint8_t terminator);
 
+// The `count` bytes from `from` on; empty unless all of them lie inside the
+// body.
+std::string bytesAt(std::span<const uint8_t> body, size_t from, size_t count);
+
 // Two upper-case hex digits per byte of body[from, from + count).
 std::string hexOf(std::span<const uint8_t> body, size_t from, size_t count);
 

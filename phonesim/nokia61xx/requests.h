@@ -32,6 +32,37 @@ void onStatusRequest(Phone& phone, std::span<const uint8_t> body);
 // 0x0A 00 01 00 70 → 0x0A network: cell, area and network code (network.cpp)
 void onNetworkRequest(Phone& phone, std::span<const uint8_t> body);
 
+// 0x05 logos and 0x47 picture images (logos05.cpp)
+void onOperatorLogoUpload(Phone& phone, std::span<const uint8_t> body);   // 30
+void onOperatorLogoRequest(Phone& phone, std::span<const uint8_t> body);  // 33 → 34
+void onStartupLogoUpload(Phone& phone, std::span<const uint8_t> body);    // 18
+void onStartupLogoRequest(Phone& phone, std::span<const uint8_t> body);   // 16 → 17
+void onPictureImageUpload(Phone& phone, std::span<const uint8_t> body);   // 0x47 03
+
+// Ringtone uploads: 0x05 36 into a location, 0x12 (ringtones.cpp)
+void onRingtoneUpload05(Phone& phone, std::span<const uint8_t> body);
+void onRingtoneUpload12(Phone& phone, std::span<const uint8_t> body);
+
+// 0x05 profiles (profiles05.cpp)
+void onProfileNameRequest(Phone& phone, std::span<const uint8_t> body);     // 1A → 1B
+void onProfileFeatureRequest(Phone& phone, std::span<const uint8_t> body);  // 13 → 14
+void onProfileNameWrite(Phone& phone, std::span<const uint8_t> body);       // 1C → 1D
+void onProfileFeatureWrite(Phone& phone, std::span<const uint8_t> body);    // 10 → 11
+
+// 0x06 call diverts: query, register, erase → 02 state or 03 refused (diverts06.cpp)
+void onDivertRequest(Phone& phone, std::span<const uint8_t> body);
+
+// 0x13 calendar (calendar13.cpp)
+void onCalendarRead(Phone& phone, std::span<const uint8_t> body);    // 66 → 67
+void onCalendarWrite(Phone& phone, std::span<const uint8_t> body);   // 64 → 65
+void onCalendarDelete(Phone& phone, std::span<const uint8_t> body);  // 68 → 69
+
+// 0x3F WAP bookmarks, sub-command in byte 3 (wap3f.cpp)
+void onWapOpen(Phone& phone, std::span<const uint8_t> body);        // 00 → 01
+void onBookmarkRead(Phone& phone, std::span<const uint8_t> body);   // 06 → 07 / 08
+void onBookmarkClear(Phone& phone, std::span<const uint8_t> body);  // 0C → 0D / 0E
+void onBookmarkWrite(Phone& phone, std::span<const uint8_t> body);  // 09 → 0A / 0B
+
 // Unsolicited 0x0D 00 01 00 50: text on the phone's display (displaytext.cpp)
 Message displayTextMessage(const QString& text);
 

@@ -18,6 +18,30 @@ constexpr std::array kRequests = {
     RequestRow{0x40, 2, 0x8F, onBuzzer},
     RequestRow{0x04, 3, 0x01, onStatusRequest},
     RequestRow{0x0A, 3, 0x70, onNetworkRequest},
+    // Logos, pictures and ringtones
+    RequestRow{0x05, 3, 0x30, onOperatorLogoUpload},
+    RequestRow{0x05, 3, 0x33, onOperatorLogoRequest},
+    RequestRow{0x05, 3, 0x18, onStartupLogoUpload},
+    RequestRow{0x05, 3, 0x16, onStartupLogoRequest},
+    RequestRow{0x47, 3, 0x03, onPictureImageUpload},
+    RequestRow{0x05, 3, 0x36, onRingtoneUpload05},
+    RequestRow{0x12, 0, 0x0C, onRingtoneUpload12},
+    // Profiles
+    RequestRow{0x05, 3, 0x1A, onProfileNameRequest},
+    RequestRow{0x05, 3, 0x13, onProfileFeatureRequest},
+    RequestRow{0x05, 3, 0x1C, onProfileNameWrite},
+    RequestRow{0x05, 3, 0x10, onProfileFeatureWrite},
+    // Call diverts
+    RequestRow{0x06, 3, 0x01, onDivertRequest},
+    // Calendar
+    RequestRow{0x13, 3, 0x66, onCalendarRead},
+    RequestRow{0x13, 3, 0x64, onCalendarWrite},
+    RequestRow{0x13, 3, 0x68, onCalendarDelete},
+    // WAP bookmarks
+    RequestRow{0x3F, 3, 0x00, onWapOpen},
+    RequestRow{0x3F, 3, 0x06, onBookmarkRead},
+    RequestRow{0x3F, 3, 0x0C, onBookmarkClear},
+    RequestRow{0x3F, 3, 0x09, onBookmarkWrite},
 };
 
 }  // namespace

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "phonelib/api/keepalive.h"
+#include "phonelib/api/loadtimeslots.h"
+#include "phonelib/drivers/nokia61xx/calendar.h"
+#include "phonelib/drivers/nokia61xx/logos.h"
 #include "phonelib/drivers/nokia61xx/procedures.h"
 #include "phonelib/drivers/nokia7110/procedures.h"
+#include "phonelib/drivers/nokia7110/wap.h"
 
 using namespace phonelib;
 
@@ -49,6 +53,35 @@ TEST(ModelGroups, FamiliesGetTheirDispatcherKeepAliveAndIdentity) {
     EXPECT_TRUE(holds(table.KeepAlive, KeepFn(keepalive::nokia7110)));
     EXPECT_TRUE(table.GetNetworkInfo);
     EXPECT_FALSE(table.writesms);
+}
+
+TEST(ModelGroups, LogosSettingsAndBookmarksPerModel) {
+    using ToneFn = uint8_t (*)(std::string&, uint8_t);
+    using InfoFn = uint8_t (*)(TCalendarInfo&);
+    using WapFn = uint8_t (*)(TWap&);
+
+    DriverTable table;
+    installNokiaProcedures(table, 15);  // type 0x12 ringtones
+    EXPECT_TRUE(holds(table.SendRingTone, ToneFn(nokia::SendRingTone12)));
+    EXPECT_TRUE(holds(table.getcalinfo, InfoFn(nokia::getcalinfo)));
+    EXPECT_TRUE(table.GetProfile);
+
+    installNokiaProcedures(table, 18);  // mixed: 61xx logos, no 61xx profiles or calendar
+    EXPECT_TRUE(holds(table.SendRingTone, ToneFn(nokia::SendRingTone05)));
+    EXPECT_TRUE(table.GetBitmap);
+    EXPECT_FALSE(table.GetProfile);
+    EXPECT_FALSE(table.ReadCalendarEntry);
+    EXPECT_TRUE(holds(table.getcalinfo, InfoFn(loadtime::getcalinfo)));
+
+    installNokiaProcedures(table, 20);  // 7110 family: its own logos are not built
+    EXPECT_FALSE(table.Sendbitmap);
+    EXPECT_FALSE(table.SendRingTone);
+    for (const uint8_t model : {10, 14, 18, 21}) {
+        installNokiaProcedures(table, model);
+        EXPECT_TRUE(table.GetDiverts && table.SetDiverts) << int(model);
+        EXPECT_TRUE(holds(table.GetWAPlink, WapFn(nokia7110::GetWAPlink))) << int(model);
+        EXPECT_TRUE(holds(table.WriteWAPlink, WapFn(nokia7110::WriteWAPlink))) << int(model);
+    }
 }
 
 }  // namespace

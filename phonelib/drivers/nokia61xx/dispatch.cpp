@@ -2,18 +2,32 @@
 // select one small handler.
 #include <array>
 
+#include "phonelib/drivers/nokia61xx/calendar.h"
+#include "phonelib/drivers/nokia61xx/diverts.h"
+#include "phonelib/drivers/nokia61xx/logos.h"
 #include "phonelib/drivers/nokia61xx/procedures.h"
+#include "phonelib/drivers/nokia61xx/profiles.h"
 #include "phonelib/drivers/nokia61xx/replies.h"
+#include "phonelib/drivers/nokia7110/wap.h"
 #include "phonelib/drivers/replytable.h"
 
 namespace phonelib::nokia {
 
 namespace {
 
+// WAP answers are decoded alike for every Nokia model.
+using nokia7110::onWapAnswer;
+
 constexpr std::array kReplies = {
     ReplyRow{0x04, 3, 0x02, onPhoneStatus},        ReplyRow{0x0A, 0, kAnySubCode, onNetwork},
     ReplyRow{0x0D, 3, 0x50, onDisplayText},        ReplyRow{0x64, 0, kAnySubCode, onIdentity64},
-    ReplyRow{0xD2, 0, kAnySubCode, onVersionText},
+    ReplyRow{0xD2, 0, kAnySubCode, onVersionText}, ReplyRow{0x05, 3, 0x34, onOperatorLogo},
+    ReplyRow{0x05, 3, 0x17, onStartupLogo},        ReplyRow{0x05, 3, 0x1B, onProfileName},
+    ReplyRow{0x05, 3, 0x14, onProfileFeature},     ReplyRow{0x05, 3, 0x11, onProfileWritten},
+    ReplyRow{0x05, 3, 0x1D, onProfileWritten},     ReplyRow{0x06, 3, 0x02, onDivert},
+    ReplyRow{0x06, 3, 0x03, onDivertRefused},      ReplyRow{0x13, 3, 0x65, onCalendarWritten},
+    ReplyRow{0x13, 3, 0x67, onCalendarNote},       ReplyRow{0x13, 3, 0x69, onCalendarDeleted},
+    ReplyRow{0x3F, 0, kAnySubCode, onWapAnswer},
 };
 
 }  // namespace

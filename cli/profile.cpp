@@ -1,0 +1,189 @@
+// corvina-cli profile: list, show and change the phone's profiles.
+//
+// Values are those GetProfile reports: keypad 0-3, lights/vibration/
+// autoanswer 0-1, mode 0-5 (Rufton, Ansteigend, Rufton 1x, Einzelton,
+// Anrufergruppe, Aus), ringtone number, volume 1-5, messagetone 0-4, warning
+// 0-1, groups bit set (255 all). "profile set" turns them back into the
+// phone's codes, which SetProfile sends as they are.
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/output.h"
+#include "phonelib/api/phonelib.h"
+#include "phonelib/api/status.h"
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kUsage = "profile list | profile get N | profile set N schlüssel=wert ...";
+constexpr int kMaxProfiles = 7;
+
+const char* const kStandardNames[] = {"Allgemein", "Lautlos",     "Leise",        "Laut",
+                                      "Privat",    "leer",        "Benutzerdef.", "Kopfhörer",
+                                      "Auto",      "Besprechung", "Draußen",      "Pager"};
+const char* const kRingingModes[] = {"Rufton",    "Ansteigend",    "Rufton 1x",
+                                     "Einzelton", "Anrufergruppe", "Aus"};
+const char* const kMessageTones[] = {"Kein Ton", "Standard", "Spezial", "Einzelton", "Ansteigend"};
+
+std::string nameOf(const TProfile& profile) {
+    if (!profile.name.empty()) return profile.name;
+    const int index = profile.standardNameIndex == 0xFFFF ? -1 : profile.standardNameIndex;
+    return cp1252(index >= 0 && index < 12 ? kStandardNames[index] : "Unbekannt");
+}
+
+std::string onOff(int32_t value) {
+    return value == 1 ? "An" : value == 0 ? "Aus" : "-";
+}
+
+template <size_t N>
+std::string named(const char* const (&names)[N], int32_t value) {
+    return value >= 0 && static_cast<size_t>(value) < N ? cp1252(names[value]) : "-";
+}
+
+// One feature: its key, how it reads, and how its value becomes the phone's
+// code (nothing for a value the phone has no code for).
+struct Feature {
+    const char* key;
+    int32_t TProfile::*field;
+    std::function<std::string(const TProfile&)> text;
+    std::function<std::optional<int32_t>(int32_t)> code;
+};
+
+std::optional<int32_t> fromTable(std::initializer_list<int32_t> codes, int32_t value) {
+    if (value < 0 || static_cast<size_t>(value) >= codes.size()) return std::nullopt;
+    return codes.begin()[value];
+}
+
+std::optional<int32_t> inRange(int32_t value, int32_t low, int32_t high) {
+    if (value < low || value > high) return std::nullopt;
+    return value;
+}
+
+const std::vector<Feature>& features() {
+    static const std::vector<Feature> list = {
+        {"keypad", &TProfile::keypadTones,
+         [](const TProfile& p) { return "Stufe " + std::to_string(p.keypadTones); },
+         [](int32_t v) {
+             return fromTable({0xFF, 0x00, 0x01, 0x02}, v);
+         }},
+        {"lights", &TProfile::lights, [](const TProfile& p) { return onOff(p.lights); },
+         [](int32_t v) { return inRange(v, 0, 1); }},
+        {"mode", &TProfile::ringingMode,
+         [](const TProfile& p) { return named(kRingingModes, p.ringingMode); },
+         [](int32_t v) {
+             return fromTable({0x01, 0x06, 0x05, 0x02, 0x07, 0x04}, v);
+         }},
+        {"ringtone", &TProfile::ringtoneNumber, [](const TProfile& p) { return p.ringtoneName; },
+         [](int32_t v) { return inRange(v, 0, 255); }},
+        {"volume", &TProfile::volume,
+         [](const TProfile& p) { return "Stufe " + std::to_string(p.volume); },
+         [](int32_t v) { return v >= 1 && v <= 5 ? std::optional<int32_t>(v + 5) : std::nullopt; }},
+        {"messagetone", &TProfile::messageTone,
+         [](const TProfile& p) { return named(kMessageTones, p.messageTone); },
+         [](int32_t v) { return inRange(v, 0, 4); }},
+        {"vibration", &TProfile::vibration, [](const TProfile& p) { return onOff(p.vibration); },
+         [](int32_t v) { return inRange(v, 0, 1); }},
+        {"warning", &TProfile::warningTones,
+         [](const TProfile& p) { return onOff(p.warningTones); },
+         [](int32_t v) {
+             return fromTable({0xFF, 0x04}, v);
+         }},
+        {"groups", &TProfile::callerGroups, [](const TProfile& p) { return p.callerGroupNames; },
+         [](int32_t v) { return inRange(v, 0, 255); }},
+        {"autoanswer", &TProfile::automaticAnswer,
+         [](const TProfile& p) { return onOff(p.automaticAnswer); },
+         [](int32_t v) { return inRange(v, 0, 1); }},
+    };
+    return list;
+}
+
+uint8_t readProfile(int number, TProfile& profile) {
+    profile = TProfile{};
+    profile.profileNumber = number;
+    return phonelib::GetProfile(profile);
+}
+
+void printProfile(const TProfile& profile) {
+    printRecord({"number", std::to_string(profile.profileNumber)});
+    printRecord({"name", nameOf(profile)});
+    for (const Feature& feature : features()) {
+        printRecord({feature.key, std::to_string(profile.*feature.field), feature.text(profile)});
+    }
+}
+
+int setProfile(int number, const QStringList& assignments) {
+    TProfile profile;
+    const uint8_t read = readProfile(number, profile);
+    if (read != phonelib::stDone) return failed("Das Lesen des Profils", read);
+    for (const QString& assignment : assignments) {
+        const qsizetype equals = assignment.indexOf(QLatin1Char('='));
+        const QString key = assignment.left(equals);
+        const QString value = assignment.mid(equals + 1);
+        if (equals <= 0) return usageError(kUsage);
+        if (key == "name") {
+            profile.name = phoneText(value);
+            continue;
+        }
+        const auto feature = std::ranges::find_if(
+            features(), [&](const Feature& f) { return key == QLatin1String(f.key); });
+        if (feature == features().end()) {
+            printError("Unbekannter Schlüssel: " + key.toStdString());
+            return 2;
+        }
+        const auto given = numberArgument(value, feature->key, -1, 255);
+        if (!given) return 2;
+        profile.*feature->field = *given;
+    }
+    // SetProfile takes the phone's codes.
+    TProfile codes = profile;
+    for (const Feature& feature : features()) {
+        const auto code = feature.code(profile.*feature.field);
+        if (!code) {
+            printError(std::string("Wert für ") + feature.key + " ungültig oder unbekannt: " +
+                       std::to_string(profile.*feature.field) + "; bitte angeben.");
+            return 2;
+        }
+        codes.*feature.field = *code;
+    }
+    const uint8_t status = phonelib::SetProfile(codes);
+    if (status != phonelib::stDone) return failed("Das Schreiben des Profils", status);
+    TProfile written;
+    if (readProfile(number, written) == phonelib::stDone) printProfile(written);
+    return 0;
+}
+
+}  // namespace
+
+int profile(Session&, const QStringList& arguments) {
+    const QString action = arguments.value(0);
+    if (action == "list" && arguments.size() == 1) {
+        for (int number = 0; number < kMaxProfiles; ++number) {
+            TProfile profile;
+            const uint8_t status = readProfile(number, profile);
+            if (status == phonelib::stNotAvailable) break;
+            if (status != phonelib::stDone) {
+                if (number == 0) return failed("Das Lesen der Profile", status);
+                break;
+            }
+            printRecord({std::to_string(number), nameOf(profile),
+                         named(kRingingModes, profile.ringingMode), profile.ringtoneName,
+                         "Stufe " + std::to_string(profile.volume)});
+        }
+        return 0;
+    }
+    if ((action != "get" && action != "set") || arguments.size() < 2) return usageError(kUsage);
+    const auto number = numberArgument(arguments[1], "Die Profilnummer", 0, kMaxProfiles - 1);
+    if (!number) return 2;
+    if (action == "set") return setProfile(*number, arguments.mid(2));
+    TProfile profile;
+    const uint8_t status = readProfile(*number, profile);
+    if (status != phonelib::stDone) return failed("Das Lesen des Profils", status);
+    printProfile(profile);
+    return 0;
+}
+
+}  // namespace cli

@@ -1,0 +1,20 @@
+// A message a driver is about to send: message type and body. Drivers build
+// their requests with pure functions that tests check byte for byte.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace phonelib {
+
+struct Request {
+    uint8_t type = 0;
+    std::vector<uint8_t> body;
+
+    bool operator==(const Request&) const = default;
+};
+
+// Sends the request through the frame layer; library thread only.
+void send(const Request& request);
+
+}  // namespace phonelib

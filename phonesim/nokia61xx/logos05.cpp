@@ -1,0 +1,106 @@
+// Type 0x05 logos and type 0x47 picture images. Uploads are not answered.
+//
+//   00 01 00 30 00 c1 c2 c3 s s 00 w h 01 rows   operator logo (network code as
+//                                                semi-octets, s s = size + 4)
+//   00 01 00 33                                  -> 00 01 00 34 00 c1 c2 c3 s s 00
+//                                                   w h 01 00 rows (0 x 0: none)
+//   00 01 00 18 01 01 h w stripes 00 w           start-up logo
+//   00 01 00 16                                  -> 00 01 00 17 00 00 00 00 h w
+//                                                   stripes (0 x 0: none)
+//   0x47: 00 01 00 03 slot 00 81 00 00 00 w h 01 rows   picture image
+#include "phonesim/nokia61xx/picturebits.h"
+#include "phonesim/nokia61xx/requests.h"
+
+namespace phonesim::nokia61xx {
+
+namespace {
+
+// Country code and network code from three semi-octet bytes (62 F2 10 is
+// 262 / 01); a third network digit sits in the high nibble of the middle byte.
+QString networkCodeOf(std::span<const uint8_t> code) {
+    const int nibbles[] = {code[0] & 0x0F, code[0] >> 4, code[1] & 0x0F,
+                           code[2] & 0x0F, code[2] >> 4, code[1] >> 4};
+    QString text;
+    for (const int digit : nibbles) {
+        if (digit <= 9) text += QChar(u'0' + digit);
+    }
+    return text;
+}
+
+std::array<uint8_t, 3> semiOctetsOf(const QString& networkCode) {
+    const auto digit = [&](qsizetype i) {
+        return i < networkCode.size() ? static_cast<uint8_t>(networkCode[i].digitValue()) : 0x0F;
+    };
+    return {static_cast<uint8_t>(digit(1) << 4 | digit(0)),
+            static_cast<uint8_t>(digit(5) << 4 | digit(2)),
+            static_cast<uint8_t>(digit(4) << 4 | digit(3))};
+}
+
+}  // namespace
+
+void onOperatorLogoUpload(Phone& phone, std::span<const uint8_t> body) {
+    if (body.size() < 14) return;
+    const auto picture = pictureFromRows(body[11], body[12], body.subspan(14));
+    if (!picture) return;
+    phone.fixture.data.operatorLogo = OperatorLogo{networkCodeOf(body.subspan(5, 3)), *picture};
+}
+
+void onOperatorLogoRequest(Phone& phone, std::span<const uint8_t>) {
+    const auto& logo = phone.fixture.data.operatorLogo;
+    const Picture picture = logo ? logo->picture : Picture{};
+    const auto code = semiOctetsOf(logo ? logo->networkCode : QStringLiteral("00000"));
+    const auto data = rowData(picture);
+    const auto sizeField = static_cast<int>(data.size()) + 4;
+    std::vector<uint8_t> answer = {0x00,
+                                   0x01,
+                                   0x00,
+                                   0x34,
+                                   0x00,
+                                   code[0],
+                                   code[1],
+                                   code[2],
+                                   static_cast<uint8_t>(sizeField >> 8),
+                                   static_cast<uint8_t>(sizeField),
+                                   0x00,
+                                   static_cast<uint8_t>(picture.width),
+                                   static_cast<uint8_t>(picture.height),
+                                   0x01,
+                                   0x00};
+    answer.insert(answer.end(), data.begin(), data.end());
+    phone.answer({0x05, std::move(answer)});
+}
+
+void onStartupLogoUpload(Phone& phone, std::span<const uint8_t> body) {
+    if (body.size() < 8) return;
+    if (const auto picture = pictureFromStripes(body[7], body[6], body.subspan(8))) {
+        phone.fixture.data.startupLogo = *picture;
+    }
+}
+
+void onStartupLogoRequest(Phone& phone, std::span<const uint8_t>) {
+    const Picture picture = phone.fixture.data.startupLogo.value_or(Picture{});
+    std::vector<uint8_t> answer = {0x00,
+                                   0x01,
+                                   0x00,
+                                   0x17,
+                                   0x00,
+                                   0x00,
+                                   0x00,
+                                   0x00,
+                                   static_cast<uint8_t>(picture.height),
+                                   static_cast<uint8_t>(picture.width)};
+    const auto data = stripeData(picture);
+    answer.insert(answer.end(), data.begin(), data.end());
+    phone.answer({0x05, std::move(answer)});
+}
+
+void onPictureImageUpload(Phone& phone, std::span<const uint8_t> body) {
+    if (body.size() < 13) return;
+    const auto picture = pictureFromRows(body[10], body[11], body.subspan(13));
+    if (!picture) return;
+    auto& pictures = phone.fixture.data.pictures;
+    std::erase_if(pictures, [&](const PictureImage& p) { return p.slot == body[4]; });
+    pictures.push_back({body[4], *picture});
+}
+
+}  // namespace phonesim::nokia61xx
