@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "phonelib/api/keepalive.h"
+#include "phonelib/drivers/nokia61xx/messages.h"
+#include "phonelib/drivers/nokia61xx/phonebook.h"
 #include "phonelib/drivers/nokia61xx/procedures.h"
 #include "phonelib/drivers/nokia7110/procedures.h"
 #include "phonelib/drivers/siemens/atengine.h"
@@ -42,6 +44,19 @@ void installNokiaProcedures(DriverTable& table, uint8_t modelId) {
     table.GetPhoneStatus = nokia::GetPhoneStatus;
     table.GetNetworkInfo = nokia::GetNetworkInfo;
     table.getdate = nokia::getdate;
+    // Sending and the message centre serve both families.
+    table.SendSMS = nokia::SendSMS;
+    table.GetSMSCenter = nokia::GetSMSCenter;
+    if (!family7110) {
+        table.ReadPhoneBookEntry = nokia::ReadPhoneBookEntry;
+        table.WritePhoneBookEntry = nokia::WritePhoneBookEntry;
+        table.GetCapacity = nokia::GetCapacity;
+    }
+    if (!family7110 && !mixed) {
+        table.GetSMS = nokia::GetSMS;
+        table.deletesms = nokia::deletesms;
+        table.getsmsinfos = nokia::getsmsinfos;
+    }
 }
 
 void installAtProcedures(DriverTable& table) {

@@ -10,15 +10,30 @@ enum Status : uint8_t {
     stNotAvailable = 2,     // not available for this model
     stNoAnswer = 3,         // no answer in time, or the port failed to open
     stRefused = 4,          // the phone refused the request
+    stUnsupportedFile = 5,  // a ringtone file of a type the phone cannot take; nothing was sent
+    stFileReadError = 6,    // a file could be opened but not read, or holds no usable data
+    stFileCannotOpen = 8,   // a file cannot be opened
     stNoServiceCentre = 9,  // AT: +CMS ERROR 330
     stNotConnected = 14,    // called while no phone is connected; nothing was sent
     stCallInProgress = 15,  // another call from the same thread is still running; nothing was sent
+    stEmptyLocation = 16,   // Nokia: the location holds no message
     stMemoryFailure = 17,   // AT: +CMS ERROR 320
+    stBadLocation = 17,     // Nokia: no such location, or one outside 0..255; see below
     stSmsError = 18,        // AT: any other +CMS ERROR
     stInvalidPdu = 19,      // AT: +CMS ERROR 304
     stInvalidIndex = 20,    // AT: +CMS ERROR 321
     stMemoryFull = 21,      // AT: +CMS ERROR 322
     stNoNetwork = 22,       // AT: +CMS ERROR 331
+    stTooLong = 23,         // the data do not fit the request; nothing was sent; see below
 };
+
+// stBadLocation: the phone says it has no such location, or the library
+// refuses a location that the one-byte field of a request cannot name (it
+// would read, write or delete another location) before sending anything.
+//
+// stTooLong: a phonebook entry whose name and number bytes exceed 192, a
+// text message of more than 160 characters, smart-message data beyond 801
+// bytes (or a picture text that leaves them no room), a number of more than
+// 20 digits. The GUI reports it as data too long for the phone.
 
 }  // namespace phonelib

@@ -2,6 +2,8 @@
 // select one small handler.
 #include <array>
 
+#include "phonelib/drivers/nokia61xx/messages.h"
+#include "phonelib/drivers/nokia61xx/phonebook.h"
 #include "phonelib/drivers/nokia61xx/procedures.h"
 #include "phonelib/drivers/nokia61xx/replies.h"
 #include "phonelib/drivers/replytable.h"
@@ -11,9 +13,25 @@ namespace phonelib::nokia {
 namespace {
 
 constexpr std::array kReplies = {
-    ReplyRow{0x04, 3, 0x02, onPhoneStatus},        ReplyRow{0x0A, 0, kAnySubCode, onNetwork},
-    ReplyRow{0x0D, 3, 0x50, onDisplayText},        ReplyRow{0x64, 0, kAnySubCode, onIdentity64},
+    ReplyRow{0x04, 3, 0x02, onPhoneStatus},
+    ReplyRow{0x0A, 0, kAnySubCode, onNetwork},
+    ReplyRow{0x0D, 3, 0x50, onDisplayText},
+    ReplyRow{0x64, 0, kAnySubCode, onIdentity64},
     ReplyRow{0xD2, 0, kAnySubCode, onVersionText},
+    // Short messages: send result and message centre, stored messages.
+    ReplyRow{0x02, 3, 0x02, onMessageSent},
+    ReplyRow{0x02, 3, 0x03, onMessageRefused},
+    ReplyRow{0x02, 3, 0x34, onMessageCentre},
+    ReplyRow{0x14, 3, 0x08, onStoredMessage},
+    ReplyRow{0x14, 3, 0x09, onMessageReadError},
+    ReplyRow{0x14, 3, 0x0B, onMessageDeleted},
+    // Phonebook: entries, writes, memory status, caller groups, speed dials.
+    ReplyRow{0x03, 3, 0x02, onPhonebookEntry},
+    ReplyRow{0x03, 3, 0x05, onPhonebookWritten},
+    ReplyRow{0x03, 3, 0x08, onMemoryStatus},
+    ReplyRow{0x03, 3, 0x11, onCallerGroup},
+    ReplyRow{0x03, 3, 0x17, onSpeedDial},
+    ReplyRow{0x03, 3, 0x1A, onPhonebookWritten},
 };
 
 }  // namespace
