@@ -3,7 +3,8 @@
 //
 //   10 G            caller group   → 11 G n name ringtone logo-on size(2) 00 w h 01 picture
 //                                     (size counts the picture and its 4 header bytes)
-//                   error          → 12 02 (groups are 0 to 4)
+//                                     group 5 ("no group") comes back without name and logo
+//                   error          → 12 02 (groups beyond 5)
 //   16 K            speed dial     → 17 M location (M: 02 phone, 03 SIM; 00 00 unset)
 //                   error          → 18 02 (keys are 2 to 9)
 //   19 K M L        set speed dial → 1A (L = 0 clears the key)
@@ -18,6 +19,8 @@ void refuse(Phone& phone, uint8_t subCode) {
     phone.answer({0x03, {0x00, 0x01, 0x00, subCode, 0x02}});
 }
 
+constexpr uint8_t kNoGroup = 5;
+
 bool isKey(int key) {
     return key >= 2 && key <= 9;
 }
@@ -26,8 +29,8 @@ bool isKey(int key) {
 
 void onCallerGroupRead(Phone& phone, std::span<const uint8_t> body) {
     const auto& groups = phone.fixture.phonebook.callerGroups;
-    if (body.size() < 5 || body[4] >= groups.size()) return refuse(phone, 0x12);
-    const CallerGroup& group = groups[body[4]];
+    if (body.size() < 5 || body[4] > kNoGroup) return refuse(phone, 0x12);
+    const CallerGroup group = body[4] < groups.size() ? groups[body[4]] : CallerGroup{};
     const auto name = latin1(group.name);
     const auto size = static_cast<uint16_t>(group.logo.data.size() + 4);
     std::vector<uint8_t> answer = {0x00, 0x01,    0x00,

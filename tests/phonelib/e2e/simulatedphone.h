@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <chrono>
 #include <memory>
 
