@@ -17,5 +17,10 @@ struct CommandEntry {
 };
 
 int identify(Session& session, const QStringList& arguments);
+int phonebook(Session& session, const QStringList& arguments);
+int groups(Session& session, const QStringList& arguments);
+int speeddial(Session& session, const QStringList& arguments);
+int sms(Session& session, const QStringList& arguments);
+int smsc(Session& session, const QStringList& arguments);
 
 }  // namespace cli
