@@ -172,6 +172,13 @@ TEST(PhonebookAnswers, CallerGroups) {
     EXPECT_EQ(group.group.rowData[25], 26);
     EXPECT_EQ(group.group.rowData[26], 0);
 
+    // Size and dimensions beyond the row data: cut at 1500 bytes.
+    TPhoneBookEntry huge;
+    decodeCallerGroup(
+        Bytes{0x01, 0x08, 0x00, 0x11, 0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x00, 0xFF, 0xFF, 0x01},
+        huge);
+    EXPECT_EQ(huge.group.size, 1500);
+
     TPhoneBookEntry nameless;
     nameless.name = "old";
     EXPECT_EQ(decodeCallerGroup(Bytes{0x01, 0x08, 0x00, 0x11, 0x04, 0x00, 0x07}, nameless), 0x07);

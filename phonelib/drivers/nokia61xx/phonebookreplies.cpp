@@ -13,6 +13,8 @@ namespace phonelib::nokia {
 
 namespace {
 
+constexpr int kMaxGroupPicture = kBitmapBytes - 1;
+
 std::optional<uint8_t> byteAt(std::span<const uint8_t> body, size_t index) {
     if (index >= body.size()) return std::nullopt;
     return body[index];
@@ -64,14 +66,15 @@ std::optional<uint8_t> decodeCallerGroup(std::span<const uint8_t> body, TPhoneBo
     const auto height = byteAt(body, k + 12);
     if (!sizeHigh || !sizeLow || !width || !height) return ringtone;
 
-    // The phone counts the four bytes of the picture header in the size.
-    const int32_t size = std::min(*sizeHigh << 8 | *sizeLow, *width * *height / 8);
+    // The phone counts the four bytes of the picture header in the size; a
+    // picture longer than the row data hold is cut.
+    const int32_t size =
+        std::min({*sizeHigh << 8 | *sizeLow, *width * *height / 8, int32_t{kMaxGroupPicture}});
     picture.width = *width;
     picture.height = *height;
     picture.size = size;
     picture.rowData.fill(0);
-    tools::copybytes(body, k + 14, picture.rowData, 0,
-                     std::min<size_t>(static_cast<size_t>(size), kBitmapBytes - 1));
+    tools::copybytes(body, k + 14, picture.rowData, 0, static_cast<size_t>(size));
     return ringtone;
 }
 
