@@ -6,13 +6,18 @@
 
 namespace cli {
 
-std::optional<int> numberArgument(const QString& text, const char* what, int low, int high) {
+std::optional<int32_t> wholeNumber(const QString& text, int32_t min, int32_t max) {
     bool ok = false;
     const int value = text.toInt(&ok);
-    if (!ok || value < low || value > high) {
+    if (!ok || value < min || value > max) return std::nullopt;
+    return value;
+}
+
+std::optional<int> numberArgument(const QString& text, const char* what, int low, int high) {
+    const auto value = wholeNumber(text, low, high);
+    if (!value) {
         printError(std::string(what) + " muss eine Zahl von " + std::to_string(low) + " bis " +
                    std::to_string(high) + " sein: " + text.toStdString());
-        return std::nullopt;
     }
     return value;
 }
@@ -20,47 +25,61 @@ std::optional<int> numberArgument(const QString& text, const char* what, int low
 std::optional<int> choiceArgument(const QString& text, const char* what, const QStringList& names) {
     const qsizetype index = names.indexOf(text.toLower());
     if (index >= 0) return static_cast<int>(index);
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (ok && value >= 0 && value < names.size()) return value;
+    if (const auto value = wholeNumber(text, 0, static_cast<int32_t>(names.size()) - 1)) return value;
     printError(std::string("Unbekannte Angabe für ") + what + ": " + text.toStdString() + " (" +
                names.join(QStringLiteral(", ")).toStdString() + ")");
     return std::nullopt;
 }
 
+bool takeFlag(QStringList& arguments, const QString& flag) { return arguments.removeAll(flag) > 0; }
+
+std::optional<QString> takeOption(QStringList& arguments, const QString& option) {
+    const qsizetype at = arguments.indexOf(option);
+    if (at < 0) return std::nullopt;
+    arguments.removeAt(at);
+    if (at >= arguments.size()) {
+        printError("Nach " + option.toStdString() + " fehlt der Wert.");
+        return QString();
+    }
+    return arguments.takeAt(at);
+}
+
 std::string statusText(uint8_t status) {
+    using namespace phonelib;
     switch (status) {
-        case phonelib::stDone:
+        case stDone:
             return "erledigt";
-        case phonelib::stNotAvailable:
-            return "bei diesem Modell nicht möglich";
-        case phonelib::stNoAnswer:
+        case stNotAvailable:
+            return "mit diesem Telefon nicht möglich";
+        case stNoAnswer:
             return "das Telefon antwortet nicht";
-        case phonelib::stRefused:
+        case stRefused:
             return "das Telefon hat abgelehnt";
-        case phonelib::stUnsupportedFile:
+        case stUnsupportedFile:
             return "dieser Dateityp wird nicht unterstützt";
-        case phonelib::stFileUnreadable:
-            return "die Datei kann nicht gelesen oder umgewandelt werden";
-        case phonelib::stCannotOpen:
-            return "die Datei kann nicht geöffnet werden";
-        case phonelib::stNotConnected:
+        case stFileUnreadable:
+            return "die Datei lässt sich nicht lesen oder enthält nichts Brauchbares";
+        case stCannotOpen:
+            return "die Datei lässt sich nicht öffnen";
+        case stNotConnected:
             return "kein Telefon verbunden";
-        case phonelib::stDivertRefused:
-            return "abgelehnt";
-        case phonelib::stEmptyLocation:
-        case phonelib::stNoSuchLocation:
-            return "der Speicherplatz ist leer oder ungültig";
-        case phonelib::stTooLong:
-            return "ein Name oder Text ist zu lang";
+        case stDivertRefused:
+            return "vom Netz abgelehnt";
+        case stEmptyLocation:
+            return "der Speicherplatz ist leer";
+        case stNoSuchLocation:
+            return "diesen Speicherplatz gibt es nicht";
+        case stTooLong:
+            return "zu lang für das Telefon";
+        case 0:
+            return "keine Antwort vom Telefon";
         default:
-            return "Fehler";
+            return "Fehler " + std::to_string(status);
     }
 }
 
 int failed(const std::string& what, uint8_t status) {
-    printError(what + " fehlgeschlagen: " + statusText(status) + " (Status " +
-               std::to_string(status) + ").");
+    printError(what + ": " + statusText(status) + " (Status " + std::to_string(status) + ").");
     return 1;
 }
 
@@ -69,16 +88,10 @@ int usageError(const char* usage) {
     return 2;
 }
 
-std::string phoneText(const QString& text) {
-    return tools::toCp1252(text);
-}
+std::string phoneText(const QString& text) { return tools::toCp1252(text); }
 
-QString terminalText(const std::string& phoneBytes) {
-    return tools::fromCp1252(phoneBytes);
-}
+QString terminalText(const std::string& phoneBytes) { return tools::fromCp1252(phoneBytes); }
 
-std::string cp1252(const char* utf8) {
-    return tools::toCp1252(QString::fromUtf8(utf8));
-}
+std::string cp1252(const char* utf8) { return tools::toCp1252(QString::fromUtf8(utf8)); }
 
 }  // namespace cli

@@ -10,19 +10,26 @@
 
 namespace cli {
 
-// A whole number in [low, high]; nothing (and a message on stderr naming
-// `what`) otherwise.
+// A whole number from min to max; nothing for anything else.
+std::optional<int32_t> wholeNumber(const QString& text, int32_t min, int32_t max);
+
+// The same, with a message on stderr naming `what` when it does not fit.
 std::optional<int> numberArgument(const QString& text, const char* what, int low, int high);
 
 // The words of a fixed list, given by name or by position; nothing (and a
 // message) otherwise.
 std::optional<int> choiceArgument(const QString& text, const char* what, const QStringList& names);
 
+// Removes a flag ("--flash") from the arguments; true when it was there.
+bool takeFlag(QStringList& arguments, const QString& flag);
+// Removes an option with its value ("--text Hallo"); nothing when absent.
+// A missing value is reported and gives an empty string.
+std::optional<QString> takeOption(QStringList& arguments, const QString& option);
+
 // What a status byte of the library means.
 std::string statusText(uint8_t status);
 
-// Prints "`what` fehlgeschlagen: <meaning> (Status n)" and returns the exit
-// status 1.
+// Prints "`what`: <meaning> (Status n)" and returns the exit status 1.
 int failed(const std::string& what, uint8_t status);
 
 // A command line that does not fit the command: prints the usage, returns 2.

@@ -45,7 +45,7 @@ int listNotes() {
         const uint8_t status = phonelib::ReadCalendarEntry(entry, location);
         if (status == phonelib::stEmptyLocation) continue;
         if (status != phonelib::stDone)
-            return failed("Das Lesen der Notiz " + std::to_string(location), status);
+            return failed("Notiz " + std::to_string(location) + " nicht gelesen", status);
         const std::string type = entry.noteType < 4 ? cp1252(kTypeNames[entry.noteType]) : "-";
         const std::string extra = entry.noteType == ntCall       ? entry.number
                                   : entry.noteType == ntBirthday ? std::to_string(entry.birthYear)
@@ -84,7 +84,7 @@ int addNote(const QStringList& arguments) {
         }
     }
     const uint8_t status = phonelib::WriteCalendarEntry(entry);
-    if (status != phonelib::stDone) return failed("Das Schreiben der Notiz", status);
+    if (status != phonelib::stDone) return failed("Notiz nicht geschrieben", status);
     printRecord({"Notiz gespeichert", entry.text});
     return 0;
 }
@@ -99,7 +99,7 @@ int calendar(Session&, const QStringList& arguments) {
         const auto location = numberArgument(arguments[1], "Der Platz", 1, 255);
         if (!location) return 2;
         const uint8_t status = phonelib::DeleteCalendarentry(*location);
-        if (status != phonelib::stDone) return failed("Das Löschen der Notiz", status);
+        if (status != phonelib::stDone) return failed("Notiz nicht gelöscht", status);
         printRecord({cp1252("Notiz gelöscht"), std::to_string(*location)});
         return 0;
     }

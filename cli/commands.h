@@ -17,6 +17,11 @@ struct CommandEntry {
 };
 
 int identify(Session& session, const QStringList& arguments);
+int phonebook(Session& session, const QStringList& arguments);
+int groups(Session& session, const QStringList& arguments);
+int speeddial(Session& session, const QStringList& arguments);
+int sms(Session& session, const QStringList& arguments);
+int smsc(Session& session, const QStringList& arguments);
 int logo(Session& session, const QStringList& arguments);
 int ringtone(Session& session, const QStringList& arguments);
 int profile(Session& session, const QStringList& arguments);

@@ -37,7 +37,7 @@ int divert(Session&, const QStringList& arguments) {
 
     if (action == "get" && arguments.size() == 3) {
         const uint8_t status = phonelib::GetDiverts(divert);
-        if (status != phonelib::stDone) return failed("Das Lesen der Umleitung", status);
+        if (status != phonelib::stDone) return failed("Umleitung nicht gelesen", status);
         printDivert(divert);
         return 0;
     }
@@ -59,7 +59,7 @@ int divert(Session&, const QStringList& arguments) {
         return usageError(kUsage);
     }
     const uint8_t status = phonelib::SetDiverts(divert);
-    if (status != phonelib::stDone) return failed("Das Setzen der Umleitung", status);
+    if (status != phonelib::stDone) return failed("Umleitung nicht gesetzt", status);
     printDivert(divert);
     return 0;
 }

@@ -89,7 +89,7 @@ int getLogo(const QStringList& arguments) {
         }
     }
     const uint8_t status = phonelib::GetBitmap(bitmap);
-    if (status != phonelib::stDone) return failed("Das Lesen des Logos", status);
+    if (status != phonelib::stDone) return failed("Logo nicht gelesen", status);
     if (bitmap.size <= 0) {
         printError("Das Telefon hat kein solches Logo.");
         return 1;
@@ -144,7 +144,7 @@ int setLogo(const QStringList& arguments) {
         }
     }
     const uint8_t status = phonelib::Sendbitmap(bitmap);
-    if (status != phonelib::stDone) return failed("Das Senden des Logos", status);
+    if (status != phonelib::stDone) return failed("Logo nicht gesendet", status);
     printRecord({"Logo gesendet", kinds[*kind].toStdString(),
                  std::to_string(bitmap.width) + "x" + std::to_string(bitmap.height)});
     return 0;
@@ -157,7 +157,7 @@ int logo(Session&, const QStringList& arguments) {
     if (arguments.value(0) == "set") return setLogo(arguments.mid(1));
     if (arguments.value(0) == "delete") {
         const uint8_t status = phonelib::DeleteLogo({}, bkOperatorLogo);
-        if (status != phonelib::stDone) return failed("Das Löschen des Logos", status);
+        if (status != phonelib::stDone) return failed("Logo nicht gelöscht", status);
         printRecord({cp1252("Betreiberlogo gelöscht")});
         return 0;
     }

@@ -15,8 +15,19 @@
 
 namespace {
 
-constexpr std::array<cli::CommandEntry, 7> kCommands = {{
+constexpr std::array<cli::CommandEntry, 12> kCommands = {{
     {"identify", "identify", cli::identify},
+    {"phonebook", "phonebook read sim|phone|dialled|received|missed [VON[-BIS]]\n"
+                  "  phonebook write sim|phone PLATZ NAME NUMMER [GRUPPE]\n"
+                  "  phonebook clear sim|phone PLATZ", cli::phonebook},
+    {"groups", "groups", cli::groups},
+    {"speeddial", "speeddial read | speeddial write TASTE sim|phone PLATZ", cli::speeddial},
+    {"sms", "sms list | sms read PLATZ | sms delete PLATZ\n"
+            "  sms send NUMMER TEXT [--flash] [--report]\n"
+            "  sms send-logo NUMMER DATEI [--operator CODE]\n"
+            "  sms send-picture NUMMER DATEI [--text TEXT]\n"
+            "  sms send-ringtone NUMMER DATEI", cli::sms},
+    {"smsc", "smsc", cli::smsc},
     {"logo", "logo get|set|delete ...", cli::logo},
     {"ringtone", "ringtone send DATEI.txt|mid [PLATZ]", cli::ringtone},
     {"profile", "profile list|get N|set N schlüssel=wert ...", cli::profile},
@@ -55,6 +66,8 @@ int main(int argc, char** argv) {
     tick.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(tick);
     parser.addPositionalArgument("command", "Befehl und seine Argumente.");
+    // Options after the command (--flash, --text …) belong to the command.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     parser.process(app);
 
     const QStringList arguments = parser.positionalArguments();

@@ -118,7 +118,7 @@ void printProfile(const TProfile& profile) {
 int setProfile(int number, const QStringList& assignments) {
     TProfile profile;
     const uint8_t read = readProfile(number, profile);
-    if (read != phonelib::stDone) return failed("Das Lesen des Profils", read);
+    if (read != phonelib::stDone) return failed("Profil nicht gelesen", read);
     for (const QString& assignment : assignments) {
         const qsizetype equals = assignment.indexOf(QLatin1Char('='));
         const QString key = assignment.left(equals);
@@ -150,7 +150,7 @@ int setProfile(int number, const QStringList& assignments) {
         codes.*feature.field = *code;
     }
     const uint8_t status = phonelib::SetProfile(codes);
-    if (status != phonelib::stDone) return failed("Das Schreiben des Profils", status);
+    if (status != phonelib::stDone) return failed("Profil nicht geschrieben", status);
     TProfile written;
     if (readProfile(number, written) == phonelib::stDone) printProfile(written);
     return 0;
@@ -166,7 +166,7 @@ int profile(Session&, const QStringList& arguments) {
             const uint8_t status = readProfile(number, profile);
             if (status == phonelib::stNotAvailable) break;
             if (status != phonelib::stDone) {
-                if (number == 0) return failed("Das Lesen der Profile", status);
+                if (number == 0) return failed("Profile nicht gelesen", status);
                 break;
             }
             printRecord({std::to_string(number), nameOf(profile),
@@ -181,7 +181,7 @@ int profile(Session&, const QStringList& arguments) {
     if (action == "set") return setProfile(*number, arguments.mid(2));
     TProfile profile;
     const uint8_t status = readProfile(*number, profile);
-    if (status != phonelib::stDone) return failed("Das Lesen des Profils", status);
+    if (status != phonelib::stDone) return failed("Profil nicht gelesen", status);
     printProfile(profile);
     return 0;
 }

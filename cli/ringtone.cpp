@@ -18,7 +18,7 @@ int ringtone(Session&, const QStringList& arguments) {
     }
     const uint8_t status =
         phonelib::SendRingTone(arguments[1].toStdString(), static_cast<uint8_t>(location));
-    if (status != phonelib::stDone) return failed("Das Senden des Klingeltons", status);
+    if (status != phonelib::stDone) return failed("Klingelton nicht gesendet", status);
     printRecord({"Klingelton gesendet", phoneText(arguments[1])});
     return 0;
 }

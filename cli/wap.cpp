@@ -49,7 +49,7 @@ int wap(Session&, const QStringList& arguments) {
     if (arguments.value(0) == "list" && arguments.size() == 1) {
         TWap bookmarks;
         const uint8_t status = phonelib::GetWAPlink(bookmarks);
-        if (status != phonelib::stDone) return failed("Das Lesen der Lesezeichen", status);
+        if (status != phonelib::stDone) return failed("Lesezeichen nicht gelesen", status);
         for (int i = 0; i < bookmarks.count && i < kWapLinks; ++i) {
             printRecord({std::to_string(i + 1), bookmarks.names[static_cast<size_t>(i)],
                          bookmarks.links[static_cast<size_t>(i)]});
@@ -60,7 +60,7 @@ int wap(Session&, const QStringList& arguments) {
         auto bookmarks = readBookmarks(arguments[1]);
         if (!bookmarks) return 1;
         const uint8_t status = phonelib::WriteWAPlink(*bookmarks);
-        if (status != phonelib::stDone) return failed("Das Schreiben der Lesezeichen", status);
+        if (status != phonelib::stDone) return failed("Lesezeichen nicht geschrieben", status);
         printRecord({"Lesezeichen geschrieben", std::to_string(bookmarks->count)});
         return 0;
     }

@@ -5,6 +5,7 @@
 
 #include "phonelib/api/keepalive.h"
 #include "phonelib/api/library.h"
+#include "phonelib/api/loadtimeslots.h"
 #include "phonelib/api/modelgroups.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/drivers/nokia61xx/procedures.h"
@@ -167,6 +168,12 @@ uint8_t connectionSetup(QObject* host, const std::string& port, uint8_t kind, in
 
     const uint8_t status = openAndIdentify(library, kind, port, baud);
 
+    // Procedures bound for a phone connected before must not serve this one.
+    DriverTable fresh;
+    fresh.Dispatch = library.table.Dispatch;
+    fresh.getcalinfo = loadtime::getcalinfo;
+    fresh.KeepAlive = library.table.KeepAlive;
+    library.table = std::move(fresh);
     library.table.changeconnectionspeed = [](int32_t) { return uint8_t{stNotAvailable}; };
     if (state.ModelId != kUnknownModel) {
         if (fbus) {

@@ -8,6 +8,8 @@
 #include "phonelib/drivers/nokia61xx/calendar.h"
 #include "phonelib/drivers/nokia61xx/diverts.h"
 #include "phonelib/drivers/nokia61xx/logos.h"
+#include "phonelib/drivers/nokia61xx/messages.h"
+#include "phonelib/drivers/nokia61xx/phonebook.h"
 #include "phonelib/drivers/nokia61xx/procedures.h"
 #include "phonelib/drivers/nokia61xx/profiles.h"
 #include "phonelib/drivers/nokia7110/procedures.h"
@@ -48,17 +50,26 @@ void installNokiaProcedures(DriverTable& table, uint8_t modelId) {
     table.GetPhoneStatus = nokia::GetPhoneStatus;
     table.GetNetworkInfo = nokia::GetNetworkInfo;
     table.getdate = nokia::getdate;
-
-    // Logos, ringtones, profiles, calendar, diverts and WAP bookmarks. The
-    // 7110 family's own logo, ringtone, profile and calendar procedures are
-    // not built yet: those slots stay empty, getcalinfo keeps its default.
-    const bool logos61xx = !family7110;
+    // Phonebook, messages, logos, ringtones, profiles, calendar, diverts and
+    // WAP bookmarks. Every slot is set here, to this family's procedure or
+    // to none: the 7110 family's own phonebook, message, logo, ringtone,
+    // profile and calendar procedures are not built yet, so those slots stay
+    // empty and getcalinfo keeps its default.
+    const bool phonebook61xx = !family7110;
     const bool settings61xx = !family7110 && !mixed;
     const bool type12Ringtones = modelId >= 14 && modelId <= 17;
-    table.Sendbitmap = logos61xx ? nokia::Sendbitmap : nullptr;
-    table.GetBitmap = logos61xx ? nokia::GetBitmap : nullptr;
-    table.DeleteLogo = logos61xx ? nokia::DeleteLogo : nullptr;
-    table.SendRingTone = !logos61xx        ? nullptr
+    table.ReadPhoneBookEntry = phonebook61xx ? nokia::ReadPhoneBookEntry : nullptr;
+    table.WritePhoneBookEntry = phonebook61xx ? nokia::WritePhoneBookEntry : nullptr;
+    table.GetCapacity = phonebook61xx ? nokia::GetCapacity : nullptr;
+    table.GetSMS = settings61xx ? nokia::GetSMS : nullptr;
+    table.deletesms = settings61xx ? nokia::deletesms : nullptr;
+    table.getsmsinfos = settings61xx ? nokia::getsmsinfos : nullptr;
+    table.SendSMS = nokia::SendSMS;  // sending and the message centre serve both families
+    table.GetSMSCenter = nokia::GetSMSCenter;
+    table.Sendbitmap = phonebook61xx ? nokia::Sendbitmap : nullptr;
+    table.GetBitmap = phonebook61xx ? nokia::GetBitmap : nullptr;
+    table.DeleteLogo = phonebook61xx ? nokia::DeleteLogo : nullptr;
+    table.SendRingTone = !phonebook61xx   ? nullptr
                          : type12Ringtones ? nokia::SendRingTone12
                                            : nokia::SendRingTone05;
     table.GetProfile = settings61xx ? nokia::GetProfile : nullptr;

@@ -5,11 +5,19 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <vector>
 
 #include "phonesim/fixture/fixture.h"
 #include "phonesim/wire/message.h"
 
 namespace phonesim::nokia61xx {
+
+// One part of a message the PC sent, as the phone read it.
+struct IncomingPart {
+    ReceivedMessage message;  // this part's text or data; parts = how many the message has
+    int reference = -1;       // concatenated messages: reference and part number
+    int number = 1;
+};
 
 struct Phone {
     Fixture& fixture;
@@ -17,6 +25,8 @@ struct Phone {
     // Set by type 0x40 00 01 64 01; the other 0x40 commands need it. Kept
     // for the phone's life like a real phone until it is switched off.
     bool extendedCommands = false;
+    // Parts of concatenated messages whose other parts have not come yet.
+    std::vector<IncomingPart> incomingParts = {};
 };
 
 using RequestHandler = void (*)(Phone& phone, std::span<const uint8_t> body);

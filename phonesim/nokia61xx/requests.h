@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -31,6 +32,27 @@ void onStatusRequest(Phone& phone, std::span<const uint8_t> body);
 
 // 0x0A 00 01 00 70 → 0x0A network: cell, area and network code (network.cpp)
 void onNetworkRequest(Phone& phone, std::span<const uint8_t> body);
+
+// 0x03 phonebook: entries and memory status (phonebook03.cpp)
+void onPhonebookRead(Phone& phone, std::span<const uint8_t> body);        // 01
+void onPhonebookWrite(Phone& phone, std::span<const uint8_t> body);       // 04
+void onMemoryStatusRequest(Phone& phone, std::span<const uint8_t> body);  // 07
+// 0x03 caller groups and speed dials (groups03.cpp)
+void onCallerGroupRead(Phone& phone, std::span<const uint8_t> body);  // 10
+void onSpeedDialRead(Phone& phone, std::span<const uint8_t> body);    // 16
+void onSpeedDialWrite(Phone& phone, std::span<const uint8_t> body);   // 19
+
+// 0x02 and 0x14 stored messages (storedmessages.cpp)
+void onMessageRead(Phone& phone, std::span<const uint8_t> body);    // 0x02 07
+void onMessageDelete(Phone& phone, std::span<const uint8_t> body);  // 0x14 0A
+// The body of the 0x14 answer that carries a stored message.
+std::vector<uint8_t> storedMessageBody(int location, const StoredMessage& message);
+// 0x02 33 → 34 the message centre (messagecentre.cpp)
+void onCentreRequest(Phone& phone, std::span<const uint8_t> body);
+// 0x02 01: a message to send (submit02.cpp)
+void onSubmit(Phone& phone, std::span<const uint8_t> body);
+// What a SUBMIT body says; nothing when it cannot be read.
+std::optional<IncomingPart> parseSubmit(std::span<const uint8_t> body);
 
 // 0x05 logos and 0x47 picture images (logos05.cpp)
 void onOperatorLogoUpload(Phone& phone, std::span<const uint8_t> body);   // 30

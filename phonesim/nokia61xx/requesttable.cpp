@@ -18,6 +18,18 @@ constexpr std::array kRequests = {
     RequestRow{0x40, 2, 0x8F, onBuzzer},
     RequestRow{0x04, 3, 0x01, onStatusRequest},
     RequestRow{0x0A, 3, 0x70, onNetworkRequest},
+    // Short messages: sending, reading, the centre; deleting.
+    RequestRow{0x02, 3, 0x01, onSubmit},
+    RequestRow{0x02, 3, 0x07, onMessageRead},
+    RequestRow{0x02, 3, 0x33, onCentreRequest},
+    RequestRow{0x14, 3, 0x0A, onMessageDelete},
+    // Phonebook: entries, memory status, caller groups, speed dials.
+    RequestRow{0x03, 3, 0x01, onPhonebookRead},
+    RequestRow{0x03, 3, 0x04, onPhonebookWrite},
+    RequestRow{0x03, 3, 0x07, onMemoryStatusRequest},
+    RequestRow{0x03, 3, 0x10, onCallerGroupRead},
+    RequestRow{0x03, 3, 0x16, onSpeedDialRead},
+    RequestRow{0x03, 3, 0x19, onSpeedDialWrite},
     // Logos, pictures and ringtones
     RequestRow{0x05, 3, 0x30, onOperatorLogoUpload},
     RequestRow{0x05, 3, 0x33, onOperatorLogoRequest},

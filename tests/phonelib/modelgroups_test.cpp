@@ -84,4 +84,19 @@ TEST(ModelGroups, LogosSettingsAndBookmarksPerModel) {
     }
 }
 
+TEST(ModelGroups, PhonebookAndMessagesByFamily) {
+    DriverTable table;
+    installNokiaProcedures(table, 10);
+    EXPECT_TRUE(table.ReadPhoneBookEntry && table.GetSMS && table.SendSMS && table.getsmsinfos);
+    DriverTable mixed;
+    installNokiaProcedures(mixed, 18);  // phonebook and sending of this family, messages not
+    EXPECT_TRUE(mixed.ReadPhoneBookEntry && mixed.GetCapacity && mixed.SendSMS);
+    EXPECT_FALSE(mixed.GetSMS || mixed.deletesms || mixed.getsmsinfos);
+    DriverTable family7110;
+    installNokiaProcedures(family7110, 20);  // only sending and the message centre
+    EXPECT_TRUE(family7110.SendSMS && family7110.GetSMSCenter);
+    EXPECT_FALSE(family7110.ReadPhoneBookEntry || family7110.WritePhoneBookEntry ||
+                 family7110.GetSMS);
+}
+
 }  // namespace

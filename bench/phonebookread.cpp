@@ -1,0 +1,106 @@
+// How long reading a full 250-entry SIM phonebook takes through the library
+// from the simulated phone on a pseudo-terminal, next to the time the same
+// bytes would need on an FBUS cable at 115200 baud; once with the phone
+// answering at once and once with 30 ms per answer, as a real phone does.
+//
+//   build/bench/bench_phonebookread [RUNS]
+#include <QCoreApplication>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "phonelib/api/librarystate.h"
+#include "phonelib/api/phonelib.h"
+#include "phonelib/api/status.h"
+#include "phonesim/simulator.h"
+
+namespace {
+
+constexpr int kEntries = 250;
+constexpr double kBitsPerByte = 10;  // start bit, eight data bits, stop bit
+constexpr double kBaud = 115200;
+constexpr size_t kFrameData = 120;
+constexpr uint64_t kAckBytes = 10;  // header 6, type and sequence, two checksums
+
+// Bytes of a message on the cable, with the acknowledgement of each frame.
+uint64_t cableBytes(size_t bodyLength) {
+    const size_t frames = std::max<size_t>(1, (bodyLength + kFrameData - 1) / kFrameData);
+    uint64_t bytes = 0;
+    for (size_t i = 0; i < frames; ++i) {
+        const size_t data = std::min(kFrameData, bodyLength - i * kFrameData) + 2;
+        bytes += 6 + data + data % 2 + 2 + kAckBytes;
+    }
+    return bytes;
+}
+
+phonesim::Fixture fullSim() {
+    auto fixture = phonesim::Fixture::forModel("NSE-3");
+    for (int location = 1; location <= kEntries; ++location) {
+        fixture.phonebook.sim.entries[location] = {
+            QString("Eintrag Nummer %1").arg(location),
+            QString("+4930123%1").arg(location, 4, 10, QChar('0')), location % 6};
+    }
+    return fixture;
+}
+
+struct Run {
+    double seconds = 0;
+    uint64_t wireBytes = 0;
+};
+
+bool readAll(Run& run, std::chrono::milliseconds answerDelay) {
+    std::atomic<uint64_t> bytes{0};
+    phonesim::Simulator sim(fullSim());
+    sim.setTrace(
+        [&](const char*, const phonesim::Message& m) { bytes += cableBytes(m.body.size()); });
+    const QString port = sim.startPty();
+    QObject host;
+    if (port.isEmpty() || phonelib::initport(&host, port.toStdString(), phonelib::ckFbusCable, 0) !=
+                              phonelib::stDone) {
+        std::fprintf(stderr, "Das simulierte Telefon antwortet nicht.\n");
+        return false;
+    }
+    sim.faults().setAnswerDelay(answerDelay);
+    bytes = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (int location = 1; location <= kEntries; ++location) {
+        TPhoneBookEntry entry;
+        entry.memory = memSim;
+        entry.location = location;
+        if (phonelib::ReadPhoneBookEntry(entry) != phonelib::stDone || entry.empty) {
+            std::fprintf(stderr, "Platz %d wurde nicht gelesen.\n", location);
+            return false;
+        }
+    }
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.wireBytes = bytes;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    for (const auto delay : {std::chrono::milliseconds(0), std::chrono::milliseconds(30)}) {
+        std::vector<Run> results;
+        for (int i = 0; i < runs; ++i) {
+            Run run;
+            if (!readAll(run, delay)) return 1;
+            results.push_back(run);
+        }
+        std::sort(results.begin(), results.end(),
+                  [](const Run& a, const Run& b) { return a.seconds < b.seconds; });
+        const Run& median = results[results.size() / 2];
+        const double wire = static_cast<double>(median.wireBytes) * kBitsPerByte / kBaud;
+        std::printf(
+            "Antwort nach %3lld ms: %d Einträge in %.3f s (Median von %d, %.2f ms je Eintrag); "
+            "%llu Bytes über die Leitung = %.3f s bei 115200 Baud\n",
+            static_cast<long long>(delay.count()), kEntries, median.seconds, runs,
+            1000 * median.seconds / kEntries, static_cast<unsigned long long>(median.wireBytes),
+            wire);
+    }
+    return 0;
+}

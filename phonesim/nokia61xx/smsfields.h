@@ -1,0 +1,29 @@
+// The fields of GSM short messages as the phone side builds and reads them:
+// numbers in semi-octets, 7-bit text behind an optional user data header.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace phonesim::nokia61xx {
+
+// The digits of a number ("+" dropped) as semi-octets: 4930 → 94 03.
+std::vector<uint8_t> semiOctets(const QString& number);
+// Semi-octets back to digits, up to a filler F.
+QString digitsOf(std::span<const uint8_t> octets);
+// Type byte 91 for a number with "+", else 81.
+uint8_t numberType(const QString& number);
+
+// User data of a 7-bit message: the header (with its length byte) and then
+// the text in the GSM alphabet from the next septet boundary on. `septets`
+// is set to the user data length (header septets included).
+std::vector<uint8_t> sevenBitUserData(const QByteArray& header, const QString& text,
+                                      size_t& septets);
+// The text of 7-bit user data of `septets` septets behind a header of
+// `headerOctets` octets (0: none).
+QString sevenBitText(std::span<const uint8_t> userData, size_t septets, size_t headerOctets);
+
+}  // namespace phonesim::nokia61xx

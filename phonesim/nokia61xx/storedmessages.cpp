@@ -1,0 +1,96 @@
+// Stored messages: reading (asked with type 0x02, answered with type 0x14)
+// and deleting (type 0x14).
+//
+//   0x02: 00 01 00 07 02 L 01 64   read    → 0x14: 00 01 00 08, the message (below)
+//                                    empty   → 0x14: 00 01 00 09 07
+//                                    no such location → 0x14: 00 01 00 09 02
+//   0x14: 00 01 00 0A 02 L         delete  → 0x14: 00 01 00 0B
+//                                    empty or no such location → 0x14: 00 01 00 0C 02
+//
+// The message: byte 4 01 (read) or 03 (not read yet), 5 the location, 7 the
+// status; the first octet at 20 (bit 6: user data header). Status 1 moves
+// the fields below to o = 3, status 2 to o = 5, every other status to o = 4:
+// data coding o+18 (00 7-bit, F4 8-bit), user data length o+19, number
+// digits o+20, type o+21, semi-octets from o+22, time stamp o+32 to o+38,
+// user data from o+39.
+#include "phonesim/nokia61xx/requests.h"
+#include "phonesim/nokia61xx/smsfields.h"
+
+namespace phonesim::nokia61xx {
+
+namespace {
+
+size_t baseOffset(int status) {
+    switch (status) {
+        case 1:
+            return 3;
+        case 2:
+            return 5;
+        default:
+            return 4;
+    }
+}
+
+std::vector<uint8_t> userData(const StoredMessage& message, size_t& length) {
+    if (!message.eightBit) return sevenBitUserData(message.header, message.text, length);
+    std::vector<uint8_t> data(message.header.begin(), message.header.end());
+    data.insert(data.end(), message.data.begin(), message.data.end());
+    length = data.size();
+    return data;
+}
+
+void put(std::vector<uint8_t>& body, size_t at, const std::vector<uint8_t>& bytes) {
+    std::copy(bytes.begin(), bytes.end(), body.begin() + static_cast<long>(at));
+}
+
+}  // namespace
+
+std::vector<uint8_t> storedMessageBody(int location, const StoredMessage& message) {
+    const size_t o = baseOffset(message.status);
+    size_t length = 0;
+    const auto data = userData(message, length);
+    std::vector<uint8_t> body(o + 39 + data.size(), 0x00);
+    put(body, 0,
+        {0x00, 0x01, 0x00, 0x08, static_cast<uint8_t>(message.unread ? 0x03 : 0x01),
+         static_cast<uint8_t>(location), 0x00, static_cast<uint8_t>(message.status)});
+    const uint8_t firstOctet = message.status == 2 ? 0x11 : 0x04;
+    body[20] = firstOctet | (message.header.isEmpty() ? 0x00 : 0x40);
+    body[o + 18] = message.eightBit ? 0xF4 : 0x00;
+    body[o + 19] = static_cast<uint8_t>(length);
+    QString digits = message.number;
+    if (digits.startsWith(QLatin1Char('+'))) digits.remove(0, 1);
+    body[o + 20] = static_cast<uint8_t>(digits.size());
+    body[o + 21] = numberType(message.number);
+    put(body, o + 22, semiOctets(digits));
+    if (message.timestamp.isValid()) {
+        put(body, o + 32, semiOctets(message.timestamp.toString(QStringLiteral("yyMMddHHmmss"))));
+    }
+    put(body, o + 39, data);
+    return body;
+}
+
+void onMessageRead(Phone& phone, std::span<const uint8_t> body) {
+    const MessageData& messages = phone.fixture.messages;
+    const int location = body.size() > 5 ? body[5] : 0;
+    if (location < 1 || location > messages.capacity) {
+        phone.answer({0x14, {0x00, 0x01, 0x00, 0x09, 0x02}});
+        return;
+    }
+    const auto stored = messages.stored.find(location);
+    if (stored == messages.stored.end()) {
+        phone.answer({0x14, {0x00, 0x01, 0x00, 0x09, 0x07}});
+        return;
+    }
+    phone.answer({0x14, storedMessageBody(location, stored->second)});
+}
+
+void onMessageDelete(Phone& phone, std::span<const uint8_t> body) {
+    auto& stored = phone.fixture.messages.stored;
+    if (body.size() < 6 || stored.erase(body[5]) == 0) {
+        phone.answer({0x14, {0x00, 0x01, 0x00, 0x0C, 0x02}});
+        return;
+    }
+    phone.answer({0x14, {0x00, 0x01, 0x00, 0x0B}});
+}
+
+}  // namespace phonesim::nokia61xx
