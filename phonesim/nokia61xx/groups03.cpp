@@ -5,6 +5,9 @@
 //                                     (size counts the picture and its 4 header bytes)
 //                                     group 5 ("no group") comes back without name and logo
 //                   error          → 12 02 (groups beyond 5)
+//   13 G n name ringtone logo-on size(2) 00 w h 01 picture
+//                   set caller group → 14 (groups 0 to 4; the PC does not wait for it)
+//                   error          → 15 02
 //   16 K            speed dial     → 17 M location (M: 02 phone, 03 SIM; 00 00 unset)
 //                   error          → 18 02 (keys are 2 to 9)
 //   19 K M L        set speed dial → 1A (L = 0 clears the key)
@@ -43,6 +46,28 @@ void onCallerGroupRead(Phone& phone, std::span<const uint8_t> body) {
          static_cast<uint8_t>(group.logo.width), static_cast<uint8_t>(group.logo.height), 0x01});
     answer.insert(answer.end(), group.logo.data.begin(), group.logo.data.end());
     phone.answer({0x03, std::move(answer)});
+}
+
+void onCallerGroupWrite(Phone& phone, std::span<const uint8_t> body) {
+    auto& groups = phone.fixture.phonebook.callerGroups;
+    if (body.size() < 6 || body[4] >= kNoGroup || body[4] >= groups.size())
+        return refuse(phone, 0x15);
+    const size_t n = body[5];
+    const size_t pictureAt = 14 + n;
+    if (body.size() < pictureAt) return refuse(phone, 0x15);
+    const size_t sizeField = static_cast<size_t>(body[8 + n] << 8 | body[9 + n]);
+    if (sizeField < 4 || body.size() < pictureAt + sizeField - 4) return refuse(phone, 0x15);
+    const size_t size = sizeField - 4;
+    CallerGroup& group = groups[body[4]];
+    group.name = QString::fromLatin1(reinterpret_cast<const char*>(body.data() + 6),
+                                     static_cast<qsizetype>(n));
+    group.ringtone = body[6 + n];
+    group.logoOn = body[7 + n] == 0x01;
+    group.logo.width = body[11 + n];
+    group.logo.height = body[12 + n];
+    group.logo.data = QByteArray(reinterpret_cast<const char*>(body.data() + pictureAt),
+                                 static_cast<qsizetype>(size));
+    phone.answer({0x03, {0x00, 0x01, 0x00, 0x14}});
 }
 
 void onSpeedDialRead(Phone& phone, std::span<const uint8_t> body) {

@@ -38,9 +38,10 @@ void onPhonebookRead(Phone& phone, std::span<const uint8_t> body);        // 01
 void onPhonebookWrite(Phone& phone, std::span<const uint8_t> body);       // 04
 void onMemoryStatusRequest(Phone& phone, std::span<const uint8_t> body);  // 07
 // 0x03 caller groups and speed dials (groups03.cpp)
-void onCallerGroupRead(Phone& phone, std::span<const uint8_t> body);  // 10
-void onSpeedDialRead(Phone& phone, std::span<const uint8_t> body);    // 16
-void onSpeedDialWrite(Phone& phone, std::span<const uint8_t> body);   // 19
+void onCallerGroupRead(Phone& phone, std::span<const uint8_t> body);   // 10
+void onCallerGroupWrite(Phone& phone, std::span<const uint8_t> body);  // 13
+void onSpeedDialRead(Phone& phone, std::span<const uint8_t> body);     // 16
+void onSpeedDialWrite(Phone& phone, std::span<const uint8_t> body);    // 19
 
 // 0x02 and 0x14 stored messages (storedmessages.cpp)
 void onMessageRead(Phone& phone, std::span<const uint8_t> body);    // 0x02 07

@@ -28,6 +28,7 @@ constexpr std::array kRequests = {
     RequestRow{0x03, 3, 0x04, onPhonebookWrite},
     RequestRow{0x03, 3, 0x07, onMemoryStatusRequest},
     RequestRow{0x03, 3, 0x10, onCallerGroupRead},
+    RequestRow{0x03, 3, 0x13, onCallerGroupWrite},
     RequestRow{0x03, 3, 0x16, onSpeedDialRead},
     RequestRow{0x03, 3, 0x19, onSpeedDialWrite},
     // Logos, pictures and ringtones

@@ -98,6 +98,28 @@ TEST_F(PhoneSide, CallerGroupsAndSpeedDials) {
               answer03({0x00, 0x01, 0x00, 0x1B, 0x02}));
 }
 
+TEST_F(PhoneSide, CallerGroupWrites) {
+    // Group 1 becomes "Ab" with ringtone 7 and a 8 x 2 logo of two bytes.
+    EXPECT_EQ(bench.answerTo(0x03, {0x00, 0x01, 0x00, 0x13, 0x01, 0x02, 'A', 'b', 0x07, 0x01, 0x00,
+                                    0x06, 0x00, 0x08, 0x02, 0x01, 0xAA, 0x55}),
+              answer03({0x00, 0x01, 0x00, 0x14}));
+    const CallerGroup group = fixture().phonebook.callerGroups.at(1);
+    EXPECT_EQ(group.name, QStringLiteral("Ab"));
+    EXPECT_EQ(group.ringtone, 7);
+    EXPECT_TRUE(group.logoOn);
+    EXPECT_EQ(group.logo.width, 8);
+    EXPECT_EQ(group.logo.data, QByteArray("\xAA\x55", 2));
+    // "No group", a name past the body, a picture shorter than its size field.
+    for (const Bytes& bad :
+         {Bytes{0x00, 0x01, 0x00, 0x13, 0x05, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00, 0x00, 0x01},
+          Bytes{0x00, 0x01, 0x00, 0x13, 0x01, 0x09, 'A'},
+          Bytes{0x00, 0x01, 0x00, 0x13, 0x01, 0x00, 0x07, 0x01, 0x00, 0x08, 0x00, 0x08, 0x02, 0x01,
+                0xAA}}) {
+        EXPECT_EQ(bench.answerTo(0x03, bad), answer03({0x00, 0x01, 0x00, 0x15, 0x02}));
+    }
+    EXPECT_EQ(fixture().phonebook.callerGroups.at(1), group);
+}
+
 TEST_F(PhoneSide, StoredMessageLayoutByStatus) {
     StoredMessage sent;
     sent.status = 2;

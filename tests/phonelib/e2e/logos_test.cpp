@@ -122,6 +122,38 @@ TEST_F(Logos, Model18SendsTheRequestButIgnoresTheAnswer) {
     EXPECT_EQ(requestBodies(*sim, 0x05, 0x33).size(), 1u);
 }
 
+TEST_F(Logos, CallerGroupLogoComesBackWithItsGroup) {
+    startPhone("NSE-3");
+    ASSERT_EQ(connect(), stDone);
+    GSMBitmap logo = patterned(bkCallerGroupLogo, 72, 14);
+    logo.groupIndex = 2;
+    logo.groupName = "Chefs";
+    logo.groupRingtone = 0x10;
+    logo.groupLogoOn = 1;
+    ASSERT_EQ(Sendbitmap(logo), stDone);
+    ASSERT_TRUE(sim->journal().waitUntil(
+        [](const auto& r) {
+            return std::any_of(r.requests.begin(), r.requests.end(), [](const auto& m) {
+                return m.type == 0x03 && m.body.size() > 3 && m.body[3] == 0x13;
+            });
+        },
+        kWait));
+    const auto group = sim->fixture().phonebook.callerGroups[2];
+    EXPECT_EQ(group.name, QStringLiteral("Chefs"));
+    EXPECT_EQ(group.ringtone, 0x10);
+    EXPECT_TRUE(group.logoOn);
+
+    GSMBitmap read;
+    read.kind = bkCallerGroupLogo;
+    read.groupIndex = 2;
+    ASSERT_EQ(GetBitmap(read), stDone);
+    EXPECT_EQ(read.groupName, "Chefs");
+    EXPECT_EQ(read.width, 72);
+    EXPECT_EQ(read.height, 14);
+    EXPECT_EQ(read.size, 126);
+    EXPECT_EQ(firstBytes(read.rowData, 126), firstBytes(logo.rowData, 126));
+}
+
 TEST_F(Logos, CallerGroupLogoOnAModelWithoutGroups) {
     startPhone("NSE-1");
     ASSERT_EQ(connect(), stDone);
