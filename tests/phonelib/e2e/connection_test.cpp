@@ -168,9 +168,7 @@ TEST_F(SimulatedPhoneTest, NetworkAndOperatorName) {
 TEST_F(SimulatedPhoneTest, KeepAliveReportsLossAndReturnOnceAndRefreshesStatus) {
     startPhone("NSE-3");
     ASSERT_EQ(connect(), stDone);
-    runTicks(3);
-    const auto first = host.messages();
-    EXPECT_EQ(std::count(first.begin(), first.end(), nfLinkUp), 1);
+    ASSERT_TRUE(waitForNotification(nfLinkUp));
     host.clear();
 
     sim->editFixture([](phonesim::Fixture& f) {
@@ -178,15 +176,19 @@ TEST_F(SimulatedPhoneTest, KeepAliveReportsLossAndReturnOnceAndRefreshesStatus) 
         f.signal = 1;
     });
     sim->faults().silenceFor(std::chrono::milliseconds(8 * kTickMs));
-    runTicks(14);
+    ASSERT_TRUE(waitForNotification(nfLinkLost));
+    ASSERT_TRUE(waitForNotification(nfLinkUp));
+    // Two more cycles: the status answers arrive, and no second change is announced.
+    const auto sofar = host.messages();
+    ASSERT_TRUE(waitForNotification(nfKeepAliveCycle,
+                                    std::count(sofar.begin(), sofar.end(), nfKeepAliveCycle) + 2));
     const auto messages = host.messages();
     EXPECT_EQ(std::count(messages.begin(), messages.end(), nfLinkLost), 1);
     EXPECT_EQ(std::count(messages.begin(), messages.end(), nfLinkUp), 1);
-    const auto lost = std::find(messages.begin(), messages.end(), nfLinkLost);
-    // Lost after the third unanswered cycle: three cycles came before it.
-    EXPECT_GE(std::count(messages.begin(), lost, nfKeepAliveCycle), 3);
-    EXPECT_LT(lost - messages.begin(),
-              std::find(messages.begin(), messages.end(), nfLinkUp) - messages.begin());
+    // (How many cycles it takes is counted with a fake clock in the unit
+    // tests; a loaded machine may already have missed an answer here.)
+    EXPECT_LT(std::find(messages.begin(), messages.end(), nfLinkLost),
+              std::find(messages.begin(), messages.end(), nfLinkUp));
 
     TPhoneStatus status;
     EXPECT_EQ(GetPhoneStatus(status), stDone);

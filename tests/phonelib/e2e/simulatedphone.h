@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <algorithm>
 #include <chrono>
 #include <memory>
 
@@ -57,6 +58,18 @@ class SimulatedPhoneTest : public ::testing::Test {
     void runTicks(int ticks) {
         QDeadlineTimer deadline(ticks * kTickMs);
         while (!deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+
+    // Processes events until the host has received `count` notifications of
+    // this kind (or the time is up, generously, for a loaded machine).
+    bool waitForNotification(int message, long count = 1, int maxTicks = 100) {
+        QDeadlineTimer deadline(maxTicks * kTickMs);
+        for (;;) {
+            const auto messages = host.messages();
+            if (std::count(messages.begin(), messages.end(), message) >= count) return true;
+            if (deadline.hasExpired()) return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
     }
 
     std::unique_ptr<phonesim::Simulator> sim;
