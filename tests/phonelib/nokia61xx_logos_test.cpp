@@ -6,8 +6,10 @@
 #include "phonelib/drivers/nokia61xx/logos.h"
 #include "tests/support/fbusframe.h"
 #include "tests/support/libraryfixture.h"
+#include "tests/support/testbitmaps.h"
 
 using namespace phonelib;
+using testing_support::patternedBitmap;
 using namespace phonelib::nokia;
 
 namespace {
@@ -18,21 +20,8 @@ Bytes head(const Bytes& body, size_t n) {
     return Bytes(body.begin(), body.begin() + static_cast<long>(std::min(n, body.size())));
 }
 
-GSMBitmap picture(uint8_t kind, int width, int height) {
-    GSMBitmap bitmap;
-    bitmap.kind = kind;
-    bitmap.width = width;
-    bitmap.height = height;
-    bitmap.size = (width * height + 7) / 8;
-    for (int i = 0; i < bitmap.size; ++i) {
-        bitmap.rowData[i] = static_cast<uint8_t>(i);
-        bitmap.stripeData[i] = static_cast<uint8_t>(0xFF - i);
-    }
-    return bitmap;
-}
-
 TEST(Nokia61xxLogoRequests, OperatorLogoCarriesCodeSizeAndOneSpareByte) {
-    GSMBitmap logo = picture(bkOperatorLogo, 72, 14);
+    GSMBitmap logo = patternedBitmap(bkOperatorLogo, 72, 14);
     logo.networkCode = "62F210";
     Request request;
     ASSERT_EQ(logoUploadRequest(logo, request), stDone);
@@ -46,7 +35,7 @@ TEST(Nokia61xxLogoRequests, OperatorLogoCarriesCodeSizeAndOneSpareByte) {
 }
 
 TEST(Nokia61xxLogoRequests, CallerGroupLogoHeader) {
-    GSMBitmap logo = picture(bkCallerGroupLogo, 72, 14);
+    GSMBitmap logo = patternedBitmap(bkCallerGroupLogo, 72, 14);
     logo.groupIndex = 2;
     logo.groupName = "Familie";
     logo.groupRingtone = 0x110;  // only the low byte travels
@@ -65,7 +54,7 @@ TEST(Nokia61xxLogoRequests, CallerGroupLogoHeader) {
 }
 
 TEST(Nokia61xxLogoRequests, StartupLogoTravelsAsStripes) {
-    GSMBitmap logo = picture(bkStartupLogo, 84, 48);
+    GSMBitmap logo = patternedBitmap(bkStartupLogo, 84, 48);
     Request request;
     ASSERT_EQ(logoUploadRequest(logo, request), stDone);
     EXPECT_EQ(request.type, 0x05);
@@ -79,7 +68,7 @@ TEST(Nokia61xxLogoRequests, StartupLogoTravelsAsStripes) {
 }
 
 TEST(Nokia61xxLogoRequests, PictureImageGoesToItsLocation) {
-    GSMBitmap image = picture(bkPictureMessage, 72, 28);
+    GSMBitmap image = patternedBitmap(bkPictureMessage, 72, 28);
     image.location = 0x103;
     Request request;
     ASSERT_EQ(logoUploadRequest(image, request), stDone);
@@ -91,13 +80,13 @@ TEST(Nokia61xxLogoRequests, PictureImageGoesToItsLocation) {
 
 TEST(Nokia61xxLogoRequests, RefusesWhatDoesNotFit) {
     Request request;
-    GSMBitmap logo = picture(bkOperatorLogo, 72, 14);
+    GSMBitmap logo = patternedBitmap(bkOperatorLogo, 72, 14);
     logo.size = kBitmapBytes + 1;
     EXPECT_EQ(logoUploadRequest(logo, request), stTooLong);
-    logo = picture(bkOperatorLogo, 72, 14);
+    logo = patternedBitmap(bkOperatorLogo, 72, 14);
     logo.width = 256;
     EXPECT_EQ(logoUploadRequest(logo, request), stTooLong);
-    logo = picture(bkCallerGroupLogo, 72, 14);
+    logo = patternedBitmap(bkCallerGroupLogo, 72, 14);
     logo.groupName.assign(256, 'x');
     EXPECT_EQ(logoUploadRequest(logo, request), stTooLong);
     logo.groupName.assign(255, 'x');
@@ -193,7 +182,7 @@ TEST_F(Nokia61xxUploads, DeleteLogoSendsAnEmptyLogoThenTwoTones) {
 TEST_F(Nokia61xxUploads, NothingToSendStillSoundsTheTonesAndRefusalsDoNot) {
     uint8_t result = 0;
     onLibraryThread([&] {
-        GSMBitmap empty = picture(bkStartupLogo, 84, 48);
+        GSMBitmap empty = patternedBitmap(bkStartupLogo, 84, 48);
         empty.size = 0;
         result = Sendbitmap(empty);
     });
@@ -203,7 +192,7 @@ TEST_F(Nokia61xxUploads, NothingToSendStillSoundsTheTonesAndRefusalsDoNot) {
     for (const auto& frame : frames) EXPECT_EQ(frame.type, 0x40);
 
     onLibraryThread([&] {
-        GSMBitmap tooBig = picture(bkOperatorLogo, 72, 14);
+        GSMBitmap tooBig = patternedBitmap(bkOperatorLogo, 72, 14);
         tooBig.size = 5000;
         result = Sendbitmap(tooBig);
     });

@@ -6,10 +6,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "codecs/tools/privatetemp.h"
 #include "phonelib/api/status.h"
+#include "tests/support/scratchfiles.h"
 
 using namespace phonelib;
 
@@ -18,11 +18,7 @@ namespace {
 class RingtoneFile : public ::testing::Test {
   protected:
     std::string write(const QString& name, const QByteArray& content) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return path.toStdString();
+        return files.write(name, content);
     }
 
     // A format-0 MIDI file with c5 and e5 as quarter notes on channel 1.
@@ -39,7 +35,7 @@ class RingtoneFile : public ::testing::Test {
         return midi + track;
     }
 
-    QTemporaryDir dir;
+    testing_support::ScratchFiles files;
 };
 
 TEST_F(RingtoneFile, RtttlTextBecomesSmartMessagingBytes) {
@@ -63,8 +59,8 @@ TEST_F(RingtoneFile, MidiFilesWhateverTheCaseOfTheExtension) {
 
 TEST_F(RingtoneFile, WhatCannotBeSent) {
     EXPECT_EQ(loadringtone(write("tone.wav", "RIFF")).status, stUnsupportedFile);
-    EXPECT_EQ(loadringtone(dir.filePath("missing.txt").toStdString()).status, stCannotOpen);
-    EXPECT_EQ(loadringtone(dir.filePath("missing.mid").toStdString()).status, stCannotOpen);
+    EXPECT_EQ(loadringtone(files.path("missing.txt")).status, stCannotOpen);
+    EXPECT_EQ(loadringtone(files.path("missing.mid")).status, stCannotOpen);
     const auto noNotes = loadringtone(write("empty.txt", "Test:d=4,o=5,b=125:"));
     EXPECT_EQ(noNotes.status, stFileUnreadable);
     EXPECT_FALSE(noNotes.message.empty());

@@ -1,12 +1,14 @@
 // Logos, pictures and ringtones against the simulated phone.
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "phonesim/fixture/ringtonenotes.h"
 #include "tests/phonelib/e2e/requestlog.h"
 #include "tests/phonelib/e2e/simulatedphone.h"
+#include "tests/support/scratchfiles.h"
+#include "tests/support/testbitmaps.h"
 
 using namespace phonelib;
+using testing_support::patternedBitmap;
 using testing_support::requestBodies;
 using testing_support::SimulatedPhoneTest;
 
@@ -14,19 +16,6 @@ namespace {
 
 // Uploads are not answered; the phone may still be reading when they return.
 constexpr std::chrono::seconds kWait{2};
-
-GSMBitmap patterned(uint8_t kind, int width, int height) {
-    GSMBitmap bitmap;
-    bitmap.kind = kind;
-    bitmap.width = width;
-    bitmap.height = height;
-    bitmap.size = (width * height + 7) / 8;
-    for (int i = 0; i < bitmap.size; ++i) {
-        bitmap.rowData[i] = static_cast<uint8_t>(i * 37 + 11);
-        bitmap.stripeData[i] = static_cast<uint8_t>(i * 53 + 7);
-    }
-    return bitmap;
-}
 
 std::vector<uint8_t> firstBytes(const std::array<uint8_t, kBitmapBytes>& data, int size) {
     return {data.begin(), data.begin() + size};
@@ -37,7 +26,7 @@ using Logos = SimulatedPhoneTest;
 TEST_F(Logos, OperatorLogoComesBackPixelIdentical) {
     startPhone("NSE-3");
     ASSERT_EQ(connect(), stDone);
-    GSMBitmap logo = patterned(bkOperatorLogo, 72, 14);
+    GSMBitmap logo = patternedBitmap(bkOperatorLogo, 72, 14);
     logo.networkCode = "26201";
     ASSERT_EQ(Sendbitmap(logo), stDone);
     ASSERT_TRUE(sim->waitForRequest(0x05, kWait));
@@ -59,7 +48,7 @@ TEST_F(Logos, OperatorLogoComesBackPixelIdentical) {
 TEST_F(Logos, StartupLogoTravelsAsStripesBothWays) {
     startPhone("NHM-5");
     ASSERT_EQ(connect(), stDone);
-    const GSMBitmap logo = patterned(bkStartupLogo, 84, 48);
+    const GSMBitmap logo = patternedBitmap(bkStartupLogo, 84, 48);
     ASSERT_EQ(Sendbitmap(logo), stDone);
     ASSERT_TRUE(sim->waitForRequest(0x05, kWait));
     // The phone sees the picture the stripes describe: pixel (x, y) is bit
@@ -92,7 +81,7 @@ TEST_F(Logos, DeleteLogoLeavesAnEmptyLogoAndPicturesGoToTheirSlot) {
     EXPECT_EQ(deleted->picture.width, 72);
     EXPECT_EQ(std::count(deleted->picture.pixels.begin(), deleted->picture.pixels.end(), 1), 0);
 
-    GSMBitmap image = patterned(bkPictureMessage, 72, 28);
+    GSMBitmap image = patternedBitmap(bkPictureMessage, 72, 28);
     image.location = 2;
     ASSERT_EQ(Sendbitmap(image), stDone);
     ASSERT_TRUE(sim->waitForRequest(0x47, kWait));
@@ -106,7 +95,7 @@ TEST_F(Logos, DownloadsWithoutAnswerEndAfterTheirOwnLimit) {
     startPhone("NSE-3");
     ASSERT_EQ(connect(), stDone);
     sim->faults().silenceFor(std::chrono::seconds(5));
-    GSMBitmap logo = patterned(bkOperatorLogo, 72, 14);
+    GSMBitmap logo = patternedBitmap(bkOperatorLogo, 72, 14);
     logo.kind = bkStartupLogo;
     EXPECT_EQ(GetBitmap(logo), stNoAnswer);
     EXPECT_EQ(logo.kind, bkStartupLogo);
@@ -125,7 +114,7 @@ TEST_F(Logos, Model18SendsTheRequestButIgnoresTheAnswer) {
 TEST_F(Logos, CallerGroupLogoComesBackWithItsGroup) {
     startPhone("NSE-3");
     ASSERT_EQ(connect(), stDone);
-    GSMBitmap logo = patterned(bkCallerGroupLogo, 72, 14);
+    GSMBitmap logo = patternedBitmap(bkCallerGroupLogo, 72, 14);
     logo.groupIndex = 2;
     logo.groupName = "Chefs";
     logo.groupRingtone = 0x10;
@@ -167,11 +156,7 @@ TEST_F(Logos, CallerGroupLogoOnAModelWithoutGroups) {
 class Ringtones : public SimulatedPhoneTest {
   protected:
     std::string write(const QString& name, const QByteArray& content) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return path.toStdString();
+        return files.write(name, content);
     }
 
     QString storedMelody(std::optional<int> location) {
@@ -183,7 +168,7 @@ class Ringtones : public SimulatedPhoneTest {
         return QStringLiteral("(none)");
     }
 
-    QTemporaryDir dir;
+    testing_support::ScratchFiles files;
 };
 
 TEST_F(Ringtones, RtttlArrivesAsTheSameNotes) {
@@ -230,7 +215,7 @@ TEST_F(Ringtones, MultiTrackMidiArrivesAsItsFirstMelody) {
 TEST_F(Ringtones, FilesThatCannotBeSentSendNothing) {
     startPhone("NSE-3");
     ASSERT_EQ(connect(), stDone);
-    EXPECT_EQ(SendRingTone(dir.filePath("missing.txt").toStdString(), 0), stCannotOpen);
+    EXPECT_EQ(SendRingTone(files.path("missing.txt"), 0), stCannotOpen);
     EXPECT_EQ(SendRingTone(write("bad.txt", "no ringtone"), 0), stFileUnreadable);
     EXPECT_TRUE(requestBodies(*sim, 0x12).empty());
     EXPECT_TRUE(requestBodies(*sim, 0x40, 0x8F, 2).empty());
