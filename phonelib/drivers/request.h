@@ -14,6 +14,12 @@ struct Request {
     bool operator==(const Request&) const = default;
 };
 
+// Locations, numbers and sizes travel as one byte in most requests; a
+// larger value would name something else, so it is refused before sending.
+inline bool fitsOneByte(int32_t value) {
+    return value >= 0 && value <= 0xFF;
+}
+
 // Sends the request through the frame layer; library thread only.
 void send(const Request& request);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "phonelib/api/status.h"
+#include "phonelib/drivers/nokia61xx/calendar.h"
 #include "phonelib/drivers/nokia61xx/logos.h"
 #include "tests/support/fbusframe.h"
 #include "tests/support/libraryfixture.h"
@@ -69,8 +70,10 @@ TEST(Nokia61xxLogoRequests, StartupLogoTravelsAsStripes) {
 
 TEST(Nokia61xxLogoRequests, PictureImageGoesToItsLocation) {
     GSMBitmap image = patternedBitmap(bkPictureMessage, 72, 28);
-    image.location = 0x103;
+    image.location = 0x103;  // one byte cannot name it: its low byte is another slot
     Request request;
+    EXPECT_EQ(logoUploadRequest(image, request), stNoSuchLocation);
+    image.location = 3;
     ASSERT_EQ(logoUploadRequest(image, request), stDone);
     EXPECT_EQ(request.type, 0x47);
     EXPECT_EQ(request.body.size(), 252u + 14u);
@@ -158,6 +161,24 @@ class Nokia61xxUploads : public testing_support::LibraryFixture {
         return testing_support::splitFrames(link.take());
     }
 };
+
+TEST_F(Nokia61xxUploads, LocationsOneByteCannotNameAreRefusedUnsent) {
+    uint8_t picture = 0;
+    uint8_t read = 0;
+    uint8_t removed = 0;
+    onLibraryThread([&] {
+        GSMBitmap image = patternedBitmap(bkPictureMessage, 72, 28);
+        image.location = 257;
+        picture = Sendbitmap(image);
+        TCalendarEntry entry;
+        read = ReadCalendarEntry(entry, 256);
+        removed = DeleteCalendarentry(257);  // its low byte would delete note 1
+    });
+    EXPECT_EQ(picture, stNoSuchLocation);
+    EXPECT_EQ(read, stNoSuchLocation);
+    EXPECT_EQ(removed, stNoSuchLocation);
+    EXPECT_TRUE(sentFrames().empty());
+}
 
 TEST_F(Nokia61xxUploads, DeleteLogoSendsAnEmptyLogoThenTwoTones) {
     uint8_t result = 0;

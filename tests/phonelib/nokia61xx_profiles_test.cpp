@@ -57,6 +57,8 @@ TEST(Nokia61xxProfiles, TwoNumberings) {
     EXPECT_TRUE(profileMissing(15, 3));
     EXPECT_FALSE(profileMissing(15, 2));
     EXPECT_FALSE(profileMissing(14, 6));
+    EXPECT_TRUE(profileMissing(14, 256));  // its low byte would name profile 0
+    EXPECT_TRUE(profileMissing(14, -1));
 }
 
 TEST(Nokia61xxProfiles, Requests) {

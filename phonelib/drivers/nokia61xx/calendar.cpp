@@ -168,6 +168,7 @@ void onCalendarDeleted(std::span<const uint8_t> body) {
 }
 
 uint8_t ReadCalendarEntry(TCalendarEntry& entry, int32_t location) {
+    if (!fitsOneByte(location)) return stNoSuchLocation;
     auto& box = mailboxes();
     box.calendar = entry;
     const uint8_t result = exchange(calendarReadRequest(low(location)), kReadWait);
@@ -185,6 +186,8 @@ uint8_t WriteCalendarEntry(TCalendarEntry& entry) {
 }
 
 uint8_t DeleteCalendarentry(int32_t location) {
+    // The low byte of 257 would delete note 1.
+    if (!fitsOneByte(location)) return stNoSuchLocation;
     return exchange(calendarDeleteRequest(low(location)), kDeleteWait);
 }
 

@@ -32,10 +32,6 @@ void putData(std::vector<uint8_t>& body, const std::array<uint8_t, kBitmapBytes>
     body.insert(body.end(), data.begin(), data.begin() + size);
 }
 
-bool fitsByte(int32_t value) {
-    return value >= 0 && value <= 0xFF;
-}
-
 Request operatorLogo(const GSMBitmap& bitmap) {
     Request request{0x05, {0x00, 0x01, 0x00, 0x30, 0x00}};
     auto& body = request.body;
@@ -92,11 +88,12 @@ uint8_t logoUploadRequest(const GSMBitmap& bitmap, Request& request) {
             return stNotAvailable;
     }
     if (bitmap.kind == bkStartupLogo && bitmap.size == 0) return stNotAvailable;
-    if (bitmap.size < 0 || bitmap.size > kBitmapBytes || !fitsByte(bitmap.width) ||
-        !fitsByte(bitmap.height)) {
+    if (bitmap.size < 0 || bitmap.size > kBitmapBytes || !fitsOneByte(bitmap.width) ||
+        !fitsOneByte(bitmap.height)) {
         return stTooLong;
     }
     if (bitmap.kind == bkCallerGroupLogo && bitmap.groupName.size() > 0xFF) return stTooLong;
+    if (bitmap.kind == bkPictureMessage && !fitsOneByte(bitmap.location)) return stNoSuchLocation;
     switch (bitmap.kind) {
         case bkOperatorLogo:
             request = operatorLogo(bitmap);

@@ -70,7 +70,8 @@ void onStartupLogo(std::span<const uint8_t> body) {
 uint8_t Sendbitmap(GSMBitmap& bitmap) {
     Request request;
     const uint8_t result = logoUploadRequest(bitmap, request);
-    if (result == stTooLong) return result;
+    // A refused picture gets no tones: they tell the user that it went out.
+    if (result == stTooLong || result == stNoSuchLocation) return result;
     if (result == stDone) send(request);
     // Two tones on the phone's buzzer, also when there was nothing to send.
     Peep(440, 100);

@@ -2,6 +2,7 @@
 // and clearing entries, writing speed dials.
 #include "phonelib/api/status.h"
 #include "phonelib/drivers/nokia61xx/phonebook.h"
+#include "phonelib/drivers/request.h"
 
 namespace phonelib::nokia {
 
@@ -13,11 +14,6 @@ constexpr uint8_t kEntryRead = 0x01;
 constexpr uint8_t kEntryWrite = 0x04;
 constexpr uint8_t kSpeedDialWrite = 0x19;
 constexpr uint8_t kNoGroupClears = 0xFF;
-
-// Locations travel as one byte; a larger one would name another location.
-bool fitsOneByte(int32_t value) {
-    return value >= 0 && value <= 0xFF;
-}
 
 }  // namespace
 

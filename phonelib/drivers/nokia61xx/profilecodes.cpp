@@ -94,7 +94,8 @@ int32_t featureField(const TProfile& profile, ProfileFeature feature) {
 }
 
 bool profileMissing(uint8_t modelId, int32_t profileNumber) {
-    return ((modelId == 10 || modelId == 15) && profileNumber >= 3);
+    // A number the one-byte field cannot carry would name another profile.
+    return !fitsOneByte(profileNumber) || ((modelId == 10 || modelId == 15) && profileNumber >= 3);
 }
 
 }  // namespace phonelib::nokia

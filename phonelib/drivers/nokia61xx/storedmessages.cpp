@@ -4,18 +4,13 @@
 #include "phonelib/api/library.h"
 #include "phonelib/drivers/nokia61xx/mailboxes.h"
 #include "phonelib/drivers/nokia61xx/messages.h"
+#include "phonelib/drivers/request.h"
 
 namespace phonelib::nokia {
 
 namespace {
 
 constexpr int32_t kWaitTicks = 5;
-
-// A location the one-byte request cannot name would read or delete another
-// message.
-bool fitsOneByte(int32_t location) {
-    return location >= 0 && location <= 0xFF;
-}
 
 }  // namespace
 
