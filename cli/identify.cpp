@@ -3,7 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/output.h"
-#include "corvina/shell/modelnumbers.h"
+#include "corvina/connection/modelnumbers.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
 

@@ -1,8 +1,7 @@
-#include "corvina/shell/connectioncontrol.h"
+#include "corvina/connection/connectioncontrol.h"
 
 #include <QTimer>
 
-#include "corvina/shell/waitprogress.h"
 #include "phonelib/api/notification.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"

@@ -11,12 +11,15 @@
 #include <cstdint>
 #include <functional>
 
-#include "corvina/shell/modelnumbers.h"
+#include "corvina/connection/modelnumbers.h"
 #include "records/typendefinitionen.h"
 
 namespace corvina {
 
-// GUI-internal notification: close the main window.
+// GUI-internal notifications. Divert progress, posted by the divert module
+// to the main window: wParam divert type, lParam divert kind.
+constexpr int kDivertProgress = 0x46A;
+// Close the main window.
 constexpr int kForceExit = 0x54D;
 
 // A Nokia 7110 with software older than 4.88 cannot be used. Versions that

@@ -1,4 +1,4 @@
-#include "corvina/shell/connectionindicator.h"
+#include "corvina/connection/connectionindicator.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "corvina/shell/modelnumbers.h"
+#include "corvina/connection/modelnumbers.h"
 
 #include <QByteArray>
 #include <array>

@@ -1,9 +1,8 @@
-#include "corvina/shell/searchport.h"
+#include "corvina/connection/searchport.h"
 
 #include <QSerialPortInfo>
 
 #include "codecs/tools/cp1252.h"
-#include "corvina/shell/settingsrecord.h"
 #include "phonelib/api/librarystate.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
@@ -31,17 +30,6 @@ SearchPort::Dependencies SearchPort::systemDependencies() {
         QStringList names;
         for (const auto& info : QSerialPortInfo::availablePorts()) names << info.systemLocation();
         return names;
-    };
-    deps.readSetup = [] {
-        const TSettings settings = readSettings();
-        return SearchSetup{settings.comport, settings.lastModel, settings.speed};
-    };
-    deps.storeResult = [](const QString& port, uint8_t kind) {
-        const auto store = openSettingsStore();
-        TSettings settings = readSettings(*store);
-        settings.comport = port;
-        settings.lastModel = kind;
-        writeSettings(*store, settings);
     };
     deps.portOpenError = &phonelib::GetPortOpenError;
     return deps;

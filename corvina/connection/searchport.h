@@ -46,7 +46,8 @@ class SearchPort : public QThread {
         std::function<phonelib::PortOpenError(std::string& detail)> portOpenError;
     };
 
-    // The real ones: phonelib, the serial ports of the system, the settings.
+    // The real library and the serial ports of the system; what to read and
+    // keep of the settings is the caller's (readSetup, storeResult).
     static Dependencies systemDependencies();
 
     SearchPort(QObject* host, Dependencies dependencies, QObject* parent = nullptr);

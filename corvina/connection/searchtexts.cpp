@@ -1,6 +1,6 @@
-#include "corvina/shell/searchtexts.h"
+#include "corvina/connection/searchtexts.h"
 
-#include "corvina/shell/language.h"
+#include "corvina/language/language.h"
 #include "phonelib/api/librarystate.h"
 
 namespace corvina {

@@ -1,10 +1,10 @@
-#include "corvina/shell/tassi.h"
+#include "corvina/connection/tassi.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "corvina/shell/language.h"
-#include "corvina/shell/languageapply.h"
+#include "corvina/language/language.h"
+#include "corvina/language/languageapply.h"
 
 namespace corvina {
 

@@ -1,10 +1,10 @@
-#include "corvina/shell/phoneinformation.h"
+#include "corvina/info/phoneinformation.h"
 
 #include <QFile>
 
 #include "codecs/tools/cp1252.h"
 #include "codecs/tools/filebytes.h"
-#include "corvina/shell/language.h"
+#include "corvina/language/language.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
 

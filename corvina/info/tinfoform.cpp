@@ -1,4 +1,4 @@
-#include "corvina/shell/tinfoform.h"
+#include "corvina/info/tinfoform.h"
 
 #include <QFileDialog>
 #include <QFormLayout>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "corvina/shell/connectioncontrol.h"
-#include "corvina/shell/language.h"
-#include "corvina/shell/languageapply.h"
+#include "corvina/connection/connectioncontrol.h"
+#include "corvina/language/language.h"
+#include "corvina/language/languageapply.h"
 #include "corvina/shell/messagebox.h"
 #include "corvina/shell/moduleregistry.h"
 #include "corvina/shell/tgesamtform.h"

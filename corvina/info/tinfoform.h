@@ -7,7 +7,7 @@
 #include <QProgressBar>
 #include <QWidget>
 
-#include "corvina/shell/phoneinformation.h"
+#include "corvina/info/phoneinformation.h"
 
 namespace corvina {
 

@@ -1,4 +1,4 @@
-#include "corvina/shell/language.h"
+#include "corvina/language/language.h"
 
 namespace corvina {
 

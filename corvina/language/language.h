@@ -8,7 +8,7 @@
 #include <QString>
 #include <optional>
 
-#include "corvina/shell/languagefile.h"
+#include "corvina/language/languagefile.h"
 
 namespace corvina {
 

@@ -1,4 +1,4 @@
-#include "corvina/shell/languageapply.h"
+#include "corvina/language/languageapply.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -7,7 +7,7 @@
 #include <QTabWidget>
 #include <functional>
 
-#include "corvina/shell/language.h"
+#include "corvina/language/language.h"
 
 namespace corvina {
 

@@ -9,7 +9,7 @@
 
 #include <QWidget>
 
-#include "corvina/shell/languagefile.h"
+#include "corvina/language/languagefile.h"
 
 namespace corvina {
 

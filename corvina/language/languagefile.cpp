@@ -1,4 +1,4 @@
-#include "corvina/shell/languagefile.h"
+#include "corvina/language/languagefile.h"
 
 #include <QFile>
 #include <QSaveFile>

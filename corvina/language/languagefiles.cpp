@@ -1,4 +1,4 @@
-#include "corvina/shell/languagefiles.h"
+#include "corvina/language/languagefiles.h"
 
 #include <QDir>
 #include <QFileInfo>

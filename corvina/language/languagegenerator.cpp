@@ -1,10 +1,10 @@
-#include "corvina/tools/languagegenerator.h"
+#include "corvina/language/languagegenerator.h"
 
-#include "corvina/shell/language.h"
-#include "corvina/shell/languageapply.h"
-#include "corvina/shell/textcatalogue.h"
+#include "corvina/language/language.h"
+#include "corvina/language/languageapply.h"
+#include "corvina/language/textcatalogue.h"
+#include "corvina/settings/toperatorform.h"
 #include "corvina/shell/tgesamtform.h"
-#include "corvina/shell/toperatorform.h"
 
 namespace corvina {
 

@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-#include "corvina/shell/languagefile.h"
+#include "corvina/language/languagefile.h"
 
 namespace corvina {
 

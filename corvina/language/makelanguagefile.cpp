@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "corvina/tools/languagegenerator.h"
+#include "corvina/language/languagegenerator.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

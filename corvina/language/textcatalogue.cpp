@@ -1,4 +1,4 @@
-#include "corvina/shell/textcatalogue.h"
+#include "corvina/language/textcatalogue.h"
 
 #include <QDirIterator>
 #include <QFile>

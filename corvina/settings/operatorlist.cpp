@@ -1,4 +1,4 @@
-#include "corvina/shell/operatorlist.h"
+#include "corvina/settings/operatorlist.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "corvina/shell/settingsrecord.h"
+#include "corvina/settings/settingsrecord.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "corvina/shell/settingsrules.h"
+#include "corvina/settings/settingsrules.h"
 
-#include "corvina/shell/modelnumbers.h"
+#include "corvina/connection/modelnumbers.h"
 #include "phonelib/api/librarystate.h"
 
 namespace corvina {

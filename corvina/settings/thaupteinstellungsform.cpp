@@ -1,4 +1,4 @@
-#include "corvina/shell/thaupteinstellungsform.h"
+#include "corvina/settings/thaupteinstellungsform.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -10,11 +10,11 @@
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
 
-#include "corvina/shell/languageapply.h"
-#include "corvina/shell/languagefiles.h"
-#include "corvina/shell/operatorlist.h"
-#include "corvina/shell/settingsrules.h"
-#include "corvina/shell/toperatorform.h"
+#include "corvina/language/languageapply.h"
+#include "corvina/language/languagefiles.h"
+#include "corvina/settings/operatorlist.h"
+#include "corvina/settings/settingsrules.h"
+#include "corvina/settings/toperatorform.h"
 
 namespace corvina {
 

@@ -13,7 +13,7 @@
 #include <QTabWidget>
 #include <functional>
 
-#include "corvina/shell/settingsrecord.h"
+#include "corvina/settings/settingsrecord.h"
 
 namespace corvina {
 

@@ -1,13 +1,13 @@
-#include "corvina/shell/toperatorform.h"
+#include "corvina/settings/toperatorform.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 
-#include "corvina/shell/language.h"
+#include "corvina/language/language.h"
+#include "corvina/settings/operatorlist.h"
 #include "corvina/shell/messagebox.h"
-#include "corvina/shell/operatorlist.h"
 
 namespace corvina {
 

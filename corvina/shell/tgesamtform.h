@@ -17,11 +17,11 @@
 #include <map>
 #include <memory>
 
+#include "corvina/connection/connectioncontrol.h"
+#include "corvina/settings/settingsrecord.h"
 #include "corvina/shell/commandline.h"
-#include "corvina/shell/connectioncontrol.h"
 #include "corvina/shell/moduleregistry.h"
-#include "corvina/shell/searchport.h"
-#include "corvina/shell/settingsrecord.h"
+#include "corvina/shell/searchsettings.h"
 #include "phonelib/api/phonelib.h"
 
 namespace corvina {
@@ -43,7 +43,7 @@ class Tgesamtform : public QMainWindow {
 
     struct Options {
         CommandLine commandLine;
-        SearchPort::Dependencies search = SearchPort::systemDependencies();
+        SearchPort::Dependencies search = searchWithStoredSettings();
         // How the connection state reads the phone's identity.
         ConnectionControl::PhoneInfoQuery phoneInfos = &phonelib::GetPhoneInfos;
         bool splash = true;  // tests start without the splash window

@@ -1,4 +1,4 @@
-#include "corvina/shell/connectioncontrol.h"
+#include "corvina/connection/connectioncontrol.h"
 
 #include <gtest/gtest.h>
 

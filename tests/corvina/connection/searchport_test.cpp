@@ -1,4 +1,4 @@
-#include "corvina/shell/searchport.h"
+#include "corvina/connection/searchport.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include "corvina/shell/settingsrecord.h"
+#include "corvina/info/tinfoform.h"
+#include "corvina/settings/settingsrecord.h"
 #include "corvina/shell/tgesamtform.h"
-#include "corvina/shell/tinfoform.h"
 #include "phonelib/api/phonelib.h"
 #include "phonesim/simulator.h"
 #include "tests/corvina/waitfor.h"

@@ -1,12 +1,12 @@
-#include "corvina/shell/phoneinformation.h"
+#include "corvina/info/phoneinformation.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "corvina/info/tinfoform.h"
 #include "corvina/shell/tgesamtform.h"
-#include "corvina/shell/tinfoform.h"
 #include "phonelib/api/status.h"
 
 namespace corvina {

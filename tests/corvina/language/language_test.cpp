@@ -1,11 +1,11 @@
-#include "corvina/shell/language.h"
+#include "corvina/language/language.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include "corvina/shell/languagefile.h"
-#include "corvina/shell/textcatalogue.h"
+#include "corvina/language/languagefile.h"
+#include "corvina/language/textcatalogue.h"
 
 namespace corvina {
 namespace {

@@ -1,14 +1,14 @@
-#include "corvina/shell/languagefiles.h"
+#include "corvina/language/languagefiles.h"
 
 #include <gtest/gtest.h>
 
 #include <QPushButton>
 
-#include "corvina/shell/language.h"
-#include "corvina/shell/languagefile.h"
+#include "corvina/language/language.h"
+#include "corvina/language/languagefile.h"
+#include "corvina/language/languagegenerator.h"
+#include "corvina/settings/thaupteinstellungsform.h"
 #include "corvina/shell/tgesamtform.h"
-#include "corvina/shell/thaupteinstellungsform.h"
-#include "corvina/tools/languagegenerator.h"
 
 namespace corvina {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QTemporaryDir>
 
-#include "corvina/shell/settingsrecord.h"
-#include "corvina/shell/settingsrules.h"
+#include "corvina/settings/settingsrecord.h"
+#include "corvina/settings/settingsrules.h"
 
 namespace corvina {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QTemporaryDir>
 
-#include "corvina/shell/operatorlist.h"
+#include "corvina/settings/operatorlist.h"
 #include "corvina/shell/singleinstance.h"
 
 namespace corvina {

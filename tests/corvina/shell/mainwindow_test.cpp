@@ -6,11 +6,11 @@
 #include <QThread>
 #include <mutex>
 
+#include "corvina/connection/tassi.h"
+#include "corvina/settings/settingsrecord.h"
+#include "corvina/settings/thaupteinstellungsform.h"
 #include "corvina/shell/commandbar.h"
-#include "corvina/shell/settingsrecord.h"
-#include "corvina/shell/tassi.h"
 #include "corvina/shell/tgesamtform.h"
-#include "corvina/shell/thaupteinstellungsform.h"
 #include "phonelib/api/notification.h"
 #include "phonelib/api/status.h"
 #include "tests/corvina/waitfor.h"
