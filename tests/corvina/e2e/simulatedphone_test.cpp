@@ -2,60 +2,22 @@
 // real library and port search and short library ticks.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QLabel>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include "corvina/info/tinfoform.h"
-#include "corvina/settings/settingsrecord.h"
-#include "corvina/shell/tgesamtform.h"
-#include "phonelib/api/phonelib.h"
-#include "phonesim/simulator.h"
-#include "tests/corvina/waitfor.h"
+#include "tests/corvina/e2e/simulatedprogram.h"
 
 namespace corvina {
 namespace {
 
 using testing_support::waitFor;
 
-class SimulatedPhone : public ::testing::Test {
+class SimulatedPhone : public testing::SimulatedProgram {
   protected:
     void SetUp() override {
-        phonelib::setTickPeriod(100);
-        openSettingsStore()->clear();
-        link = dir.filePath("phone");
-        ASSERT_FALSE(sim.startPty(link).isEmpty()) << sim.errorString().toStdString();
+        SimulatedProgram::SetUp();
+        startPhone();
     }
-    void TearDown() override {
-        shell.reset();
-        sim.stop();
-    }
-
-    void startProgram() {
-        Tgesamtform::Options options;
-        options.splash = false;
-        options.commandLine.port = link;
-        options.commandLine.connectionKind = 1;
-        shell = std::make_unique<Tgesamtform>(std::move(options));
-        shell->start();
-    }
-    QString label(QWidget* window, const char* name) {
-        auto* found = window->findChild<QLabel*>(name);
-        return found ? found->text() : QString();
-    }
-    // Screenshots for the README when CORVINA_SCREENSHOT_DIR names a folder.
-    void screenshot(QWidget* window, const QString& name) {
-        const QPixmap picture = window->grab();
-        ASSERT_FALSE(picture.isNull());
-        const QString folder = qEnvironmentVariable("CORVINA_SCREENSHOT_DIR", dir.path());
-        EXPECT_TRUE(picture.save(QDir(folder).filePath(name), "PNG"));
-    }
-
-    QTemporaryDir dir;
-    QString link;
-    phonesim::Simulator sim{phonesim::Fixture::forModel("NSE-3")};
-    std::unique_ptr<Tgesamtform> shell;
 };
 
 TEST_F(SimulatedPhone, IsFoundAndShownWithItsNameAndInformation) {
@@ -69,7 +31,7 @@ TEST_F(SimulatedPhone, IsFoundAndShownWithItsNameAndInformation) {
     shell->selectModule(Module::Information);
     auto* info = qobject_cast<Tinfoform*>(shell->moduleWindow(Module::Information));
     ASSERT_NE(info, nullptr);
-    const phonesim::Fixture phone = sim.fixture();
+    const phonesim::Fixture phone = sim->fixture();
     ASSERT_TRUE(waitFor([&] { return label(info, "imei") == phone.identity.imei; }));
     EXPECT_EQ(label(info, "model"), "NSE-3");
     EXPECT_EQ(label(info, "hardversion"), phone.identity.hardwareVersion);
@@ -82,7 +44,7 @@ TEST_F(SimulatedPhone, IsFoundAndShownWithItsNameAndInformation) {
     EXPECT_NE(label(info, "providername"), "unbekannt");
 
     // Every keep-alive cycle refreshes the window while it shows.
-    sim.editFixture([](phonesim::Fixture& f) { f.battery = 1; });
+    sim->editFixture([](phonesim::Fixture& f) { f.battery = 1; });
     ASSERT_TRUE(waitFor([&] { return info->batteryGauge() == 25; }));
 
     screenshot(shell.get(), "corvina-main.png");
@@ -92,7 +54,7 @@ TEST_F(SimulatedPhone, IsFoundAndShownWithItsNameAndInformation) {
 TEST_F(SimulatedPhone, ASilentPhoneIsLostAndFoundAgain) {
     startProgram();
     ASSERT_TRUE(waitFor([&] { return shell->showsConnected(); }));
-    sim.faults().silenceFor(std::chrono::milliseconds(2500));
+    sim->faults().silenceFor(std::chrono::milliseconds(2500));
     ASSERT_TRUE(waitFor([&] { return !shell->showsConnected(); }));
     EXPECT_EQ(shell->connectionText(), "Nicht verbunden");
     EXPECT_TRUE(shell->connection().notConnected());
@@ -101,7 +63,7 @@ TEST_F(SimulatedPhone, ASilentPhoneIsLostAndFoundAgain) {
 }
 
 TEST_F(SimulatedPhone, ExitEndsASearchThatIsWaitingForTheLibrary) {
-    sim.faults().silenceFor(std::chrono::seconds(600));
+    sim->faults().silenceFor(std::chrono::seconds(600));
     startProgram();
     ASSERT_TRUE(waitFor([&] {
         return shell->statusText(Tgesamtform::StatusField::Left).startsWith("Suche Mobiltelefon");
