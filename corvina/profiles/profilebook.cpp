@@ -60,7 +60,8 @@ void ProfileBook::readProfile(int32_t number) {
                    }
                    storeRow(number, status, *profile);
                    emit rowRead(static_cast<int>(rows_.size()) - 1);
-                   if (aborted_) return;
+                   // Without a phone every further read would fail the same way.
+                   if (aborted_ || status == phonelib::stNotConnected) return;
                    if (number + 1 < kMaxProfiles) {
                        readProfile(number + 1);
                    } else {
@@ -78,7 +79,7 @@ void ProfileBook::storeRow(int32_t number, uint8_t status, TProfile profile) {
     const auto index = static_cast<size_t>(number);
     if (index < rows_.size()) {
         rows_[index] = std::move(row);
-    } else {
+    } else if (index == rows_.size()) {
         rows_.push_back(std::move(row));
     }
 }

@@ -140,6 +140,12 @@ Tprofedit* Tprofilform::editRow(int row) {
     if (editor_) editor_->close();
     editor_ = new Tprofedit(rules, book_.groupNames(), profile.profile, this);
     connect(editor_, &Tprofedit::chosen, this, [this, row](const TProfile& values) {
+        if (book_.busy() || row >= static_cast<int>(book_.rows().size())) {
+            setStatus(tx("profiles3_44",
+                         "Das Profil wurde nicht geschrieben: die Liste wurde "
+                         "inzwischen neu gelesen."));
+            return;
+        }
         Twarteform& wait = shell_.waitWindow();
         wait.showPage(WaitPage::Profiles);
         wait.setHeading(tx("profiledit_33", "Profile werden aufgespielt ..."));
@@ -211,6 +217,8 @@ void Tprofilform::writeFinished(const ProfileWrite& result) {
 
 void Tprofilform::callsFinished() {
     shell_.waitWindow().finish();
+    const auto& rows = book_.rows();
+    if (!rows.empty() && rows.back().status == phonelib::stNotConnected) linkLost_ = true;
     if (!linkLost_) return;
     linkLost_ = false;
     showMessage(this, QMessageBox::Warning, tx("profiledit2_4", "Hinweis"),
