@@ -1,12 +1,12 @@
 #include "corvina/diverts/tumleitform.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "corvina/common/savetextdialog.h"
 #include "corvina/common/textexport.h"
 #include "corvina/diverts/diverttexts.h"
 #include "corvina/language/language.h"
@@ -269,13 +269,7 @@ void Tumleitform::setStatus(const QString& text) {
 }
 
 void Tumleitform::SpeichernClick() {
-    auto* dialog = new QFileDialog(this, QString(), QString(), QStringLiteral("Text (*.txt)"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(QStringLiteral("txt"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this](const QString& path) { saveTo(path); });
-    dialog->open();
+    chooseTextFileToSave(this, [this](const QString& path) { saveTo(path); });
 }
 
 bool Tumleitform::saveTo(const QString& path) {

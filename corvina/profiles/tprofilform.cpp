@@ -1,11 +1,11 @@
 #include "corvina/profiles/tprofilform.h"
 
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "corvina/common/savetextdialog.h"
 #include "corvina/common/textexport.h"
 #include "corvina/language/language.h"
 #include "corvina/profiles/profiletexts.h"
@@ -146,11 +146,7 @@ Tprofedit* Tprofilform::editRow(int row) {
                          "inzwischen neu gelesen."));
             return;
         }
-        Twarteform& wait = shell_.waitWindow();
-        wait.showPage(WaitPage::Profiles);
-        wait.setHeading(tx("profiledit_33", "Profile werden aufgespielt ..."));
-        setStatus(tx("profiledit_44", "Profil wird im Handy aktualisiert...."));
-        linkLost_ = false;
+        beginWrite();
         book_.write(row, values);
     });
     editor_->open();
@@ -187,12 +183,16 @@ void Tprofilform::KopierenClick() {
 
 void Tprofilform::copyRow(int from, int to) {
     if (book_.busy()) return;
+    beginWrite();
+    book_.copy(from, to);
+}
+
+void Tprofilform::beginWrite() {
     Twarteform& wait = shell_.waitWindow();
     wait.showPage(WaitPage::Profiles);
     wait.setHeading(tx("profiledit_33", "Profile werden aufgespielt ..."));
     setStatus(tx("profiledit_44", "Profil wird im Handy aktualisiert...."));
     linkLost_ = false;
-    book_.copy(from, to);
 }
 
 void Tprofilform::writeFinished(const ProfileWrite& result) {
@@ -234,13 +234,7 @@ void Tprofilform::linkLost() {
 }
 
 void Tprofilform::SpeichernClick() {
-    auto* dialog = new QFileDialog(this, QString(), QString(), QStringLiteral("Text (*.txt)"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(QStringLiteral("txt"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this](const QString& path) { saveTo(path); });
-    dialog->open();
+    chooseTextFileToSave(this, [this](const QString& path) { saveTo(path); });
 }
 
 bool Tprofilform::saveTo(const QString& path) {

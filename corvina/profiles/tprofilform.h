@@ -46,6 +46,7 @@ class Tprofilform : public QWidget {
   private:
     void startRead();
     void showRow(int row);
+    void beginWrite();
     void writeFinished(const ProfileWrite& result);
     void callsFinished();
     void linkLost();
