@@ -7,7 +7,7 @@
 
 #include "corvina/help/helpcatalogue.h"
 #include "corvina/help/helpcontext.h"
-#include "corvina/language/languageapply.h"
+#include "corvina/language/language.h"
 
 namespace corvina {
 
@@ -46,7 +46,6 @@ Thilfeform::Thilfeform(QWidget* parent) : QWidget(parent, Qt::Window), language_
     leftLayout->setContentsMargins(0, 0, 0, 0);
     search_ = new QLineEdit(left);
     search_->setObjectName(QStringLiteral("suche"));
-    search_->setPlaceholderText(QStringLiteral("Suchen..."));
     search_->setClearButtonEnabled(true);
     contents_ = new QListWidget(left);
     contents_->setObjectName(QStringLiteral("inhalt"));
@@ -80,6 +79,7 @@ Thilfeform::Thilfeform(QWidget* parent) : QWidget(parent, Qt::Window), language_
 }
 
 void Thilfeform::fillContents() {
+    search_->setPlaceholderText(tx("hilfe_1", "Suchen: Wörter der Seite"));
     contents_->clear();
     for (const QString& page : helpPageNames()) {
         auto* item = new QListWidgetItem(helpPageTitle(page, language_), contents_);
