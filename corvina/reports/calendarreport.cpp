@@ -171,8 +171,8 @@ Report calendarReport(const std::vector<CalendarReportNote>& notes,
     report.subtitle = options.holidays ? tx("druck_72", "nach Datum, mit Feiertagen")
                                        : tx("druck_73", "nach Datum");
     report.columns = {{tx("druck_49", "Datum"), 1.0}, {tx("druck_74", "Zeit"), 0.6},
-                      {tx("druck_75", "Art"), 1.0},   {tx("druck_52", "Text"), 3.0},
-                      {tx("druck_76", "Alarm"), 1.2}, {tx("druck_77", "Wiederholung"), 1.1}};
+                      {tx("druck_75", "Art"), 1.0},   {tx("druck_52", "Text"), 2.8},
+                      {tx("druck_76", "Alarm"), 1.4}, {tx("druck_77", "Wiederholung"), 1.1}};
     int count = 0;
     QDate month;
     for (const Occurrence& o : occurrences(notes, holidays, options)) {
@@ -194,7 +194,7 @@ Report calendarReport(const std::vector<CalendarReportNote>& notes,
         }
         const CalendarReportNote& note = *o.note;
         const QString alarm = note.alarmOn && note.alarm.isValid()
-                                  ? note.alarm.toString(QStringLiteral("dd.MM.yyyy hh:mm"))
+                                  ? note.alarm.toString(QStringLiteral("dd.MM.yy hh:mm"))
                                   : QString();
         report.rows.push_back(
             {{},
