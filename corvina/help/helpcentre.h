@@ -35,6 +35,12 @@ class HelpCentre : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A modal dialog blocks every window but its own: while one is open the
+    // help window belongs to it, and returns to the main window when it hides.
+    void followModalDialog();
+    void backToMainWindow();
+
+    QWidget* mainWindow_;
     std::function<QString(QWidget*)> pageFor_;
     Thilfeform* window_;
     Ttipform* tip_;

@@ -119,7 +119,11 @@ TEST_F(Help, F1AndTheHelpButtonOpenTheActiveModulesPageAndFollowTheLanguage) {
     QTest::keyClick(shell->settingsDialog().tipOfTheDayBox(), Qt::Key_F1);
     EXPECT_EQ(window().currentPage(), "settings");
     EXPECT_TRUE(window().browser()->toPlainText().contains("Show tip of the day"));
+    EXPECT_EQ(window().parentWidget(), &shell->settingsDialog())
+        << "the modal dialog would block the help window otherwise";
     shell->settingsDialog().reject();
+    EXPECT_EQ(window().parentWidget(), shell.get());
+    EXPECT_TRUE(window().isVisible()) << "the help stays open after the dialog";
 
     shell->loadLanguage("german.lng");
     shell->helpButton()->click();
