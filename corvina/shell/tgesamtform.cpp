@@ -519,7 +519,12 @@ QList<QWidget*> Tgesamtform::allWindows() const {
                             &help_->tip(),
                             connectionHelp_};
     for (const auto& [module, window] : windows_) {
-        if (window) windows << window.data();
+        if (!window) continue;
+        windows << window.data();
+        // The dialogs a module window keeps have sections of their own.
+        for (QWidget* child : window->findChildren<QWidget*>()) {
+            if (child->isWindow() && !child->objectName().isEmpty()) windows << child;
+        }
     }
     return windows;
 }

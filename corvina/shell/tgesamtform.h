@@ -83,7 +83,8 @@ class Tgesamtform : public QMainWindow {
     // Creates every registered module window (the language file generator).
     void createAllModuleWindows();
 
-    // Every window of the program, for the language file.
+    // Every window of the program, for the language file: the frame, its
+    // companions, the module windows and the dialogs they keep.
     QList<QWidget*> allWindows() const;
     // Loads the language file (a file name such as "english.lng") and
     // applies it to every window.
