@@ -11,12 +11,6 @@ namespace corvina {
 
 namespace {
 
-QPushButton* action(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 QString userName() {
     const QString user = qEnvironmentVariable("USER");
     return user.isEmpty() ? QStringLiteral("$USER") : user;
@@ -84,10 +78,10 @@ Tverbindungshilfe::Tverbindungshilfe(const SearchRecord& record, QWidget* parent
     page_->setObjectName(QStringLiteral("befund"));
     layout->addWidget(page_, 1);
     auto* buttons = new QHBoxLayout;
-    auto* again = action(this, "erneutsuchen", QStringLiteral("Erneut suchen"));
-    auto* settings = action(this, "einstellungen", QStringLiteral("Einstellungen"));
-    auto* help = action(this, "hilfe", QStringLiteral("Hilfe zur Verbindung"));
-    auto* close = action(this, "schliessen", QStringLiteral("Schließen"));
+    auto* again = named(new QPushButton(QStringLiteral("Erneut suchen"), this), "erneutsuchen");
+    auto* settings = named(new QPushButton(QStringLiteral("Einstellungen"), this), "einstellungen");
+    auto* help = named(new QPushButton(QStringLiteral("Hilfe zur Verbindung"), this), "hilfe");
+    auto* close = named(new QPushButton(QStringLiteral("Schließen"), this), "schliessen");
     for (QPushButton* button : {again, settings, help}) buttons->addWidget(button);
     buttons->addStretch();
     buttons->addWidget(close);

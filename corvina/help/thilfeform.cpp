@@ -8,18 +8,9 @@
 #include "corvina/help/helpcatalogue.h"
 #include "corvina/help/helpcontext.h"
 #include "corvina/language/language.h"
+#include "corvina/language/languageapply.h"
 
 namespace corvina {
-
-namespace {
-
-QPushButton* toolButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
-}  // namespace
 
 Thilfeform::Thilfeform(QWidget* parent) : QWidget(parent, Qt::Window), language_(helpLanguage()) {
     setObjectName(QStringLiteral("Thilfeform"));
@@ -29,11 +20,12 @@ Thilfeform::Thilfeform(QWidget* parent) : QWidget(parent, Qt::Window), language_
     auto* layout = new QVBoxLayout(this);
 
     auto* tools = new QHBoxLayout;
-    auto* back = toolButton(this, "zurueck", QStringLiteral("Zurück"));
-    auto* forward = toolButton(this, "vor", QStringLiteral("Vorwärts"));
-    auto* home = toolButton(this, "startseite", QStringLiteral("Startseite"));
-    auto* tip = toolButton(this, "tipdestages", QStringLiteral("Tip des Tages"));
-    auto* connection = toolButton(this, "verbindungshilfe", QStringLiteral("Verbindungshilfe"));
+    auto* back = named(new QPushButton(QStringLiteral("Zurück"), this), "zurueck");
+    auto* forward = named(new QPushButton(QStringLiteral("Vorwärts"), this), "vor");
+    auto* home = named(new QPushButton(QStringLiteral("Startseite"), this), "startseite");
+    auto* tip = named(new QPushButton(QStringLiteral("Tip des Tages"), this), "tipdestages");
+    auto* connection =
+        named(new QPushButton(QStringLiteral("Verbindungshilfe"), this), "verbindungshilfe");
     for (QPushButton* button : {back, forward, home}) tools->addWidget(button);
     tools->addStretch();
     tools->addWidget(tip);

@@ -60,12 +60,9 @@ class CalendarChoices : public ReportChoices {
 
 Tdruckform* openCalendarPrint(QWidget* parent, std::vector<CalendarReportNote> notes,
                               std::vector<Holiday> holidays, int year, int month) {
-    auto* dialog =
-        new Tdruckform(parent, tx("druck_158", "Kalender drucken"),
-                       new CalendarChoices(std::move(notes), std::move(holidays), year, month));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-    return dialog;
+    return Tdruckform::openWith(
+        parent, tx("druck_158", "Kalender drucken"),
+        new CalendarChoices(std::move(notes), std::move(holidays), year, month));
 }
 
 }  // namespace corvina

@@ -49,11 +49,8 @@ class MessageChoices : public ReportChoices {
 
 Tdruckform* openMessagePrint(QWidget* parent, const QString& shownFolder,
                              std::vector<MessageReportRow> rows) {
-    auto* dialog = new Tdruckform(parent, tx("druck_147", "SMS drucken"),
-                                  new MessageChoices(shownFolder, std::move(rows)));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-    return dialog;
+    return Tdruckform::openWith(parent, tx("druck_147", "SMS drucken"),
+                                new MessageChoices(shownFolder, std::move(rows)));
 }
 
 }  // namespace corvina

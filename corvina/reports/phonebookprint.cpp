@@ -76,11 +76,8 @@ class PhonebookChoices : public ReportChoices {
 
 Tdruckform* openPhonebookPrint(QWidget* parent, const QString& tableName,
                                std::vector<PhonebookReportRow> rows) {
-    auto* dialog = new Tdruckform(parent, tx("druck_131", "Telefonbuch drucken"),
-                                  new PhonebookChoices(tableName, std::move(rows)));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-    return dialog;
+    return Tdruckform::openWith(parent, tx("druck_131", "Telefonbuch drucken"),
+                                new PhonebookChoices(tableName, std::move(rows)));
 }
 
 }  // namespace corvina

@@ -12,8 +12,8 @@ constexpr int kFirstNumberColumn = 3;
 constexpr int kTableColumns = 13;
 
 // Relative widths of the thirteen table columns.
-constexpr double kColumnWidths[kTableColumns] = {0.5, 1.8, 1.05, 1.9, 1.9, 1.9, 1.9,
-                                                 1.9, 1.8, 1.8, 1.45, 1.2, 1.4};
+constexpr double kColumnWidths[kTableColumns] = {0.5, 1.8, 1.05, 1.9,  1.9, 1.9, 1.9,
+                                                 1.9, 1.8, 1.8,  1.45, 1.2, 1.4};
 
 QString numberKindName(int kind) {
     switch (kind) {

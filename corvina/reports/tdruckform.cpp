@@ -9,18 +9,12 @@
 
 #include "corvina/help/helpcontext.h"
 #include "corvina/language/language.h"
+#include "corvina/language/languageapply.h"
 #include "corvina/shell/messagebox.h"
 
 namespace corvina {
 
 namespace {
-
-QPushButton* button(QDialogButtonBox* box, const char* name, const QString& caption,
-                    QDialogButtonBox::ButtonRole role) {
-    auto* added = box->addButton(caption, role);
-    added->setObjectName(QString::fromLatin1(name));
-    return added;
-}
 
 QString safeFileName(QString title) {
     static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
@@ -46,18 +40,27 @@ Tdruckform::Tdruckform(QWidget* parent, const QString& caption, ReportChoices* c
     layout->addWidget(outcome_);
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* preview =
-        button(buttons, "vorschau", tx("druck_110", "Vorschau"), QDialogButtonBox::ActionRole);
-    auto* print =
-        button(buttons, "drucken", tx("druck_111", "Drucken"), QDialogButtonBox::ActionRole);
-    auto* pdf =
-        button(buttons, "pdf", tx("druck_112", "Als PDF speichern"), QDialogButtonBox::ActionRole);
-    button(buttons, "abbrechen", tx("druck_113", "Abbrechen"), QDialogButtonBox::RejectRole);
+    auto* preview = named(
+        buttons->addButton(tx("druck_110", "Vorschau"), QDialogButtonBox::ActionRole), "vorschau");
+    auto* print = named(
+        buttons->addButton(tx("druck_111", "Drucken"), QDialogButtonBox::ActionRole), "drucken");
+    auto* pdf = named(
+        buttons->addButton(tx("druck_112", "Als PDF speichern"), QDialogButtonBox::ActionRole),
+        "pdf");
+    named(buttons->addButton(tx("druck_113", "Abbrechen"), QDialogButtonBox::RejectRole),
+          "abbrechen");
     connect(preview, &QPushButton::clicked, this, [this] { this->preview(); });
     connect(print, &QPushButton::clicked, this, [this] { this->print(); });
     connect(pdf, &QPushButton::clicked, this, [this] { saveAsPdf(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+Tdruckform* Tdruckform::openWith(QWidget* parent, const QString& caption, ReportChoices* choices) {
+    auto* dialog = new Tdruckform(parent, caption, choices);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+    return dialog;
 }
 
 QPrintPreviewDialog* Tdruckform::preview() {

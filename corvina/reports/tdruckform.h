@@ -28,6 +28,8 @@ class Tdruckform : public QDialog {
   public:
     // Takes the choices as its child.
     Tdruckform(QWidget* parent, const QString& caption, ReportChoices* choices);
+    // Opens the dialog without blocking; it deletes itself when closed.
+    static Tdruckform* openWith(QWidget* parent, const QString& caption, ReportChoices* choices);
 
     ReportChoices& choices() const { return *choices_; }
     // "Vorschau": the preview of what "Drucken" would print.

@@ -29,12 +29,6 @@ QStringList systemPorts() {
     return names;
 }
 
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 const QString kLanguageExtension = QStringLiteral(".lng");
 
 }  // namespace

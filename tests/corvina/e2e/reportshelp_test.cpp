@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QButtonGroup>
-#include <QDir>
 #include <QPrintPreviewWidget>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "corvina/connection/tassi.h"
@@ -17,10 +15,7 @@
 #include "corvina/help/ttipform.h"
 #include "corvina/reports/printchoices.h"
 #include "corvina/reports/tdruckform.h"
-#include "corvina/settings/settingsrecord.h"
-#include "corvina/shell/tgesamtform.h"
-#include "phonelib/api/phonelib.h"
-#include "phonesim/simulator.h"
+#include "tests/corvina/e2e/simulatedprogram.h"
 #include "tests/corvina/reports/fixturerows.h"
 #include "tests/corvina/reports/pdfcheck.h"
 #include "tests/corvina/waitfor.h"
@@ -30,38 +25,7 @@ namespace {
 
 using namespace testing_support;
 
-class ReportsAndHelp : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        phonelib::setTickPeriod(100);
-        openSettingsStore()->clear();
-        link = dir.filePath("phone");
-        ASSERT_FALSE(sim.startPty(link).isEmpty()) << sim.errorString().toStdString();
-    }
-    void TearDown() override {
-        shell.reset();
-        sim.stop();
-    }
-    void startProgram() {
-        Tgesamtform::Options options;
-        options.splash = false;
-        options.commandLine.port = link;
-        options.commandLine.connectionKind = 1;
-        shell = std::make_unique<Tgesamtform>(std::move(options));
-        shell->start();
-    }
-    void screenshot(QWidget* window, const QString& name) {
-        const QPixmap picture = window->grab();
-        ASSERT_FALSE(picture.isNull());
-        const QString folder = qEnvironmentVariable("CORVINA_SCREENSHOT_DIR", dir.path());
-        EXPECT_TRUE(picture.save(QDir(folder).filePath(name), "PNG"));
-    }
-
-    QTemporaryDir dir;
-    QString link;
-    phonesim::Simulator sim{phonesim::Fixture::forModel("NSE-3")};
-    std::unique_ptr<Tgesamtform> shell;
-};
+class ReportsAndHelp : public SimulatedProgram {};
 
 TEST_F(ReportsAndHelp, PrintsThePhonesListsAndShowsHelpAndTip) {
     ASSERT_TRUE(popplerInstalled());
