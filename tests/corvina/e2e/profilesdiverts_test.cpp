@@ -12,6 +12,7 @@
 #include "corvina/profiles/tprofilform.h"
 #include "corvina/shell/twarteform.h"
 #include "tests/corvina/e2e/simulatedprogram.h"
+#include "tests/corvina/waitfor.h"
 
 namespace corvina {
 namespace {
@@ -40,7 +41,17 @@ int requestCount(const phonesim::Simulator& sim, uint8_t type, int subCode = -1)
     return count;
 }
 
-class ProfilesOnThePhone : public testing::SimulatedProgram {
+// The program connected to the simulated phone, which holds `content`.
+class PhoneWithContent : public SimulatedProgram {
+  protected:
+    bool connected(const phonesim::Fixture& content) {
+        sim.editFixture([&](phonesim::Fixture& phone) { phone = content; });
+        startProgram();
+        return waitFor([&] { return shell->showsConnected(); });
+    }
+};
+
+class ProfilesOnThePhone : public PhoneWithContent {
   protected:
     Tprofilform* openProfiles(size_t rows) {
         shell->selectModule(Module::Profiles);
@@ -123,7 +134,7 @@ TEST_P(EveryModel, EditorRoundTripThroughThePhone) {
         EXPECT_EQ(shell->statusText(Tgesamtform::StatusField::Middle),
                   "Profil wurde im Handy aktualisiert.");
 
-        const phonesim::Profile stored = sim->fixture().data.profiles[row];
+        const phonesim::Profile stored = sim.fixture().data.profiles[row];
         EXPECT_EQ(stored.volume, *set.volume + 5);
         EXPECT_EQ(stored.keypadTones, *set.keypadTones == 0 ? 0xFF : *set.keypadTones - 1);
         EXPECT_EQ(stored.warningTones, *set.warningTones ? 0x04 : 0xFF);
@@ -162,7 +173,7 @@ TEST_F(ProfilesOnThePhone, UnknownVolumeIsAskedForAndARingtoneOutsideTheListKept
     EXPECT_EQ(cellText(window, 3, 3), "Stufe 3");
     screenshot(shell.get(), "corvina-profiles.png");
 
-    sim->clearJournal();
+    sim.clearJournal();
     Tprofedit* editor = window->editRow(2);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->volumeLabel()->text(), "–");
@@ -171,7 +182,7 @@ TEST_F(ProfilesOnThePhone, UnknownVolumeIsAskedForAndARingtoneOutsideTheListKept
     ASSERT_EQ(asked.size(), 1);
     EXPECT_TRUE(asked[0].endsWith("Lautstärke")) << asked[0].toStdString();
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(requestCount(*sim, 0x05), 0);
+    EXPECT_EQ(requestCount(sim, 0x05), 0);
     editor->close();
 
     editor = window->editRow(3);
@@ -181,7 +192,7 @@ TEST_F(ProfilesOnThePhone, UnknownVolumeIsAskedForAndARingtoneOutsideTheListKept
     tick(editor->vibrationBox(), true);
     screenshot(editor, "corvina-profiles-editor.png");
     ASSERT_TRUE(confirm(window, editor));
-    const phonesim::Profile stored = sim->fixture().data.profiles[3];
+    const phonesim::Profile stored = sim.fixture().data.profiles[3];
     EXPECT_EQ(stored.ringtone, 0x42);
     EXPECT_EQ(stored.vibration, 0x01);
     EXPECT_EQ(stored.name, "Kino 2");
@@ -209,7 +220,7 @@ TEST_F(ProfilesOnThePhone, CallerGroupsNamedVipAndVip2) {
     groups->item(1)->setCheckState(Qt::Unchecked);
     groups->item(2)->setCheckState(Qt::Checked);
     ASSERT_TRUE(confirm(window, editor));
-    EXPECT_EQ(sim->fixture().data.profiles[1].callerGroups, 5);
+    EXPECT_EQ(sim.fixture().data.profiles[1].callerGroups, 5);
     EXPECT_EQ(cellText(window, 1, 11), "VIP, Freunde");
 }
 
@@ -227,19 +238,19 @@ TEST_F(ProfilesOnThePhone, AnUnansweredFeatureIsReportedAndTheRowReadAgain) {
     ASSERT_NE(editor, nullptr);
     editor->volumeSlider()->setValue(5);
     tick(editor->lightsBox(), false);
-    sim->clearJournal();
+    sim.clearJournal();
     ASSERT_TRUE(confirm(window, editor));
     const QStringList messages = takeMessages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith("Profil wurde nicht aktualisiert"))
         << messages[0].toStdString();
-    EXPECT_EQ(requestCount(*sim, 0x05, 0x10), 10);  // every feature was sent
-    EXPECT_EQ(requestCount(*sim, 0x05, 0x13), 10);  // and the row read again
-    EXPECT_EQ(cellText(window, 1, 3), "Stufe 3");   // the phone kept its volume
+    EXPECT_EQ(requestCount(sim, 0x05, 0x10), 10);  // every feature was sent
+    EXPECT_EQ(requestCount(sim, 0x05, 0x13), 10);  // and the row read again
+    EXPECT_EQ(cellText(window, 1, 3), "Stufe 3");  // the phone kept its volume
     EXPECT_EQ(cellText(window, 1, 9), "Aus");
 }
 
-class DivertsOnThePhone : public testing::SimulatedProgram {
+class DivertsOnThePhone : public PhoneWithContent {
   protected:
     Tumleitform* openDiverts() {
         shell->selectModule(Module::Diverts);
@@ -289,7 +300,7 @@ TEST_F(DivertsOnThePhone, ReadSetAndReadBack) {
     window->numberEntered(1, 3, "+4930123456");
     ASSERT_TRUE(idle(window));
     EXPECT_EQ(takeMessages(), QStringList{"Umleitung wurde erfolgreich gesetzt!"});
-    auto held = sim->fixture().data.diverts.active;
+    auto held = sim.fixture().data.diverts.active;
     auto data = std::ranges::find(held, phonesim::Divert{1, 3, "+4930123456", 5});
     EXPECT_NE(data, held.end());
     EXPECT_EQ(window->delayBox(1)->currentText(), "5 Sekunden");
@@ -297,28 +308,28 @@ TEST_F(DivertsOnThePhone, ReadSetAndReadBack) {
     window->delayChosen(1, 20);
     ASSERT_TRUE(idle(window));
     takeMessages();
-    held = sim->fixture().data.diverts.active;
+    held = sim.fixture().data.diverts.active;
     EXPECT_NE(std::ranges::find(held, phonesim::Divert{1, 3, "+4930123456", 20}), held.end());
     EXPECT_EQ(window->delayBox(1)->currentText(), "20 Sekunden");
     screenshot(window, "corvina-diverts.png");
 
     // A refusal keeps what the cell showed and says so.
-    const int before = requestCount(*sim, 0x06);
+    const int before = requestCount(sim, 0x06);
     window->numberEntered(0, 1, "+4930222");
     ASSERT_TRUE(idle(window));
     EXPECT_EQ(takeMessages(),
               QStringList{"Umleitung konnte nicht gesetzt werden!\nvom Netz abgelehnt"});
     EXPECT_EQ(cell(window, 0, 1), "unbekannt");
     EXPECT_EQ(window->statusText(), "Umleitung konnte nicht geändert werden. (vom Netz abgelehnt)");
-    EXPECT_GT(requestCount(*sim, 0x06), before);
+    EXPECT_GT(requestCount(sim, 0x06), before);
 
     // An invalid number: the error box and no request.
-    const int sent = requestCount(*sim, 0x06);
+    const int sent = requestCount(sim, 0x06);
     window->numberEntered(0, 0, "0172-abc");
     EXPECT_EQ(
         takeMessages(),
         QStringList{"Die angegebene Rufnummer ist ungültig!\nBitte überprüfen Sie Ihre Eingabe!"});
-    EXPECT_EQ(requestCount(*sim, 0x06), sent);
+    EXPECT_EQ(requestCount(sim, 0x06), sent);
     EXPECT_EQ(cell(window, 0, 0), "nicht aktiviert");
 
     // Answered as done, but the network did not keep it: the read-back shows.
@@ -340,7 +351,7 @@ TEST_F(DivertsOnThePhone, AllOffAfterOneQuestion) {
     window->numberEntered(0, 0, "0301234");
     ASSERT_TRUE(idle(window));
     takeMessages();
-    ASSERT_FALSE(sim->fixture().data.diverts.active.empty());
+    ASSERT_FALSE(sim.fixture().data.diverts.active.empty());
 
     auto* question = qobject_cast<QMessageBox*>(window->AlleAusClick());
     ASSERT_NE(question, nullptr);
@@ -352,7 +363,7 @@ TEST_F(DivertsOnThePhone, AllOffAfterOneQuestion) {
     EXPECT_TRUE(
         report[0].startsWith("Nicht ausgeschaltet:\nFax ..., jeden Anruf (vom Netz abgelehnt)"))
         << report[0].toStdString();
-    EXPECT_TRUE(sim->fixture().data.diverts.active.empty());
+    EXPECT_TRUE(sim.fixture().data.diverts.active.empty());
     EXPECT_EQ(cell(window, 0, 0), "nicht aktiviert");
     EXPECT_EQ(cell(window, 1, 2), "nicht aktiviert");
 }

@@ -1,24 +1,18 @@
-// The program against the simulated Nokia 6110 on a pseudo-terminal, with the
-// real library and port search and short library ticks.
+// The program against the simulated Nokia 6110: found, shown, lost and ended.
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 
 #include "corvina/info/tinfoform.h"
 #include "tests/corvina/e2e/simulatedprogram.h"
+#include "tests/corvina/waitfor.h"
 
 namespace corvina {
 namespace {
 
 using testing_support::waitFor;
 
-class SimulatedPhone : public testing::SimulatedProgram {
-  protected:
-    void SetUp() override {
-        SimulatedProgram::SetUp();
-        startPhone();
-    }
-};
+class SimulatedPhone : public SimulatedProgram {};
 
 TEST_F(SimulatedPhone, IsFoundAndShownWithItsNameAndInformation) {
     startProgram();
@@ -31,7 +25,7 @@ TEST_F(SimulatedPhone, IsFoundAndShownWithItsNameAndInformation) {
     shell->selectModule(Module::Information);
     auto* info = qobject_cast<Tinfoform*>(shell->moduleWindow(Module::Information));
     ASSERT_NE(info, nullptr);
-    const phonesim::Fixture phone = sim->fixture();
+    const phonesim::Fixture phone = sim.fixture();
     ASSERT_TRUE(waitFor([&] { return label(info, "imei") == phone.identity.imei; }));
     EXPECT_EQ(label(info, "model"), "NSE-3");
     EXPECT_EQ(label(info, "hardversion"), phone.identity.hardwareVersion);
@@ -44,7 +38,7 @@ TEST_F(SimulatedPhone, IsFoundAndShownWithItsNameAndInformation) {
     EXPECT_NE(label(info, "providername"), "unbekannt");
 
     // Every keep-alive cycle refreshes the window while it shows.
-    sim->editFixture([](phonesim::Fixture& f) { f.battery = 1; });
+    sim.editFixture([](phonesim::Fixture& f) { f.battery = 1; });
     ASSERT_TRUE(waitFor([&] { return info->batteryGauge() == 25; }));
 
     screenshot(shell.get(), "corvina-main.png");
@@ -54,7 +48,7 @@ TEST_F(SimulatedPhone, IsFoundAndShownWithItsNameAndInformation) {
 TEST_F(SimulatedPhone, ASilentPhoneIsLostAndFoundAgain) {
     startProgram();
     ASSERT_TRUE(waitFor([&] { return shell->showsConnected(); }));
-    sim->faults().silenceFor(std::chrono::milliseconds(2500));
+    sim.faults().silenceFor(std::chrono::milliseconds(2500));
     ASSERT_TRUE(waitFor([&] { return !shell->showsConnected(); }));
     EXPECT_EQ(shell->connectionText(), "Nicht verbunden");
     EXPECT_TRUE(shell->connection().notConnected());
@@ -63,7 +57,7 @@ TEST_F(SimulatedPhone, ASilentPhoneIsLostAndFoundAgain) {
 }
 
 TEST_F(SimulatedPhone, ExitEndsASearchThatIsWaitingForTheLibrary) {
-    sim->faults().silenceFor(std::chrono::seconds(600));
+    sim.faults().silenceFor(std::chrono::seconds(600));
     startProgram();
     ASSERT_TRUE(waitFor([&] {
         return shell->statusText(Tgesamtform::StatusField::Left).startsWith("Suche Mobiltelefon");

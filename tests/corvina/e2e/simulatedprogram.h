@@ -1,5 +1,6 @@
-// The program against a simulated phone on a pseudo-terminal, with the real
-// library and port search and short library ticks.
+// The program against the simulated Nokia 6110 on a pseudo-terminal, with the
+// real library and port search and short library ticks; screenshots for the
+// README go to CORVINA_SCREENSHOT_DIR when it names a folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,15 +8,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <memory>
 
 #include "corvina/settings/settingsrecord.h"
 #include "corvina/shell/tgesamtform.h"
 #include "phonelib/api/phonelib.h"
 #include "phonesim/simulator.h"
-#include "tests/corvina/waitfor.h"
 
-namespace corvina::testing {
+namespace corvina {
 
 class SimulatedProgram : public ::testing::Test {
   protected:
@@ -23,16 +22,13 @@ class SimulatedProgram : public ::testing::Test {
         phonelib::setTickPeriod(100);
         openSettingsStore()->clear();
         link = dir.filePath("phone");
+        ASSERT_FALSE(sim.startPty(link).isEmpty()) << sim.errorString().toStdString();
     }
     void TearDown() override {
         shell.reset();
-        if (sim) sim->stop();
+        sim.stop();
     }
 
-    void startPhone(phonesim::Fixture fixture = phonesim::Fixture::forModel("NSE-3")) {
-        sim = std::make_unique<phonesim::Simulator>(std::move(fixture));
-        ASSERT_FALSE(sim->startPty(link).isEmpty()) << sim->errorString().toStdString();
-    }
     void startProgram() {
         Tgesamtform::Options options;
         options.splash = false;
@@ -41,19 +37,10 @@ class SimulatedProgram : public ::testing::Test {
         shell = std::make_unique<Tgesamtform>(std::move(options));
         shell->start();
     }
-    // The phone with this content, and the program connected to it.
-    bool connected(phonesim::Fixture fixture) {
-        startPhone(std::move(fixture));
-        if (!sim) return false;
-        startProgram();
-        return testing_support::waitFor([&] { return shell->showsConnected(); });
-    }
-
     QString label(QWidget* window, const char* name) {
         auto* found = window->findChild<QLabel*>(name);
         return found ? found->text() : QString();
     }
-    // Screenshots for the README when CORVINA_SCREENSHOT_DIR names a folder.
     void screenshot(QWidget* window, const QString& name) {
         const QPixmap picture = window->grab();
         ASSERT_FALSE(picture.isNull());
@@ -63,8 +50,8 @@ class SimulatedProgram : public ::testing::Test {
 
     QTemporaryDir dir;
     QString link;
-    std::unique_ptr<phonesim::Simulator> sim;
+    phonesim::Simulator sim{phonesim::Fixture::forModel("NSE-3")};
     std::unique_ptr<Tgesamtform> shell;
 };
 
-}  // namespace corvina::testing
+}  // namespace corvina
