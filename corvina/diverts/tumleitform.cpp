@@ -295,6 +295,7 @@ void Tumleitform::SchliessenClick() {
 void registerDivertModule(ModuleRegistry& registry) {
     ModuleDescriptor descriptor;
     descriptor.module = Module::Diverts;
+    descriptor.helpPage = QStringLiteral("diverts");
     descriptor.placedInClientArea = false;
     descriptor.create = [](Tgesamtform& shell) -> QWidget* {
         auto* window = new Tumleitform(shell, DivertLibrary::library(&shell.connection()));

@@ -258,6 +258,7 @@ void Tprofilform::setStatus(const QString& text) {
 void registerProfileModule(ModuleRegistry& registry) {
     ModuleDescriptor descriptor;
     descriptor.module = Module::Profiles;
+    descriptor.helpPage = QStringLiteral("profiles");
     descriptor.create = [](Tgesamtform& shell) -> QWidget* { return new Tprofilform(shell); };
     descriptor.bindCommands = [](QWidget* window, CommandBar& commands) {
         static_cast<Tprofilform*>(window)->bindCommands(commands);
