@@ -6,6 +6,7 @@
 #include "corvina/common/textexport.h"
 #include "corvina/language/language.h"
 #include "corvina/profiles/profilebook.h"
+#include "corvina/profiles/profilechoices.h"
 
 namespace corvina {
 
@@ -140,6 +141,12 @@ QString settingName(ProfileSetting setting) {
     return {};
 }
 
+QString callerGroupsText(const TProfile& profile) {
+    // Every group rings: the 61xx phones have no name of their own for it.
+    if (profile.callerGroups == kAllCallerGroups) return tx("profiledit_8", "Alle Anrufe");
+    return tools::fromCp1252(profile.callerGroupNames);
+}
+
 QStringList profileHeaders(ProfileFamily family) {
     QStringList headers = {tx("profiles3_27", "Nummer"), tx("profiles3_28", "Name"),
                            settingName(ProfileSetting::Ringtone),
@@ -168,7 +175,7 @@ QStringList profileRowTexts(ProfileFamily family, const ProfileRow& row) {
     }
     return texts << messageToneName(p.messageTone) << levelText(p.keypadTones)
                  << switchText(p.warningTones) << switchText(p.vibration) << switchText(p.lights)
-                 << switchText(p.automaticAnswer) << tools::fromCp1252(p.callerGroupNames);
+                 << switchText(p.automaticAnswer) << callerGroupsText(p);
 }
 
 QStringList profileListLines(const QString& phone, ProfileFamily family,

@@ -31,6 +31,9 @@ QString levelText(int32_t level);
 QString earpieceText(uint16_t volume);
 // The profile's own name, or its standard name when the phone gives none.
 QString profileName(const TProfile& profile);
+// The groups whose calls ring, as the phone names them; "Alle Anrufe" for
+// all groups.
+QString callerGroupsText(const TProfile& profile);
 // The name of a setting in messages ("Lautstärke", "Tastentöne", ...).
 QString settingName(phonelib::ProfileSetting setting);
 

@@ -56,6 +56,7 @@ Tprofilform::Tprofilform(Tgesamtform& shell, ProfileLibrary library)
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->setColumnCount(static_cast<int>(profileHeaders(book_.family()).size()));
     grid_->setHorizontalHeaderLabels(profileHeaders(book_.family()));

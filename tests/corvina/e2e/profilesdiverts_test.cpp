@@ -171,6 +171,8 @@ TEST_F(ProfilesOnThePhone, UnknownVolumeIsAskedForAndARingtoneOutsideTheListKept
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(cellText(window, 2, 3), "–");
     EXPECT_EQ(cellText(window, 3, 3), "Stufe 3");
+    shell->resize(1280, 560);  // every column in view
+    QCoreApplication::processEvents();
     screenshot(shell.get(), "corvina-profiles.png");
 
     sim.clearJournal();

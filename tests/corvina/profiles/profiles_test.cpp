@@ -265,7 +265,7 @@ TEST(ProfileList, EndsAtTheFirstMissingProfileAndMarksFailedRows) {
     ASSERT_EQ(first.size(), 12);
     EXPECT_EQ(first.mid(0, 6),
               (QStringList{"1", "Allgemein", "Ring A", "Stufe 3", "Rufton", "Standard"}));
-    EXPECT_EQ(first.mid(6), (QStringList{"Stufe 1", "An", "Aus", "An", "Aus", "-"}));
+    EXPECT_EQ(first.mid(6), (QStringList{"Stufe 1", "An", "Aus", "An", "Aus", "Alle Anrufe"}));
     EXPECT_EQ(nse1.reads, 4);  // 0, 1, 2, then 3: not available
 }
 
