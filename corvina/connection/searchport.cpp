@@ -111,8 +111,8 @@ void SearchPort::run() {
             const QString port = infrared ? QString() : ports.at(index);
             emit attemptStarted(kind, port, setup.baud);
             if (stopping()) return;
-            const std::string device = infrared ? std::string("IRDA") : port.toStdString();
-            const uint8_t status = deps_.initport(host_, device, kind, setup.baud);
+            // An empty port: the first infrared device in range.
+            const uint8_t status = deps_.initport(host_, port.toStdString(), kind, setup.baud);
             if (stopping()) return;
 
             if (status == phonelib::stDone) {

@@ -67,7 +67,10 @@ uint8_t InfraredLink::OpenInfrared(uint8_t kind, bool closeFirst, const std::str
 
     const InfraredScan scan = scanInfrared();
     if (!scan.refusal.empty()) {
-        qCWarning(infraredLog, "not searched: %s", scan.refusal.c_str());
+        // Said once, not on every pass of a search.
+        if (scan.refusal != lastOpenErrorText_) {
+            qCWarning(infraredLog, "not searched: %s", scan.refusal.c_str());
+        }
         return refuse(PortOpenError::Other, scan.refusal);
     }
     const auto& devices = scan.devices;
@@ -90,7 +93,7 @@ uint8_t InfraredLink::OpenInfrared(uint8_t kind, bool closeFirst, const std::str
     const char* service = kind == ckFbusInfrared ? kPhoNetService : kIrCommService;
     if (!connectTo(fd_, infraredServicePath(device, service))) {
         // The phone does not offer the service, or it just went away.
-        qCInfo(infraredLog, "device %s: %s: %s", device.c_str(), service, systemError().c_str());
+        qCDebug(infraredLog, "device %s: %s: %s", device.c_str(), service, systemError().c_str());
         return refuse(PortOpenError::None, {});
     }
     qCDebug(infraredLog, "device %s: %s connected", device.c_str(), service);

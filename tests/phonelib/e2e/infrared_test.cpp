@@ -1,0 +1,139 @@
+// The library over the infrared link: set-up over both services, the choice
+// of device, and what happens when the link is lost, against simulated
+// phones offered in a private runtime folder.
+#include "phonelib/api/notification.h"
+#include "tests/phonelib/e2e/simulatedphone.h"
+#include "tests/support/privateruntime.h"
+
+using namespace phonelib;
+using testing_support::SimulatedPhoneTest;
+
+namespace {
+
+class Infrared : public SimulatedPhoneTest {
+  protected:
+    // A simulated phone in infrared range as device `id`.
+    std::unique_ptr<phonesim::Simulator> offer(const QString& model, const QString& id) {
+        auto phone = std::make_unique<phonesim::Simulator>(phonesim::Fixture::forModel(model));
+        EXPECT_TRUE(phone->addInfrared(id)) << phone->errorString().toStdString();
+        return phone;
+    }
+    void offer(const QString& model) { sim = offer(model, "1"); }
+
+    uint8_t connectInfrared(uint8_t kind, const std::string& device = {}) {
+        return initport(&host, device, kind, 0);
+    }
+    static uint8_t modelId() {
+        uint8_t id = 0;
+        GetModelName(id);
+        return id;
+    }
+    static PortOpenError openError() {
+        std::string detail;
+        return GetPortOpenError(detail);
+    }
+
+    testing_support::PrivateRuntime runtime;
+};
+
+TPhoneBookEntry simEntry(int32_t location) {
+    TPhoneBookEntry entry;
+    entry.memory = memSim;
+    entry.location = location;
+    return entry;
+}
+
+TEST_F(Infrared, SetUpOverPhoNetAndAPhonebookRoundTrip) {
+    offer("NSE-3");
+    ASSERT_EQ(connectInfrared(ckFbusInfrared), stDone);
+    EXPECT_TRUE(state().Connected);
+    EXPECT_TRUE(state().SocketOpen);
+    EXPECT_EQ(modelId(), 14);
+    ASSERT_TRUE(sim->waitForRequest(0x40, std::chrono::seconds(2)));
+
+    auto entry = simEntry(1);
+    ASSERT_EQ(ReadPhoneBookEntry(entry), stDone);
+    EXPECT_EQ(entry.name, "Anna");
+    auto written = simEntry(9);
+    written.name = "Infrarot";
+    written.numbers = {TNumberItem{"+49301234", 0, 1}};
+    written.numberCount = 1;
+    ASSERT_EQ(WritePhoneBookEntry(written), stDone);
+    auto back = simEntry(9);
+    ASSERT_EQ(ReadPhoneBookEntry(back), stDone);
+    EXPECT_EQ(back.name, "Infrarot");
+    ASSERT_EQ(back.numberCount, 1);
+    EXPECT_EQ(back.numbers[0].number, "+49301234");
+}
+
+TEST_F(Infrared, OnePhoneOnCableAndInfraredKeepsOneContent) {
+    startPhone("NSE-3");
+    ASSERT_TRUE(sim->addInfrared("1")) << sim->errorString().toStdString();
+    ASSERT_EQ(connectInfrared(ckFbusInfrared), stDone);
+    auto written = simEntry(9);
+    written.name = "Infrarot";
+    written.numbers = {TNumberItem{"+49301234", 0, 1}};
+    written.numberCount = 1;
+    ASSERT_EQ(WritePhoneBookEntry(written), stDone);
+
+    // A cable set-up closes the infrared link.
+    ASSERT_EQ(connect(ckFbusCable), stDone);
+    EXPECT_FALSE(state().SocketOpen);
+    auto back = simEntry(9);
+    ASSERT_EQ(ReadPhoneBookEntry(back), stDone);
+    EXPECT_EQ(back.name, "Infrarot");
+}
+
+TEST_F(Infrared, ANokiaPhoneOffersNoIrComm) {
+    offer("NSE-3");
+    EXPECT_EQ(connectInfrared(ckAtInfrared), stNoAnswer);
+    EXPECT_FALSE(state().Connected);
+    EXPECT_FALSE(state().SocketOpen);
+    EXPECT_EQ(openError(), PortOpenError::None) << "a device was in range";
+    EXPECT_TRUE(sim->requests().empty());
+}
+
+TEST_F(Infrared, WithoutADeviceInRangeTheSetUpEndsAtOnce) {
+    // No tick comes: a set-up that waited for the phone would never end.
+    setTickPeriod(0);
+    for (const uint8_t kind : {ckAtInfrared, ckFbusInfrared}) {
+        EXPECT_EQ(connectInfrared(kind), stNoAnswer);
+        EXPECT_FALSE(state().SocketOpen);
+        EXPECT_FALSE(state().Connected);
+        EXPECT_EQ(openError(), PortOpenError::NotFound);
+    }
+}
+
+TEST_F(Infrared, OfTwoDevicesTheFirstIsUsed) {
+    const auto second = offer("NSE-3", "2");
+    const auto first = offer("NHM-5", "1");
+    ASSERT_EQ(connectInfrared(ckFbusInfrared), stDone);
+    EXPECT_EQ(modelId(), 11) << "the NHM-5 of device 1";
+    EXPECT_TRUE(second->requests().empty());
+
+    ASSERT_EQ(connectInfrared(ckFbusInfrared, "2"), stDone);
+    EXPECT_EQ(modelId(), 14) << "the NSE-3 of device 2, named";
+}
+
+TEST_F(Infrared, AfterTheKeepAliveDeclaresTheLinkLostNothingIsSent) {
+    offer("NSE-3");
+    ASSERT_EQ(connectInfrared(ckFbusInfrared), stDone);
+    ASSERT_TRUE(waitForNotification(nfLinkUp));
+    sim->faults().silenceFor(std::chrono::minutes(1));
+    ASSERT_TRUE(waitForNotification(nfLinkLost));
+    EXPECT_FALSE(state().SocketOpen);
+
+    // The phone hears again, but the keep-alive's requests no longer go out.
+    sim->faults().silenceFor(std::chrono::milliseconds(0));
+    sim->clearJournal();
+    runTicks(5);
+    EXPECT_TRUE(sim->requests().empty());
+    const auto messages = host.messages();
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), nfLinkUp), 1) << "no recovery by itself";
+
+    // A new set-up connects again.
+    ASSERT_EQ(connectInfrared(ckFbusInfrared), stDone);
+    EXPECT_TRUE(state().SocketOpen);
+}
+
+}  // namespace
