@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg62-turbo-dev
+  libical-dev
   mobile-broadband-provider-info
 )
 # Extra packages a caller may ask for (for example the independent FBUS
