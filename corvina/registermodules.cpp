@@ -1,4 +1,5 @@
 // The modules built into the program. Each module adds its registration here.
+#include "corvina/calendar/tkalendarform.h"
 #include "corvina/info/tinfoform.h"
 #include "corvina/shell/moduleregistry.h"
 
@@ -6,6 +7,7 @@ namespace corvina {
 
 void registerModules(ModuleRegistry& registry) {
     registerInformationModule(registry);
+    registerCalendarModule(registry);
 }
 
 }  // namespace corvina
