@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include <QSplitter>
 #include <QTextCharFormat>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "codecs/tools/filebytes.h"
@@ -81,40 +83,53 @@ Tkalendarform::Tkalendarform(Tgesamtform& shell, CalendarCalls calls)
     : QWidget(&shell), shell_(shell), calls_(std::move(calls)), table_(loadWorkingCopy()) {
     setObjectName(QStringLiteral("Tkalendarform"));
     setWindowTitle(QStringLiteral("Kalender"));
-    auto* layout = new QHBoxLayout(this);
+    setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(this);
 
-    auto* left = new QWidget(this);
-    auto* leftLayout = new QVBoxLayout(left);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    months_ = new QTabBar(left);
-    months_->setObjectName(QStringLiteral("monate"));
-    months_->setExpanding(false);
-    months_->setUsesScrollButtons(true);
-    for (int month = 1; month <= 12; ++month) months_->addTab(monthName(month));
-    auto* yearRow = new QHBoxLayout;
-    year_ = new QSpinBox(left);
+    // The twelve month tabs, in two rows of six, and the year.
+    auto* monthGrid = new QGridLayout;
+    monthGrid->setSpacing(2);
+    months_ = new QButtonGroup(this);
+    months_->setExclusive(true);
+    for (int month = 1; month <= 12; ++month) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("monat%1").arg(month));
+        markDynamic(button);
+        button->setText(monthName(month));
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        months_->addButton(button, month - 1);
+        monthGrid->addWidget(button, (month - 1) / 6, (month - 1) % 6);
+    }
+    year_ = new QSpinBox(this);
     year_->setObjectName(QStringLiteral("jahr"));
     year_->setRange(kFirstYear, kLastYear);
-    auto* yearLabel = new QLabel(QStringLiteral("Jahr:"), left);
+    auto* yearLabel = new QLabel(QStringLiteral("Jahr:"), this);
     yearLabel->setObjectName(QStringLiteral("jahrlabel"));
-    yearRow->addWidget(yearLabel);
-    yearRow->addWidget(year_);
-    yearRow->addStretch();
-    calendar_ = new QCalendarWidget(left);
+    monthGrid->addWidget(yearLabel, 0, 6, Qt::AlignRight);
+    monthGrid->addWidget(year_, 1, 6);
+    layout->addLayout(monthGrid);
+
+    auto* body = new QHBoxLayout;
+    calendar_ = new QCalendarWidget(this);
     calendar_->setObjectName(QStringLiteral("monatskalender"));
     calendar_->setGridVisible(true);
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar_->setFirstDayOfWeek(Qt::Monday);
+    calendar_->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    // Red belongs to the holidays; weekends stay plain.
+    QTextCharFormat weekend = calendar_->weekdayTextFormat(Qt::Monday);
+    calendar_->setWeekdayTextFormat(Qt::Saturday, weekend);
+    calendar_->setWeekdayTextFormat(Qt::Sunday, weekend);
     calendar_->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
     calendar_->installEventFilter(this);
-    leftLayout->addWidget(months_);
-    leftLayout->addLayout(yearRow);
-    leftLayout->addWidget(calendar_, 1);
-    layout->addWidget(left, 3);
+    body->addWidget(calendar_, 1);
 
     auto* right = new QWidget(this);
     buildLists(right);
-    layout->addWidget(right, 4);
+    body->addWidget(right, 1);
+    layout->addLayout(body, 1);
 
     editor_ = new Tkalender_aendern_form(this);
     connect(editor_, &Tkalender_aendern_form::stored, this,
@@ -127,16 +142,15 @@ Tkalendarform::Tkalendarform(Tgesamtform& shell, CalendarCalls calls)
     connect(folderWindow_, &Toutlookcal::exportRequested, this,
             [this] { exportToCalendarFolder(table_.notes()); });
 
-    connect(months_, &QTabBar::currentChanged, this, [this](int index) {
+    connect(months_, &QButtonGroup::idClicked, this, [this](int index) {
         if (!linking_) showMonth(year_->value(), index + 1);
     });
     connect(year_, &QSpinBox::valueChanged, this, [this](int year) {
-        if (!linking_) showMonth(year, months_->currentIndex() + 1);
+        if (!linking_) showMonth(year, months_->checkedId() + 1);
     });
     connect(calendar_, &QCalendarWidget::currentPageChanged, this, [this](int year, int month) {
-        const QSignalBlocker blockMonths(months_);
         const QSignalBlocker blockYear(year_);
-        months_->setCurrentIndex(month - 1);
+        months_->button(month - 1)->setChecked(true);
         year_->setValue(year);
         table_.sortByDate(year);
         indieauswahlliste();
@@ -157,10 +171,9 @@ Tkalendarform::Tkalendarform(Tgesamtform& shell, CalendarCalls calls)
 
     const QDate today = QDate::currentDate();
     {
-        const QSignalBlocker blockMonths(months_);
         const QSignalBlocker blockYear(year_);
         year_->setValue(today.year());
-        months_->setCurrentIndex(today.month() - 1);
+        months_->button(today.month() - 1)->setChecked(true);
     }
     calendar_->setSelectedDate(today);
     fillFilter();

@@ -16,7 +16,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSpinBox>
-#include <QTabBar>
+#include <QButtonGroup>
 #include <QTreeWidget>
 #include <QWidget>
 #include <array>
@@ -128,7 +128,7 @@ class Tkalendarform : public QWidget {
     std::unique_ptr<CalendarUpload> upload_;
 
     QCalendarWidget* calendar_ = nullptr;
-    QTabBar* months_ = nullptr;
+    QButtonGroup* months_ = nullptr;
     QSpinBox* year_ = nullptr;
     QComboBox* filter_ = nullptr;
     QListWidget* noteList_ = nullptr;

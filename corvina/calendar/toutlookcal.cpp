@@ -164,8 +164,11 @@ void Toutlookcal::refresh() {
                                              [&](const CalendarNote& n) { return table.contains(n); });
             if (present) cells[7] = tx("outlook_18", "schon im Kalender");
         }
-        for (int column = 0; column < cells.size(); ++column)
-            grid_->setItem(row, column, new QTableWidgetItem(cells[column]));
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setToolTip(cells[column]);
+            grid_->setItem(row, column, item);
+        }
     }
     grid_->resizeColumnsToContents();
 }
