@@ -127,6 +127,9 @@ EditorValues noteValues(uint8_t model, const CalendarNote& note, int shownYear) 
 bool correctDates(uint8_t model, EditorValues& v) {
     bool changed = false;
     if (isNokia(model) && model != kNokia3310) {
+        // An alarm that is off rings never: its greyed-out time needs no
+        // correcting (and no message about it).
+        if (!v.alarmOn) return false;
         const bool memo = isNokia7110Family(model) && v.type == ntReminder;
         if (v.alarmDate > v.startDate && !memo) {
             v.alarmDate = v.startDate;

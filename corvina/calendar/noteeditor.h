@@ -61,9 +61,9 @@ EditorValues newNoteValues(uint8_t modelNumber, const QDate& selectedDay);
 // A birthday shows the day in the shown year, and its alarm moves along.
 EditorValues noteValues(uint8_t modelNumber, const CalendarNote& note, int shownYear);
 
-// Keeps the alarm from ringing after the note (Nokia) and the end from
-// lying before the start (Siemens with an end). True when it changed a
-// field.
+// Keeps an active alarm from ringing after the note (Nokia) and the end
+// from lying before the start (Siemens with an end). True when it changed
+// a field.
 bool correctDates(uint8_t modelNumber, EditorValues& values);
 
 enum class EditorVerdict { Stored, EmptyText, BadBirthYear, Corrected };
