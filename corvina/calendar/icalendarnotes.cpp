@@ -511,7 +511,7 @@ IcsEvent readEvent(icalcomponent* c, uint8_t model, const QDate& today, int& unm
         event.notes.push_back(noteAt(shape, times.start.start, times, model, today));
         event.how = typeName(shape.type);
         if (shape.repeat != 0) event.how += tx("kalender2_36", ", wiederholt alle ") +
-                                            QString::number(shape.repeat) + tx("kalender_11", " Stunden");
+                                            QString::number(shape.repeat) + tx("termin_11", " Stunden");
         return event;
     }
     const std::vector<QDateTime> starts = seriesTimes(c, rule, today);

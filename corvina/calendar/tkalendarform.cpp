@@ -53,7 +53,7 @@ QString monthName(int month) {
         case 3: return tx("kalender_8", "März");
         case 4: return tx("kalender_9", "April");
         case 5: return tx("kalender_10", "Mai");
-        case 6: return tx("kalender_11_", "Juni");
+        case 6: return tx("kalender_11", "Juni");
         case 7: return tx("kalender_12", "Juli");
         case 8: return tx("kalender_13", "August");
         case 9: return tx("kalender_14", "September");
@@ -83,6 +83,7 @@ Tkalendarform::Tkalendarform(Tgesamtform& shell, CalendarCalls calls)
     : QWidget(&shell), shell_(shell), calls_(std::move(calls)), table_(loadWorkingCopy()) {
     setObjectName(QStringLiteral("Tkalendarform"));
     setWindowTitle(QStringLiteral("Kalender"));
+    markSection(this);
     setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
 
@@ -628,7 +629,7 @@ bool Tkalendarform::loadFile(const QString& path) {
                                                                 : readCalFile(*bytes);
     if (!read.ok()) {
         tell(QMessageBox::Warning, path + QLatin1Char('\n') + read.error + QLatin1Char('\n') +
-                                       tx("kalender2_58", "Der Kalender bleibt, wie er war."));
+                                       tx("kalender2_9", "Der Kalender bleibt, wie er war."));
         return false;
     }
     table_ = NoteTable(read.notes);

@@ -474,7 +474,12 @@ QList<QWidget*> Tgesamtform::allWindows() const {
     QList<QWidget*> windows{
         const_cast<Tgesamtform*>(this), wait_, assistant_, settings_, closing_, splash_};
     for (const auto& [module, window] : windows_) {
-        if (window) windows << window.data();
+        if (!window) continue;
+        windows << window.data();
+        // The module's own dialogs and windows (a note editor, a folder window).
+        for (QWidget* child : window->findChildren<QWidget*>()) {
+            if (child->isWindow() && !child->objectName().isEmpty()) windows << child;
+        }
     }
     return windows;
 }
