@@ -12,7 +12,7 @@ packages=(
   mobile-broadband-provider-info
 )
 # Extra packages a caller may ask for (for example the independent FBUS
-# client used by the peer test): scripts/bootstrap.sh gnokii-cli
+# client and the calendar program used by the peer tests): scripts/bootstrap.sh gnokii-cli khal
 packages+=("$@")
 
 missing=()
