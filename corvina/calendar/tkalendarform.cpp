@@ -445,6 +445,10 @@ void Tkalendarform::getcalspeed() {
 void Tkalendarform::startDownload() {
     setStatus(tx("kalender_61", "Kalender wird abgefragt."));
     download_ = std::make_unique<CalendarDownload>(calls_, model(), shownYear());
+    beginTransfer();
+}
+
+void Tkalendarform::beginTransfer() {
     Twarteform& wait = shell_.waitWindow();
     wait.showPage(WaitPage::Calendar);
     wait.setHeading(tx("kalender_62", "Statusinformationen") + QLatin1Char('\n') +
@@ -452,6 +456,7 @@ void Tkalendarform::startDownload() {
     wait.setProgressText(QString());
     wait.offerCancel([this] {
         if (download_) download_->cancel();
+        if (upload_) upload_->cancel();
     });
     enable_buttons();
     QTimer::singleShot(0, this, [this] { runStep(); });
@@ -471,16 +476,7 @@ void Tkalendarform::sendcalspeed() {
 
 void Tkalendarform::startUpload() {
     upload_ = std::make_unique<CalendarUpload>(calls_, model(), table_.notes());
-    Twarteform& wait = shell_.waitWindow();
-    wait.showPage(WaitPage::Calendar);
-    wait.setHeading(tx("kalender_62", "Statusinformationen") + QLatin1Char('\n') +
-                    tx("kalender_63", "werden abgefragt..."));
-    wait.setProgressText(QString());
-    wait.offerCancel([this] {
-        if (upload_) upload_->cancel();
-    });
-    enable_buttons();
-    QTimer::singleShot(0, this, [this] { runStep(); });
+    beginTransfer();
 }
 
 void Tkalendarform::runStep() {

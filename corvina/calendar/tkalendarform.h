@@ -107,6 +107,8 @@ class Tkalendarform : public QWidget {
     void stored(const CalendarNote& note, int index);
     void startDownload();
     void startUpload();
+    // The wait window with "Abbrechen", then the first step.
+    void beginTransfer();
     void runStep();
     void endTransfer();
     void ask(const QString& text, std::function<void()> then);

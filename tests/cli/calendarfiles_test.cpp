@@ -9,6 +9,7 @@
 
 #include "phonesim/simulator.h"
 #include "tests/cli/runcli.h"
+#include "tests/support/scratchfiles.h"
 
 using testing_support::runCli;
 
@@ -21,11 +22,7 @@ class CliCalendarFiles : public ::testing::Test {
         ASSERT_FALSE(port.isEmpty());
     }
     QString write(const QString& name, const QByteArray& content) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return path;
+        return QString::fromStdString(files.write(name, content));
     }
     QByteArray read(const QString& path) {
         QFile file(path);
@@ -33,6 +30,7 @@ class CliCalendarFiles : public ::testing::Test {
     }
 
     QTemporaryDir dir;
+    testing_support::ScratchFiles files;
     phonesim::Simulator sim{phonesim::Fixture::forModel("NSE-3")};
     QString port;
 };
