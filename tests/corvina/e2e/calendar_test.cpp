@@ -255,6 +255,15 @@ TEST_F(CalendarWindow, A3310KeepsRemindersOnly) {
     EXPECT_FALSE(editor->typeBox()->isEnabled()) << "the 3310 keeps reminders only";
     editor->textField()->setText("Friseur");
     ASSERT_TRUE(editor->accept_());
+    // A changed table is not overwritten without asking.
+    window->getcalspeed();
+    auto* question = window->findChild<QMessageBox*>("frage");
+    ASSERT_NE(question, nullptr);
+    EXPECT_TRUE(question->text().startsWith("Die Daten im Kalender werden"));
+    question->button(QMessageBox::Cancel)->click();
+    EXPECT_FALSE(window->transferRunning());
+    EXPECT_EQ(window->table().count(), 2);
+
     transfer([&] { window->sendcalspeed(); });
     EXPECT_EQ(status(), "Kalender wurde erfolgreich aufgespielt...");
     const auto notes = sim->fixture().data.calendar.notes;
@@ -262,6 +271,28 @@ TEST_F(CalendarWindow, A3310KeepsRemindersOnly) {
     EXPECT_EQ(notes[1].text, QStringLiteral("\x01") + "Friseur");
     transfer([&] { window->getcalspeed(); });
     EXPECT_EQ(window->table().count(), 2);
+
+    // The 3310 holds ten notes: an eleventh is refused with a message.
+    std::vector<CalendarNote> more;
+    for (int day = 1; day <= 8; ++day) {
+        CalendarNote note = window->table().at(0);
+        note.start.day = day;
+        note.text = "Termin " + std::to_string(day);
+        more.push_back(note);
+    }
+    window->takeOver(more);
+    ASSERT_EQ(window->table().count(), 10);
+    editor->hide();
+    window->calnewspeed();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_TRUE(window->lastMessage().startsWith("Der Kalender ist voll: 10 Notizen. Mehr fasst das Telefon nicht."))
+        << window->lastMessage().toStdString();
+
+    // A file that cannot be written is reported; nothing is left behind.
+    EXPECT_FALSE(window->saveFile(dir.filePath("fehlt/kalender.cl2")));
+    EXPECT_TRUE(window->lastMessage().startsWith("Kalender konnte nicht gespeichert werden."));
+    EXPECT_FALSE(QDir(dir.filePath("fehlt")).exists());
+    EXPECT_TRUE(window->saveFile(dir.filePath("kalender.cl2")));
 }
 
 TEST_F(CalendarWindow, AnUnansweredWriteIsNoSuccess) {
