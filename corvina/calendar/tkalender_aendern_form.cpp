@@ -107,7 +107,7 @@ Tkalender_aendern_form::Tkalender_aendern_form(QWidget* parent) : QDialog(parent
     }
 }
 
-void Tkalender_aendern_form::open(uint8_t modelNumber) {
+void Tkalender_aendern_form::prepare(uint8_t modelNumber) {
     model_ = modelNumber;
     const QSignalBlocker block(type_);
     type_->clear();
@@ -115,7 +115,7 @@ void Tkalender_aendern_form::open(uint8_t modelNumber) {
 }
 
 void Tkalender_aendern_form::openNew(uint8_t modelNumber, const QDate& selectedDay) {
-    open(modelNumber);
+    prepare(modelNumber);
     index_.reset();
     original_.reset();
     text_->setMaxLength(kNoteTextLength);
@@ -126,7 +126,7 @@ void Tkalender_aendern_form::openNew(uint8_t modelNumber, const QDate& selectedD
 
 void Tkalender_aendern_form::openNote(uint8_t modelNumber, const CalendarNote& note, int index,
                                       int shownYear) {
-    open(modelNumber);
+    prepare(modelNumber);
     index_ = index;
     original_ = note;
     // A longer text read from the phone or a file stays whole until changed.

@@ -53,7 +53,7 @@ class Tkalender_aendern_form : public QDialog {
     void stored(const corvina::CalendarNote& note, int index);
 
   private:
-    void open(uint8_t modelNumber);
+    void prepare(uint8_t modelNumber);
     void applyLayout();
     void correctSilently();
     void fillRepeat(uint16_t repeat);
