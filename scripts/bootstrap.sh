@@ -10,6 +10,8 @@ packages=(
   libjpeg62-turbo-dev
   libical-dev
   mobile-broadband-provider-info
+  scdoc desktop-file-utils appstream dpkg-dev fakeroot lintian
+  fonts-dejavu-core poppler-utils
 )
 # Extra packages a caller may ask for (for example the independent FBUS
 # client and the calendar program used by the peer tests): scripts/bootstrap.sh gnokii-cli khal

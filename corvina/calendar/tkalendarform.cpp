@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <set>
 
 #include "codecs/tools/filebytes.h"
 #include "corvina/calendar/calendarfolder.h"
@@ -29,7 +30,9 @@
 #include "corvina/calendar/toutlookcal.h"
 #include "corvina/connection/connectioncontrol.h"
 #include "corvina/language/language.h"
+#include "corvina/help/helpcontext.h"
 #include "corvina/language/languageapply.h"
+#include "corvina/reports/printchoices.h"
 #include "corvina/shell/commandbar.h"
 #include "corvina/shell/commandtexts.h"
 #include "corvina/shell/messagebox.h"
@@ -133,11 +136,13 @@ Tkalendarform::Tkalendarform(Tgesamtform& shell, CalendarCalls calls)
     layout->addLayout(body, 1);
 
     editor_ = new Tkalender_aendern_form(this);
+    setHelpPage(editor_, QStringLiteral("noteeditor"));
     connect(editor_, &Tkalender_aendern_form::stored, this,
             [this](const CalendarNote& note, int index) { stored(note, index); });
     folderWindow_ = new Toutlookcal(this, [this] { return model(); }, [this]() -> const NoteTable& {
         return table_;
     });
+    setHelpPage(folderWindow_, QStringLiteral("calendar"));
     connect(folderWindow_, &Toutlookcal::takeOverRequested, this,
             [this](const std::vector<CalendarNote>& notes) { takeOver(notes); });
     connect(folderWindow_, &Toutlookcal::exportRequested, this,
@@ -389,8 +394,7 @@ void Tkalendarform::bindCommands() {
     bar.bind(Load, commandText(CommandText::Load), [this] { loadcalspeed(); });
     bar.bind(Save, commandText(CommandText::Save), [this] { calexportspeed(); });
     bar.bind(Folder, tx("kalender2_50", "Kalenderordner"), [this] { caloutlookimport(); });
-    bar.bind(Print, commandText(CommandText::Print), nullptr);
-    bar.button(Print)->setToolTip(tx("kalender2_51", "Der Kalenderbericht zum Drucken folgt mit dem Druckmodul."));
+    bar.bind(Print, commandText(CommandText::Print), [this] { printCalendar(); });
     enable_buttons();
 }
 
@@ -403,7 +407,7 @@ void Tkalendarform::enable_buttons() {
     enabled_[Delete] = !transferRunning() && noteList_->count() > 0;
     enabled_[Save] = !table_.isEmpty();
     enabled_[Load] = !transferRunning();
-    enabled_[Print] = false;  // the calendar report is not part of the program yet
+    enabled_[Print] = !transferRunning();
     if (shell_.activeModuleWindow() != this) return;
     for (int command = 0; command < CommandCount; ++command)
         shell_.commandBar().setButtonEnabled(command, enabled_[command]);
@@ -674,6 +678,36 @@ bool Tkalendarform::saveFile(const QString& path) {
     return true;
 }
 
+void Tkalendarform::printCalendar() {
+    std::vector<CalendarReportNote> notes;
+    std::set<int> years = {shownYear()};
+    for (const CalendarNote& note : table_.notes()) {
+        CalendarReportNote row;
+        row.type = note.type;
+        row.text = noteText(note.text);
+        row.number = noteText(note.number);
+        row.alarmOn = note.alarmOn != 0;
+        row.alarm = QDateTime(dateOf(note.alarm), QTime(note.alarm.hour, note.alarm.minute));
+        row.repeatHours = note.repeat;
+        if (note.type == ntBirthday) {
+            // The report wants the date of birth.
+            row.birthYear = note.birthYear;
+            row.date = shownDate(note, note.birthYear >= 1000 ? note.birthYear : note.start.year);
+        } else {
+            row.date = dateOf(note.start);
+            row.time = QTime(note.start.hour, note.start.minute);
+            years.insert(note.start.year);
+        }
+        notes.push_back(row);
+    }
+    std::vector<Holiday> holidays;
+    for (const int year : years) {
+        for (const auto& [day, name] : holidaysOf(year)) holidays.push_back({day, name});
+    }
+    openCalendarPrint(this, std::move(notes), std::move(holidays), calendar_->yearShown(),
+                      calendar_->monthShown());
+}
+
 void Tkalendarform::caloutlookimport() {
     folderWindow_->refresh();
     folderWindow_->show();
@@ -770,6 +804,7 @@ void Tkalendarform::hideEvent(QHideEvent* event) {
 void registerCalendarModule(ModuleRegistry& registry) {
     ModuleDescriptor descriptor;
     descriptor.module = Module::Calendar;
+    descriptor.helpPage = QStringLiteral("calendar");
     descriptor.create = [](Tgesamtform& shell) -> QWidget* { return new Tkalendarform(shell); };
     descriptor.bindCommands = [](QWidget* window, CommandBar&) {
         static_cast<Tkalendarform*>(window)->bindCommands();

@@ -52,6 +52,8 @@ class Tkalendarform : public QWidget {
     void loadcalspeed();
     void calexportspeed();
     void caloutlookimport();
+    // The print selection of the calendar report.
+    void printCalendar();
 
     // Loading and saving by file name, the format by extension (.cal, .cl2,
     // .ics); the question about overwriting has been answered. Report in

@@ -14,16 +14,6 @@
 
 namespace corvina {
 
-namespace {
-
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-}  // namespace
-
 Tkalender_aendern_form::Tkalender_aendern_form(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Tkalender_aendern_form"));
     setWindowTitle(QStringLiteral("Termin"));

@@ -6,17 +6,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include "corvina/calendar/calendarstore.h"
 #include "corvina/calendar/tkalendarform.h"
 #include "corvina/calendar/tkalender_aendern_form.h"
 #include "corvina/calendar/toutlookcal.h"
-#include "corvina/settings/settingsrecord.h"
-#include "corvina/shell/tgesamtform.h"
-#include "phonelib/api/phonelib.h"
-#include "phonesim/simulator.h"
+#include "corvina/reports/tdruckform.h"
+#include "tests/corvina/e2e/simulatedprogram.h"
 #include "tests/corvina/waitfor.h"
 
 namespace corvina {
@@ -50,31 +48,21 @@ std::vector<Shown> shownOf(const phonesim::Calendar& calendar) {
     return shown;
 }
 
-class CalendarWindow : public ::testing::Test {
+class CalendarWindow : public SimulatedProgram {
   protected:
+    // The program with the calendar window, against the simulated phone of
+    // the model (its shipped content, changed by `edit`).
     void start(const QString& model, const std::function<void(phonesim::Fixture&)>& edit = {}) {
-        phonelib::setTickPeriod(100);
-        openSettingsStore()->clear();
         QFile::remove(workingCopyPath());
-        auto fixture = phonesim::Fixture::forModel(model);
-        if (edit) edit(fixture);
-        sim = std::make_unique<phonesim::Simulator>(fixture);
-        link = dir.filePath("phone");
-        ASSERT_FALSE(sim->startPty(link).isEmpty()) << sim->errorString().toStdString();
-        Tgesamtform::Options options;
-        options.splash = false;
-        options.commandLine.port = link;
-        options.commandLine.connectionKind = 1;
-        shell = std::make_unique<Tgesamtform>(std::move(options));
-        shell->start();
+        sim.editFixture([&](phonesim::Fixture& f) {
+            f = phonesim::Fixture::forModel(model);
+            if (edit) edit(f);
+        });
+        startProgram();
         ASSERT_TRUE(waitFor([&] { return shell->showsConnected(); }));
         shell->selectModule(Module::Calendar);
         window = qobject_cast<Tkalendarform*>(shell->moduleWindow(Module::Calendar));
         ASSERT_NE(window, nullptr);
-    }
-    void TearDown() override {
-        shell.reset();
-        if (sim) sim->stop();
     }
 
     void transfer(const std::function<void()>& command) {
@@ -82,24 +70,8 @@ class CalendarWindow : public ::testing::Test {
         command();
         ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }, 60000));
     }
-    // Answers a question box of the window with OK.
-    void confirm() {
-        auto* box = window->findChild<QMessageBox*>("frage");
-        ASSERT_NE(box, nullptr);
-        box->button(QMessageBox::Ok)->click();
-    }
-    void screenshot(QWidget* w, const QString& name) {
-        const QPixmap picture = w->grab();
-        ASSERT_FALSE(picture.isNull());
-        const QString folder = qEnvironmentVariable("CORVINA_SCREENSHOT_DIR", dir.path());
-        EXPECT_TRUE(picture.save(QDir(folder).filePath(name), "PNG"));
-    }
     QString status() const { return shell->statusText(Tgesamtform::StatusField::Middle); }
 
-    QTemporaryDir dir;
-    QString link;
-    std::unique_ptr<phonesim::Simulator> sim;
-    std::unique_ptr<Tgesamtform> shell;
     Tkalendarform* window = nullptr;
 };
 
@@ -107,10 +79,9 @@ TEST_F(CalendarWindow, DownloadEditUploadAndDownloadAgainOnA6110) {
     start("NSE-3");
     EXPECT_TRUE(window->commandEnabled(Tkalendarform::Download));
     EXPECT_FALSE(window->commandEnabled(Tkalendarform::Save)) << "nothing to save yet";
-    EXPECT_FALSE(window->commandEnabled(Tkalendarform::Print));
     transfer([&] { window->getcalspeed(); });
     EXPECT_EQ(status(), "Kalender erfolgreich abgefragt.");
-    std::vector<Shown> phone = shownOf(sim->fixture().data.calendar);
+    std::vector<Shown> phone = shownOf(sim.fixture().data.calendar);
     std::vector<Shown> shown = shownOf(window->table());
     std::sort(phone.begin(), phone.end(), [](auto& a, auto& b) { return a.text < b.text; });
     std::sort(shown.begin(), shown.end(), [](auto& a, auto& b) { return a.text < b.text; });
@@ -134,6 +105,15 @@ TEST_F(CalendarWindow, DownloadEditUploadAndDownloadAgainOnA6110) {
     EXPECT_NE(window->calendar()->dateTextFormat({2024, 5, 30}).foreground(), QBrush())
         << "holidays are drawn apart";
     screenshot(shell.get(), "corvina-calendar.png");
+
+    // "Drucken": the month shown, as a PDF.
+    EXPECT_TRUE(window->commandEnabled(Tkalendarform::Print));
+    window->printCalendar();
+    auto* print = window->findChild<Tdruckform*>();
+    ASSERT_NE(print, nullptr);
+    EXPECT_TRUE(print->savePdfTo(dir.filePath("mai.pdf")).ok());
+    EXPECT_GT(QFileInfo(dir.filePath("mai.pdf")).size(), 0);
+    print->close();
     window->calendar()->setCurrentPage(2024, 6);
     window->calendar()->setSelectedDate({2024, 6, 12});
 
@@ -160,10 +140,10 @@ TEST_F(CalendarWindow, DownloadEditUploadAndDownloadAgainOnA6110) {
 
     transfer([&] { window->sendcalspeed(); });
     EXPECT_EQ(status(), "Kalender wurde erfolgreich aufgespielt...");
-    EXPECT_EQ(shownOf(sim->fixture().data.calendar), shownOf(window->table()));
-    EXPECT_EQ(sim->fixture().data.calendar.notes.at(1).number, "0301234");
-    EXPECT_EQ(sim->fixture().data.calendar.notes.at(1).alarm.hour, 9);
-    EXPECT_EQ(sim->fixture().data.calendar.notes.at(1).alarm.minute, 40);
+    EXPECT_EQ(shownOf(sim.fixture().data.calendar), shownOf(window->table()));
+    EXPECT_EQ(sim.fixture().data.calendar.notes.at(1).number, "0301234");
+    EXPECT_EQ(sim.fixture().data.calendar.notes.at(1).alarm.hour, 9);
+    EXPECT_EQ(sim.fixture().data.calendar.notes.at(1).alarm.minute, 40);
 
     const std::vector<Shown> uploaded = shownOf(window->table());
     transfer([&] { window->getcalspeed(); });
@@ -266,7 +246,7 @@ TEST_F(CalendarWindow, A3310KeepsRemindersOnly) {
 
     transfer([&] { window->sendcalspeed(); });
     EXPECT_EQ(status(), "Kalender wurde erfolgreich aufgespielt...");
-    const auto notes = sim->fixture().data.calendar.notes;
+    const auto notes = sim.fixture().data.calendar.notes;
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_EQ(notes[1].text, QStringLiteral("\x01") + "Friseur");
     transfer([&] { window->getcalspeed(); });
@@ -302,7 +282,7 @@ TEST_F(CalendarWindow, AnUnansweredWriteIsNoSuccess) {
     EXPECT_NE(status(), "Kalender wurde erfolgreich aufgespielt...");
     EXPECT_TRUE(window->lastMessage().contains("NICHT vollständig")) << window->lastMessage().toStdString();
     EXPECT_TRUE(window->lastMessage().contains("Status 3")) << window->lastMessage().toStdString();
-    EXPECT_EQ(sim->fixture().data.calendar.notes.size(), 1u);
+    EXPECT_EQ(sim.fixture().data.calendar.notes.size(), 1u);
 }
 
 }  // namespace
