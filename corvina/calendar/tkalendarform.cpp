@@ -343,7 +343,8 @@ void Tkalendarform::daySelected(const QDate& day) {
     const auto first = std::find_if(noteRows_.begin(), noteRows_.end(), [&](int index) {
         return shownDate(table_.at(index), day.year()) == day;
     });
-    if (first != noteRows_.end()) noteList_->setCurrentRow(static_cast<int>(first - noteRows_.begin()));
+    // The first note of the day, or none: a note of another day stays unmarked.
+    noteList_->setCurrentRow(first != noteRows_.end() ? static_cast<int>(first - noteRows_.begin()) : -1);
     if (!dayRows_.empty()) dayList_->setCurrentItem(dayList_->topLevelItem(0));
     linking_ = false;
     enable_buttons();

@@ -98,13 +98,13 @@ TEST_F(CalendarWindow, DownloadEditUploadAndDownloadAgainOnA6110) {
     window->calendar()->setCurrentPage(2024, 5);
     window->calendar()->setSelectedDate({2024, 5, 30});
     EXPECT_EQ(status(), "Fronleichnam");
+    screenshot(shell.get(), "corvina-calendar.png");
     window->noteList()->setCurrentRow(0);
     EXPECT_EQ(window->calendar()->selectedDate(), QDate(2024, 5, 4)) << "the list moves the calendar";
     EXPECT_EQ(window->dayList()->topLevelItem(0)->text(2), "Anna");
     EXPECT_EQ(window->calendar()->dateTextFormat({2024, 5, 4}).fontWeight(), QFont::Bold);
     EXPECT_NE(window->calendar()->dateTextFormat({2024, 5, 30}).foreground(), QBrush())
         << "holidays are drawn apart";
-    screenshot(shell.get(), "corvina-calendar.png");
 
     // "Drucken": the month shown, as a PDF.
     EXPECT_TRUE(window->commandEnabled(Tkalendarform::Print));
