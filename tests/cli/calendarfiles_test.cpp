@@ -77,11 +77,29 @@ TEST_F(CliCalendarFiles, ImportWritesWhatIsNewAndRefusesDamagedFiles) {
     EXPECT_EQ(run.out, "0 Notizen geschrieben\n2 übersprungen: schon im Telefon\n")
         << "importing twice adds nothing";
 
+    // A folder of .ics files, one of them damaged: the rest is written, the
+    // damaged one named.
+    QDir().mkpath(dir.filePath("ordner"));
+    QFile event(dir.filePath("ordner/zahnarzt.ics"));
+    ASSERT_TRUE(event.open(QIODevice::WriteOnly));
+    event.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:z\r\nDTSTAMP:20240101T000000Z\r\n"
+                "DTSTART:20241105T073000\r\nSUMMARY:Zahnarzt\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    event.close();
+    QFile broken(dir.filePath("ordner/kaputt.ics"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\n");
+    broken.close();
+    run = runCli(port, {"calendar", "import", dir.filePath("ordner") + "/"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, 22), "1 Notizen geschrieben\n");
+    EXPECT_NE(run.out.find("kaputt.ics: Zeile 2"), std::string::npos) << run.out;
+    EXPECT_EQ(sim.fixture().data.calendar.notes.size(), 4u);
+
     const QString damaged = write("kaputt.cal", "REVISION:1.0\r\nBEGIN:ENTRY\r\nTIME:2024\r\nEND:ENTRY\r\n");
     run = runCli(port, {"calendar", "import", damaged});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("kaputt.cal: Zeile 3"), std::string::npos) << run.err;
-    EXPECT_EQ(sim.fixture().data.calendar.notes.size(), 3u);
+    EXPECT_EQ(sim.fixture().data.calendar.notes.size(), 4u);
 }
 
 }  // namespace
