@@ -34,9 +34,12 @@ phonesim::Fixture fullCalendar() {
     auto fixture = phonesim::Fixture::forModel("NSE-3");
     fixture.data.calendar.notes.clear();
     for (int i = 1; i <= kNotes; ++i) {
-        fixture.data.calendar.notes.push_back(
-            {i, 1 + i % 4, QString("Notiz Nummer %1").arg(i), i % 4 == 1 ? "+49301234567" : "",
-             {2024, 1 + i % 12, 1 + i % 28, 8 + i % 10, 15, 0}, {2024, 1 + i % 12, 1 + i % 28, 8, 0, 0}});
+        fixture.data.calendar.notes.push_back({i,
+                                               1 + i % 4,
+                                               QString("Notiz Nummer %1").arg(i),
+                                               i % 4 == 1 ? "+49301234567" : "",
+                                               {2024, 1 + i % 12, 1 + i % 28, 8 + i % 10, 15, 0},
+                                               {2024, 1 + i % 12, 1 + i % 28, 8, 0, 0}});
     }
     return fixture;
 }
@@ -64,11 +67,13 @@ bool run(Transfer& transfer, Timing& timing, std::atomic<uint64_t>& bytes) {
 bool downAndUp(std::chrono::milliseconds delay, Timing& down, Timing& up) {
     std::atomic<uint64_t> bytes{0};
     phonesim::Simulator sim(fullCalendar());
-    sim.setTrace([&](const char*, const phonesim::Message& m) { bytes += bench::cableBytes(m.body.size()); });
+    sim.setTrace([&](const char*, const phonesim::Message& m) {
+        bytes += bench::cableBytes(m.body.size());
+    });
     const QString port = sim.startPty();
     QObject host;
-    if (port.isEmpty() ||
-        phonelib::initport(&host, port.toStdString(), phonelib::ckFbusCable, 0) != phonelib::stDone) {
+    if (port.isEmpty() || phonelib::initport(&host, port.toStdString(), phonelib::ckFbusCable, 0) !=
+                              phonelib::stDone) {
         std::fprintf(stderr, "Das simulierte Telefon antwortet nicht.\n");
         return false;
     }
@@ -85,9 +90,10 @@ bool downAndUp(std::chrono::milliseconds delay, Timing& down, Timing& up) {
 }
 
 void print(const char* what, std::chrono::milliseconds delay, const Timing& t) {
-    std::printf("%-8s Antwort nach %2lld ms: %d Notizen in %.3f s; %llu Bytes = %.3f s bei 115200 Baud\n",
-                what, static_cast<long long>(delay.count()), kNotes, t.seconds,
-                static_cast<unsigned long long>(t.bytes), bench::cableSeconds(t.bytes));
+    std::printf(
+        "%-8s Antwort nach %2lld ms: %d Notizen in %.3f s; %llu Bytes = %.3f s bei 115200 Baud\n",
+        what, static_cast<long long>(delay.count()), kNotes, t.seconds,
+        static_cast<unsigned long long>(t.bytes), bench::cableSeconds(t.bytes));
 }
 
 bool folderTakeOver() {
@@ -106,18 +112,21 @@ bool folderTakeOver() {
                                    corvina::writeIcsNote(note, kNokia61xx, uid));
     }
     const auto start = Clock::now();
-    const corvina::FolderListing listing = corvina::readCalendarFolder(dir.path(), kNokia61xx, today);
+    const corvina::FolderListing listing =
+        corvina::readCalendarFolder(dir.path(), kNokia61xx, today);
     const auto listed = Clock::now();
     std::vector<corvina::CalendarNote> notes;
-    for (const auto& entry : listing.entries) notes.insert(notes.end(), entry.event.notes.begin(), entry.event.notes.end());
+    for (const auto& entry : listing.entries)
+        notes.insert(notes.end(), entry.event.notes.begin(), entry.event.notes.end());
     corvina::NoteTable table;
     const corvina::TakeOverCount count = corvina::takeOver(table, notes);
     const auto taken = Clock::now();
-    std::printf("Kalenderordner mit %d Terminen: gelesen in %.3f s, übernommen in %.3f s "
-                "(%d übernommen, %d doppelt, %zu über 440)\n",
-                kFolderEvents, std::chrono::duration<double>(listed - start).count(),
-                std::chrono::duration<double>(taken - listed).count(), count.taken, count.duplicates,
-                count.left.size());
+    std::printf(
+        "Kalenderordner mit %d Terminen: gelesen in %.3f s, übernommen in %.3f s "
+        "(%d übernommen, %d doppelt, %zu über 440)\n",
+        kFolderEvents, std::chrono::duration<double>(listed - start).count(),
+        std::chrono::duration<double>(taken - listed).count(), count.taken, count.duplicates,
+        count.left.size());
     return listing.entries.size() == kFolderEvents;
 }
 
@@ -135,7 +144,8 @@ int main(int argc, char** argv) {
             ups.push_back(up);
         }
         const auto median = [](std::vector<Timing>& all) {
-            std::sort(all.begin(), all.end(), [](auto& a, auto& b) { return a.seconds < b.seconds; });
+            std::sort(all.begin(), all.end(),
+                      [](auto& a, auto& b) { return a.seconds < b.seconds; });
             return all[all.size() / 2];
         };
         print("Download", delay, median(downs));

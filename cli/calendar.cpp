@@ -129,7 +129,10 @@ std::optional<corvina::CalendarDownload> downloadAll() {
                                        QDate::currentDate().year());
     while (!corvina::transferOver(download.step())) {
         if (download.total() > 0)
-            printProgress(QString("Notiz %1 / %2").arg(download.position()).arg(download.total()).toStdString());
+            printProgress(QString("Notiz %1 / %2")
+                              .arg(download.position())
+                              .arg(download.total())
+                              .toStdString());
     }
     if (download.state() != corvina::TransferState::Done) {
         printError(download.summary().toStdString());
@@ -160,14 +163,16 @@ int exportNotes(const QString& path) {
     }
     printRecord({std::to_string(notes.size()) + " Notizen geschrieben", tools::toCp1252(path)});
     if (cut > 0) {
-        printRecord({text(std::to_string(cut) +
-                            " Notizen mit Text oder Nummer über 30 Zeichen: in der .cl2-Datei gekürzt")});
+        printRecord(
+            {text(std::to_string(cut) +
+                  " Notizen mit Text oder Nummer über 30 Zeichen: in der .cl2-Datei gekürzt")});
     }
     return 0;
 }
 
 // The notes of a file or folder; prints why when it is refused.
-std::optional<std::vector<corvina::CalendarNote>> readNotes(const QString& path, QStringList& notices) {
+std::optional<std::vector<corvina::CalendarNote>> readNotes(const QString& path,
+                                                            QStringList& notices) {
     const FileKind kind = kindOf(path);
     if (kind == FileKind::Folder) {
         const corvina::FolderListing listing =
@@ -183,13 +188,15 @@ std::optional<std::vector<corvina::CalendarNote>> readNotes(const QString& path,
         }
         if (listing.unmapped > 0) {
             notices << QString::number(listing.unmapped) +
-                           " Zeichen, die das Telefon nicht darstellen kann, wurden durch \"?\" ersetzt.";
+                           " Zeichen, die das Telefon nicht darstellen kann, wurden durch \"?\" "
+                           "ersetzt.";
         }
         return notes;
     }
     const auto bytes = tools::readfilebytes(QFile::encodeName(path).toStdString(), kFileLimit);
     if (!bytes) {
-        printError("Die Datei " + path.toStdString() + " lässt sich nicht lesen (oder ist größer als 16 MB).");
+        printError("Die Datei " + path.toStdString() +
+                   " lässt sich nicht lesen (oder ist größer als 16 MB).");
         return std::nullopt;
     }
     const corvina::NoteFileRead read =
@@ -214,11 +221,13 @@ int importNotes(const QString& path) {
     // What the phone holds decides what is new and how much still fits.
     corvina::NoteTable phone = download->table();
     const int held = phone.count();
-    const corvina::TakeOverCount count =
-        corvina::takeOver(phone, *notes, std::min<int>(download->maximum(), corvina::kNoteTableSize));
-    const std::vector<corvina::CalendarNote> fresh(phone.notes().begin() + held, phone.notes().end());
+    const corvina::TakeOverCount count = corvina::takeOver(
+        phone, *notes, std::min<int>(download->maximum(), corvina::kNoteTableSize));
+    const std::vector<corvina::CalendarNote> fresh(phone.notes().begin() + held,
+                                                   phone.notes().end());
     corvina::CalendarUpload upload(corvina::CalendarCalls::library(), guiModel(), fresh,
-                                   corvina::CalendarUpload::Mode::Append, download->usedLocations());
+                                   corvina::CalendarUpload::Mode::Append,
+                                   download->usedLocations());
     while (!corvina::transferOver(upload.step()))
         printProgress(("Schreibe " + upload.progressText()).toStdString());
     printRecord({text(std::to_string(upload.written()) + " Notizen geschrieben")});
@@ -227,8 +236,9 @@ int importNotes(const QString& path) {
     if (!count.left.empty()) {
         QStringList names;
         for (const auto& note : count.left) names << corvina::noteText(note.text);
-        printRecord({text(std::to_string(count.left.size()) + " übersprungen: das Telefon ist voll (" +
-                            names.join(", ").toStdString() + ")")});
+        printRecord(
+            {text(std::to_string(count.left.size()) + " übersprungen: das Telefon ist voll (" +
+                  names.join(", ").toStdString() + ")")});
     }
     for (const QString& notice : notices) printRecord({text(notice.toStdString())});
     if (upload.state() != corvina::TransferState::Done) {

@@ -113,8 +113,8 @@ QString CalendarDownload::unreadText() const {
         text += tx("kalender2_1", "Nicht gelesen nach drei Versuchen: Platz ") +
                 locationList(failed_) + QLatin1Char('.');
     }
-    if (next_ < total_ && (state_ == TransferState::LinkLost ||
-                           state_ == TransferState::Cancelled || tableFull_)) {
+    if (next_ < total_ &&
+        (state_ == TransferState::LinkLost || state_ == TransferState::Cancelled || tableFull_)) {
         if (!text.isEmpty()) text += QLatin1Char('\n');
         text += tx("kalender2_2", "Nicht mehr gelesen: die Plätze ab ") +
                 QString::number(info_.locations[static_cast<size_t>(next_)]) + QLatin1Char('.');
@@ -129,8 +129,8 @@ QString CalendarDownload::summary() const {
         case TransferState::Running:
         case TransferState::Done:
             if (tableFull_) {
-                text = tx("kalender2_4", "Der Kalender fasst nur 440 Notizen.") + QLatin1Char('\n') +
-                       unreadText();
+                text = tx("kalender2_4", "Der Kalender fasst nur 440 Notizen.") +
+                       QLatin1Char('\n') + unreadText();
             } else {
                 return tx("kalender_66", "Kalender erfolgreich abgefragt.");
             }
@@ -142,9 +142,11 @@ QString CalendarDownload::summary() const {
         case TransferState::Failed:
             return tx("kalender2_5",
                       "Die Kalenderinformationen konnten nicht abgefragt werden (Status ") +
-                   QString::number(infoStatus_) + tx("kalender2_6", "). Der Kalender bleibt, wie er war.");
+                   QString::number(infoStatus_) +
+                   tx("kalender2_6", "). Der Kalender bleibt, wie er war.");
         case TransferState::LinkLost:
-            text = tx("kalender2_7", "Die Verbindung zum Telefon ist verloren.") + QLatin1Char('\n') +
+            text = tx("kalender2_7", "Die Verbindung zum Telefon ist verloren.") +
+                   QLatin1Char('\n') +
                    (hasTable() ? read + QLatin1Char('\n') + unreadText()
                                : tx("kalender2_9", "Der Kalender bleibt, wie er war."));
             break;

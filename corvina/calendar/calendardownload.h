@@ -17,10 +17,10 @@
 namespace corvina {
 
 enum class TransferState {
-    Running,    // call step() again
-    Done,       // everything went through
-    Incomplete, // ended, but notes failed (see summary)
-    Failed,     // nothing done (the calendar information, or too many notes)
+    Running,     // call step() again
+    Done,        // everything went through
+    Incomplete,  // ended, but notes failed (see summary)
+    Failed,      // nothing done (the calendar information, or too many notes)
     LinkLost,
     Cancelled,
 };

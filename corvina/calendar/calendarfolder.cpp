@@ -25,7 +25,9 @@ FolderListing readCalendarFolder(const QString& folder, uint8_t modelNumber, con
             QFile::encodeName(QDir(folder).filePath(file)).toStdString(), kFileLimit);
         if (!bytes) {
             listing.entries.push_back(
-                {file, {}, tx("kalender2_44", "Die Datei lässt sich nicht lesen oder ist zu groß.")});
+                {file,
+                 {},
+                 tx("kalender2_44", "Die Datei lässt sich nicht lesen oder ist zu groß.")});
             continue;
         }
         IcsRead read = readIcs(*bytes, modelNumber, today);

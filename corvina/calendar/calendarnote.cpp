@@ -93,8 +93,7 @@ bool fallsOn(const CalendarNote& note, const QDate& day) {
 
 bool sameNote(const CalendarNote& a, const CalendarNote& b) {
     if (a.type != b.type || trimmed(a.text) != trimmed(b.text)) return false;
-    if (a.type == ntBirthday)
-        return a.start.month == b.start.month && a.start.day == b.start.day;
+    if (a.type == ntBirthday) return a.start.month == b.start.month && a.start.day == b.start.day;
     return timestampText(a.start) == timestampText(b.start);
 }
 
@@ -114,8 +113,8 @@ std::string phoneText(const QString& text, int& unmapped) {
     for (const char32_t c : text.toUcs4()) {
         const QString one = QString::fromUcs4(&c, 1);
         const QByteArray encoded = encoder.encode(one);
-        const bool mapped =
-            encoded.size() == 1 && (encoded[0] != '?' || c == U'?') && (encoded[0] != 0x1A || c == 0x1A);
+        const bool mapped = encoded.size() == 1 && (encoded[0] != '?' || c == U'?') &&
+                            (encoded[0] != 0x1A || c == 0x1A);
         if (!mapped) ++unmapped;
         result.push_back(mapped ? encoded[0] : '?');
     }

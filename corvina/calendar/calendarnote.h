@@ -72,8 +72,8 @@ bool fallsOn(const CalendarNote& note, const QDate& day);
 // day) and the same text without surrounding blanks.
 bool sameNote(const CalendarNote& a, const CalendarNote& b);
 
-QString noteText(const std::string& bytes);   // Windows-1252 to Unicode
-std::string phoneText(const QString& text);   // characters outside it become '?'
+QString noteText(const std::string& bytes);  // Windows-1252 to Unicode
+std::string phoneText(const QString& text);  // characters outside it become '?'
 // The same, counting the characters that became '?'.
 std::string phoneText(const QString& text, int& unmapped);
 

@@ -24,8 +24,8 @@ QString workingCopyPath() {
 }
 
 std::vector<CalendarNote> loadWorkingCopy() {
-    const auto bytes = tools::readfilebytes(QFile::encodeName(workingCopyPath()).toStdString(),
-                                            kWorkingCopyLimit);
+    const auto bytes =
+        tools::readfilebytes(QFile::encodeName(workingCopyPath()).toStdString(), kWorkingCopyLimit);
     if (!bytes) return {};
     NoteFileRead read = readCalFile(*bytes);
     return read.ok() ? std::move(read.notes) : std::vector<CalendarNote>{};

@@ -49,9 +49,10 @@ TransferState CalendarUpload::step() {
             const uint8_t result = calls_.info(info_);
             if (handled(result, out)) return out;
             if (result != phonelib::stDone) {
-                failureText_ = tx("kalender2_5",
-                                  "Die Kalenderinformationen konnten nicht abgefragt werden (Status ") +
-                               QString::number(result) + QLatin1Char(')') + QLatin1Char('.');
+                failureText_ =
+                    tx("kalender2_5",
+                       "Die Kalenderinformationen konnten nicht abgefragt werden (Status ") +
+                    QString::number(result) + QLatin1Char(')') + QLatin1Char('.');
                 return finish(TransferState::Failed);
             }
             if (mode_ == Mode::Replace && total() > info_.maximum) {
@@ -114,7 +115,8 @@ int32_t CalendarUpload::writeLocation(int32_t nextLocation) {
 
 TransferState CalendarUpload::writeNext() {
     if (next_ >= total()) {
-        const bool tail = mode_ == Mode::Replace && isSiemens(model_) && lastWrite_ == phonelib::stDone;
+        const bool tail =
+            mode_ == Mode::Replace && isSiemens(model_) && lastWrite_ == phonelib::stDone;
         if (tail) {
             phase_ = Phase::Tail;
             surplus_ = total() + 1;
@@ -158,8 +160,8 @@ TransferState CalendarUpload::writeNext() {
 }
 
 TransferState CalendarUpload::deleteSurplus() {
-    if (surplus_ > info_.maximum) return finish(notWritten_.empty() ? TransferState::Done
-                                                                     : TransferState::Incomplete);
+    if (surplus_ > info_.maximum)
+        return finish(notWritten_.empty() ? TransferState::Done : TransferState::Incomplete);
     const uint8_t result = calls_.remove(surplus_);
     TransferState out;
     if (handled(result, out)) return out;
@@ -196,11 +198,12 @@ QString CalendarUpload::summary() const {
         case TransferState::Failed:
             return tx("kalender_83", "Kalender wurde NICHT vollständig aufgespielt...") +
                    QLatin1Char('\n') + failureText_ +
-                   (failure_ == 0 ? QLatin1Char('\n') + tx("kalender2_20", "Im Telefon wurde nichts gelöscht.")
+                   (failure_ == 0 ? QLatin1Char('\n') +
+                                        tx("kalender2_20", "Im Telefon wurde nichts gelöscht.")
                                   : QString());
         case TransferState::LinkLost:
-            return tx("kalender2_7", "Die Verbindung zum Telefon ist verloren.") + QLatin1Char('\n') +
-                   count + missing;
+            return tx("kalender2_7", "Die Verbindung zum Telefon ist verloren.") +
+                   QLatin1Char('\n') + count + missing;
         case TransferState::Cancelled:
             return tx("kalender2_21", "Upload abgebrochen.") + QLatin1Char('\n') + count + missing;
     }

@@ -36,8 +36,13 @@ std::optional<std::optional<TDateTimeRec>> timestamp(const QByteArray& value) {
         if (c < '0' || c > '9') return std::nullopt;
     }
     if (value == QByteArray(kTimestampLength, '0')) return std::optional<TDateTimeRec>{};
-    const TDateTimeRec t{value.mid(0, 4).toInt(), value.mid(4, 2).toInt(), value.mid(6, 2).toInt(),
-                         value.mid(8, 2).toInt(), value.mid(10, 2).toInt(), 0, 0};
+    const TDateTimeRec t{value.mid(0, 4).toInt(),
+                         value.mid(4, 2).toInt(),
+                         value.mid(6, 2).toInt(),
+                         value.mid(8, 2).toInt(),
+                         value.mid(10, 2).toInt(),
+                         0,
+                         0};
     if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59)
         return std::nullopt;
     return std::optional<TDateTimeRec>{t};
@@ -61,7 +66,8 @@ QString byteText(qint64 byte) {
 }
 
 QString tooManyNotesText() {
-    return tx("kalender2_24", "Die Datei hat mehr als 440 Notizen; so viele fasst der Kalender nicht.");
+    return tx("kalender2_24",
+              "Die Datei hat mehr als 440 Notizen; so viele fasst der Kalender nicht.");
 }
 
 std::string writeCalFile(const std::vector<CalendarNote>& notes) {
@@ -131,9 +137,9 @@ NoteFileRead readCalFile(std::string_view bytes) {
         } else if (key == "TIME" || key == "ALARM" || key == "TIMEEND") {
             const auto stamp = timestamp(value.trimmed());
             if (!stamp) {
-                return NoteFileRead::refused(
-                    lineText(number) + tx("kalender2_30", "Keine Zeitangabe JJJJMMTThhmm: ") +
-                    QString::fromLatin1(value));
+                return NoteFileRead::refused(lineText(number) +
+                                             tx("kalender2_30", "Keine Zeitangabe JJJJMMTThhmm: ") +
+                                             QString::fromLatin1(value));
             }
             if (!*stamp) continue;
             if (key == "TIME") {
@@ -177,9 +183,9 @@ NoteFileRead readCalFile(std::string_view bytes) {
         }
     }
     if (note) {
-        return NoteFileRead::refused(lineText(entryLine) + tx("kalender2_28", "Der Eintrag ab Zeile ") +
-                                     QString::number(entryLine) +
-                                     tx("kalender2_29", " ist nicht abgeschlossen."));
+        return NoteFileRead::refused(
+            lineText(entryLine) + tx("kalender2_28", "Der Eintrag ab Zeile ") +
+            QString::number(entryLine) + tx("kalender2_29", " ist nicht abgeschlossen."));
     }
     return read;
 }

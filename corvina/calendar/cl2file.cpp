@@ -87,16 +87,16 @@ NoteFileRead readCl2File(std::string_view bytes) {
             tx("kalender2_32", "Die Datei endet mitten in einem Eintrag (je Eintrag 228 Bytes)."));
     }
     if (bytes.size() / kCl2RecordSize > kNoteTableSize)
-        return NoteFileRead::refused(byteText(kNoteTableSize * kCl2RecordSize) + tooManyNotesText());
+        return NoteFileRead::refused(byteText(kNoteTableSize * kCl2RecordSize) +
+                                     tooManyNotesText());
     NoteFileRead read;
     for (size_t at = 0; at < bytes.size(); at += kCl2RecordSize) {
         const std::string_view record = bytes.substr(at, kCl2RecordSize);
         for (const size_t field : {kText, kReminder, kNumber}) {
             if (static_cast<uint8_t>(record[field]) > kNoteTextLength) {
-                return NoteFileRead::refused(
-                    byteText(static_cast<qint64>(at + field)) +
-                    tx("kalender2_33", "Längenbyte über 30: ") +
-                    QString::number(static_cast<uint8_t>(record[field])));
+                return NoteFileRead::refused(byteText(static_cast<qint64>(at + field)) +
+                                             tx("kalender2_33", "Längenbyte über 30: ") +
+                                             QString::number(static_cast<uint8_t>(record[field])));
             }
         }
         if (static_cast<uint8_t>(record[kType]) > kLastType) {

@@ -46,7 +46,8 @@ std::map<QDate, QString> holidaysOf(int year) {
     add(days, easter.addDays(39), tx("feiertag_5", "Christi Himmelfahrt"));
     add(days, easter.addDays(50), tx("feiertag_6", "Pfingstmontag"));
     add(days, easter.addDays(60), tx("feiertag_7", "Fronleichnam"));
-    if (year >= kUnityDayFrom) add(days, {year, 10, 3}, tx("feiertag_8", "Tag der Deutschen Einheit"));
+    if (year >= kUnityDayFrom)
+        add(days, {year, 10, 3}, tx("feiertag_8", "Tag der Deutschen Einheit"));
     if (year == kReformationJubilee) add(days, {year, 10, 31}, tx("feiertag_9", "Reformationstag"));
     add(days, {year, 11, 1}, tx("feiertag_10", "Allerheiligen"));
     add(days, {year, 12, 25}, tx("feiertag_11", "1. Weihnachtstag"));

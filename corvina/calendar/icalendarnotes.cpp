@@ -39,7 +39,7 @@ void setUpLibrary() {
 // ----- writing ---------------------------------------------------------------------------
 
 struct Zone {
-    QByteArray id;                   // empty: floating times
+    QByteArray id;                    // empty: floating times
     icaltimezone* builtin = nullptr;  // libical's description of it
     bool utc = false;
 };
@@ -170,8 +170,10 @@ icalcomponent* noteComponent(const CalendarNote& note, uint8_t model, const QStr
     icalcomponent* c = task ? icalcomponent_new_vtodo() : icalcomponent_new_vevent();
     icalcomponent_add_property(c, icalproperty_new_uid(uid.toUtf8().constData()));
     icalcomponent_add_property(
-        c, icalproperty_new_dtstamp(icaltime_current_time_with_zone(icaltimezone_get_utc_timezone())));
-    icalcomponent_add_property(c, icalproperty_new_summary(noteText(note.text).toUtf8().constData()));
+        c,
+        icalproperty_new_dtstamp(icaltime_current_time_with_zone(icaltimezone_get_utc_timezone())));
+    icalcomponent_add_property(c,
+                               icalproperty_new_summary(noteText(note.text).toUtf8().constData()));
     if (!task) icalcomponent_add_property(c, icalproperty_new_categories(categoryOf(note.type)));
 
     const QDate startDay = dateOf(note.start);
@@ -190,12 +192,14 @@ icalcomponent* noteComponent(const CalendarNote& note, uint8_t model, const QStr
         if (note.repeat != 0) addRule(c, repeatRule(note.repeat));
     }
     if (note.noEnd == 0 && dateOf(note.end).isValid() && note.type != ntBirthday) {
-        addTime(c, task ? icalproperty_new_due(icaltime_null_time())
-                        : icalproperty_new_dtend(icaltime_null_time()),
+        addTime(c,
+                task ? icalproperty_new_due(icaltime_null_time())
+                     : icalproperty_new_dtend(icaltime_null_time()),
                 note.end, zone);
     }
     if (note.type == ntCall && !note.number.empty())
-        icalcomponent_add_property(c, icalproperty_new_contact(noteText(note.number).toUtf8().constData()));
+        icalcomponent_add_property(
+            c, icalproperty_new_contact(noteText(note.number).toUtf8().constData()));
     if (task && note.status != 2) {
         icalcomponent_add_property(
             c, icalproperty_new_status(note.status == 1 ? ICAL_STATUS_COMPLETED
@@ -204,8 +208,8 @@ icalcomponent* noteComponent(const CalendarNote& note, uint8_t model, const QStr
     if (note.alarmOn) {
         icalcomponent* alarm = icalcomponent_new_valarm();
         icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-        icalcomponent_add_property(alarm,
-                                   icalproperty_new_description(noteText(note.text).toUtf8().constData()));
+        icalcomponent_add_property(
+            alarm, icalproperty_new_description(noteText(note.text).toUtf8().constData()));
         icaltriggertype trigger;
         trigger.time = icaltime_null_time();
         trigger.duration = icaldurationtype_from_int(alarmOffset(note, model));
@@ -253,7 +257,8 @@ Occurrence localTime(const icaltimetype& t) {
     if (icaltime_is_null_time(t)) return {};
     if (t.is_date) return {QDateTime(QDate(t.year, t.month, t.day), QTime(0, 0)), true};
     const QDateTime written(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
-    if (icaltime_is_utc(t)) return {QDateTime(written.date(), written.time(), QTimeZone::utc()).toLocalTime()};
+    if (icaltime_is_utc(t))
+        return {QDateTime(written.date(), written.time(), QTimeZone::utc()).toLocalTime()};
     const icaltimezone* zone = icaltime_get_timezone(t);
     if (!zone) return {written};
     const time_t seconds = icaltime_as_timet_with_zone(t, zone);
@@ -272,7 +277,8 @@ QStringList categoriesOf(icalcomponent* c) {
     QStringList all;
     for (icalproperty* p = icalcomponent_get_first_property(c, ICAL_CATEGORIES_PROPERTY); p;
          p = icalcomponent_get_next_property(c, ICAL_CATEGORIES_PROPERTY)) {
-        for (const QString& one : QString::fromUtf8(icalproperty_get_categories(p)).split(QLatin1Char(',')))
+        for (const QString& one :
+             QString::fromUtf8(icalproperty_get_categories(p)).split(QLatin1Char(',')))
             if (!one.trimmed().isEmpty()) all << one.trimmed();
     }
     return all;
@@ -280,13 +286,20 @@ QStringList categoriesOf(icalcomponent* c) {
 
 std::optional<uint8_t> typeOfCategory(const QString& category) {
     static const std::map<QString, uint8_t> kWords = {
-        {QStringLiteral("REMINDER"), ntReminder},     {QStringLiteral("ERINNERUNG"), ntReminder},
-        {QStringLiteral("NOTIZ"), ntReminder},        {QStringLiteral("MISCELLANEOUS"), ntReminder},
-        {QStringLiteral("CALL"), ntCall},             {QStringLiteral("ANRUF"), ntCall},
-        {QStringLiteral("PHONE CALL"), ntCall},       {QStringLiteral("MEETING"), ntMeeting},
-        {QStringLiteral("BESPRECHUNG"), ntMeeting},   {QStringLiteral("SITZUNG"), ntMeeting},
-        {QStringLiteral("BIRTHDAY"), ntBirthday},     {QStringLiteral("GEBURTSTAG"), ntBirthday},
-        {QStringLiteral("ANNIVERSARY"), ntBirthday},  {QStringLiteral("AUFGABE"), ntTask},
+        {QStringLiteral("REMINDER"), ntReminder},
+        {QStringLiteral("ERINNERUNG"), ntReminder},
+        {QStringLiteral("NOTIZ"), ntReminder},
+        {QStringLiteral("MISCELLANEOUS"), ntReminder},
+        {QStringLiteral("CALL"), ntCall},
+        {QStringLiteral("ANRUF"), ntCall},
+        {QStringLiteral("PHONE CALL"), ntCall},
+        {QStringLiteral("MEETING"), ntMeeting},
+        {QStringLiteral("BESPRECHUNG"), ntMeeting},
+        {QStringLiteral("SITZUNG"), ntMeeting},
+        {QStringLiteral("BIRTHDAY"), ntBirthday},
+        {QStringLiteral("GEBURTSTAG"), ntBirthday},
+        {QStringLiteral("ANNIVERSARY"), ntBirthday},
+        {QStringLiteral("AUFGABE"), ntTask},
         {QStringLiteral("WORK"), ntTask},
     };
     const auto found = kWords.find(category.toUpper());
@@ -317,7 +330,8 @@ bool lastOfFebruary(const icalrecurrencetype& r) {
 std::optional<uint16_t> repeatOf(const icalrecurrencetype& r) {
     if (lastOfFebruary(r)) return kRepeatYearly;
     if (!plainRule(r)) return std::nullopt;
-    if (r.freq == ICAL_HOURLY_RECURRENCE && r.interval > 0) return static_cast<uint16_t>(r.interval);
+    if (r.freq == ICAL_HOURLY_RECURRENCE && r.interval > 0)
+        return static_cast<uint16_t>(r.interval);
     if (r.interval != 1) return std::nullopt;
     switch (r.freq) {
         case ICAL_DAILY_RECURRENCE:
@@ -336,8 +350,8 @@ std::optional<uint16_t> repeatOf(const icalrecurrencetype& r) {
 struct EventTimes {
     Occurrence start;
     std::optional<QDateTime> end;
-    std::optional<int> alarmOffset;       // seconds after the start
-    std::optional<QDateTime> alarmTime;   // an absolute trigger
+    std::optional<int> alarmOffset;      // seconds after the start
+    std::optional<QDateTime> alarmTime;  // an absolute trigger
 };
 
 EventTimes timesOf(icalcomponent* c, bool task) {
@@ -355,7 +369,8 @@ EventTimes timesOf(icalcomponent* c, bool task) {
                 times.alarmTime = localTime(t.time).start;
             } else {
                 int offset = icaldurationtype_as_int(t.duration);
-                icalparameter* related = icalproperty_get_first_parameter(trigger, ICAL_RELATED_PARAMETER);
+                icalparameter* related =
+                    icalproperty_get_first_parameter(trigger, ICAL_RELATED_PARAMETER);
                 if (related && icalparameter_get_related(related) == ICAL_RELATED_END && times.end)
                     offset += static_cast<int>(times.start.start.secsTo(*times.end));
                 times.alarmOffset = offset;
@@ -396,9 +411,8 @@ CalendarNote noteAt(const CalendarNote& shape, const QDateTime& start, const Eve
     note.noStart = 0;
     note.noAlarm = 0;
     // A birthday's alarm rings at its coming anniversary.
-    const QDateTime base = note.type == ntBirthday
-                               ? QDateTime(shownDate(note, today.year()), QTime(0, 0))
-                               : start;
+    const QDateTime base =
+        note.type == ntBirthday ? QDateTime(shownDate(note, today.year()), QTime(0, 0)) : start;
     QDateTime alarm = start;
     if (times.alarmTime) alarm = *times.alarmTime;
     if (times.alarmOffset) alarm = base.addSecs(*times.alarmOffset);
@@ -432,12 +446,14 @@ std::vector<QDateTime> seriesTimes(icalcomponent* c, const icalrecurrencetype& r
     icalrecur_iterator* it = icalrecur_iterator_new(rule, first);
     if (!it) return times;
     int steps = 0;
-    for (icaltimetype t = icalrecur_iterator_next(it); !icaltime_is_null_time(t) && steps < kMaxRuleSteps;
+    for (icaltimetype t = icalrecur_iterator_next(it);
+         !icaltime_is_null_time(t) && steps < kMaxRuleSteps;
          t = icalrecur_iterator_next(it), ++steps) {
         if (first.zone && !t.zone) t.zone = first.zone;
         const QDateTime at = localTime(t).start;
         if (at >= until || static_cast<int>(times.size()) > kSeriesNotes) break;
-        if (at < from || std::find(excluded.begin(), excluded.end(), at) != excluded.end()) continue;
+        if (at < from || std::find(excluded.begin(), excluded.end(), at) != excluded.end())
+            continue;
         times.push_back(at);
     }
     icalrecur_iterator_free(it);
@@ -485,8 +501,8 @@ IcsEvent readEvent(icalcomponent* c, uint8_t model, const QDate& today, int& unm
         return event;
     }
     icalproperty* ruleProperty = icalcomponent_get_first_property(c, ICAL_RRULE_PROPERTY);
-    const bool moreRules = ruleProperty &&
-                           icalcomponent_get_next_property(c, ICAL_RRULE_PROPERTY) != nullptr;
+    const bool moreRules =
+        ruleProperty && icalcomponent_get_next_property(c, ICAL_RRULE_PROPERTY) != nullptr;
     const bool exceptions = icalcomponent_get_first_property(c, ICAL_EXDATE_PROPERTY) ||
                             icalcomponent_get_first_property(c, ICAL_RDATE_PROPERTY);
     std::optional<uint16_t> repeat;
@@ -502,16 +518,20 @@ IcsEvent readEvent(icalcomponent* c, uint8_t model, const QDate& today, int& unm
     shape.status = shape.type == ntTask ? statusOf(c) : 2;
     if (shape.type == ntCall) {
         icalproperty* contact = icalcomponent_get_first_property(c, ICAL_CONTACT_PROPERTY);
-        if (contact) shape.number = phoneText(QString::fromUtf8(icalproperty_get_contact(contact)), unmapped);
+        if (contact)
+            shape.number =
+                phoneText(QString::fromUtf8(icalproperty_get_contact(contact)), unmapped);
     }
-    if (shape.type == ntBirthday) shape.birthYear = static_cast<uint16_t>(times.start.start.date().year());
+    if (shape.type == ntBirthday)
+        shape.birthYear = static_cast<uint16_t>(times.start.start.date().year());
 
     if (!ruleProperty || repeat) {
         if (repeat && shape.type != ntBirthday) shape.repeat = *repeat;
         event.notes.push_back(noteAt(shape, times.start.start, times, model, today));
         event.how = typeName(shape.type);
-        if (shape.repeat != 0) event.how += tx("kalender2_36", ", wiederholt alle ") +
-                                            QString::number(shape.repeat) + tx("termin_11", " Stunden");
+        if (shape.repeat != 0)
+            event.how += tx("kalender2_36", ", wiederholt alle ") + QString::number(shape.repeat) +
+                         tx("termin_11", " Stunden");
         return event;
     }
     const std::vector<QDateTime> starts = seriesTimes(c, rule, today);
@@ -520,11 +540,14 @@ IcsEvent readEvent(icalcomponent* c, uint8_t model, const QDate& today, int& unm
         event.notes.push_back(noteAt(shape, start, times, model, today));
     }
     if (event.notes.empty()) {
-        event.how = tx("kalender2_37", "nicht übernommen: die Serie hat in den nächsten 12 Monaten keinen Termin");
+        event.how = tx("kalender2_37",
+                       "nicht übernommen: die Serie hat in den nächsten 12 Monaten keinen Termin");
     } else {
-        event.how = typeName(shape.type) + QStringLiteral(": ") + QString::number(event.notes.size()) +
+        event.how = typeName(shape.type) + QStringLiteral(": ") +
+                    QString::number(event.notes.size()) +
                     tx("kalender2_38", " Termine der Serie in den nächsten 12 Monaten");
-        if (starts.size() > event.notes.size()) event.how += tx("kalender2_39", " (nur die ersten 50)");
+        if (starts.size() > event.notes.size())
+            event.how += tx("kalender2_39", " (nur die ersten 50)");
     }
     return event;
 }
@@ -536,9 +559,11 @@ std::vector<int> beginLines(std::string_view text) {
     size_t at = 0;
     while (at < text.size()) {
         const size_t end = text.find('\n', at);
-        std::string_view one = text.substr(at, end == std::string_view::npos ? text.size() - at : end - at);
+        std::string_view one =
+            text.substr(at, end == std::string_view::npos ? text.size() - at : end - at);
         if (!one.empty() && one.back() == '\r') one.remove_suffix(1);
-        const QByteArray upperLine = QByteArray(one.data(), static_cast<qsizetype>(one.size())).toUpper();
+        const QByteArray upperLine =
+            QByteArray(one.data(), static_cast<qsizetype>(one.size())).toUpper();
         if (upperLine == "BEGIN:VEVENT" || upperLine == "BEGIN:VTODO") lines.push_back(line);
         if (end == std::string_view::npos) break;
         at = end + 1;
@@ -552,7 +577,8 @@ int lineHolding(std::string_view text, const QString& needle, int fallback) {
     if (needle.trimmed().isEmpty()) return fallback;
     const size_t at = text.find(needle.trimmed().toStdString());
     if (at == std::string_view::npos) return fallback;
-    return static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n')) + 1;
+    return static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n')) +
+           1;
 }
 
 // The first error libical noted in or below the component.
@@ -580,7 +606,8 @@ void collectEvents(icalcomponent* c, std::vector<icalcomponent*>& events) {
 }
 
 int lastLine(std::string_view text) {
-    return static_cast<int>(std::count(text.begin(), text.end(), '\n')) + (text.empty() || text.back() == '\n' ? 0 : 1);
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n')) +
+           (text.empty() || text.back() == '\n' ? 0 : 1);
 }
 
 }  // namespace
@@ -606,12 +633,14 @@ IcsRead readIcs(std::string_view text, uint8_t modelNumber, const QDate& today) 
     Component root(icalparser_parse_string(copy.c_str()));
     if (!root) {
         read.error = lineText(std::max(1, lastLine(text))) +
-                     tx("kalender2_40", "Kein vollständiger iCalendar-Kalender (BEGIN:VCALENDAR … END:VCALENDAR).");
+                     tx("kalender2_40",
+                        "Kein vollständiger iCalendar-Kalender (BEGIN:VCALENDAR … END:VCALENDAR).");
         return read;
     }
     const icalcomponent_kind kind = icalcomponent_isa(root.get());
     if (kind != ICAL_VCALENDAR_COMPONENT && kind != ICAL_XROOT_COMPONENT) {
-        read.error = lineText(1) + tx("kalender2_41", "Die Datei beginnt nicht mit BEGIN:VCALENDAR.");
+        read.error =
+            lineText(1) + tx("kalender2_41", "Die Datei beginnt nicht mit BEGIN:VCALENDAR.");
         return read;
     }
     std::vector<icalcomponent*> components;
@@ -620,7 +649,8 @@ IcsRead readIcs(std::string_view text, uint8_t modelNumber, const QDate& today) 
 
     if (const auto error = firstError(root.get())) {
         const QString detail = error->section(QStringLiteral(": "), -1);
-        read.error = lineText(lineHolding(text, detail, lines.empty() ? 1 : lines.front())) + *error;
+        read.error =
+            lineText(lineHolding(text, detail, lines.empty() ? 1 : lines.front())) + *error;
         return read;
     }
 
@@ -637,8 +667,9 @@ IcsRead readIcs(std::string_view text, uint8_t modelNumber, const QDate& today) 
             event.uid = QString::fromUtf8(icalcomponent_get_uid(c));
             event.text = QString::fromUtf8(icalcomponent_get_summary(c));
             event.categories = categoriesOf(c).join(QStringLiteral(", "));
-            event.how = tx("kalender2_42",
-                           "nicht übernommen: eine Serie mit einzeln geänderten Terminen (RECURRENCE-ID)");
+            event.how =
+                tx("kalender2_42",
+                   "nicht übernommen: eine Serie mit einzeln geänderten Terminen (RECURRENCE-ID)");
         } else {
             event = readEvent(c, modelNumber, today, read.unmapped);
         }
@@ -665,7 +696,9 @@ NoteFileRead readIcsFile(std::string_view text, uint8_t modelNumber, const QDate
     }
     if (ics.unmapped > 0) {
         read.notices << QString::number(ics.unmapped) +
-                            tx("kalender2_43", " Zeichen, die das Telefon nicht darstellen kann, wurden durch \"?\" ersetzt.");
+                            tx("kalender2_43",
+                               " Zeichen, die das Telefon nicht darstellen kann, wurden durch "
+                               "\"?\" ersetzt.");
     }
     return read;
 }

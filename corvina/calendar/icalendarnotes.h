@@ -48,7 +48,7 @@ struct IcsEvent {
     QString text;  // the summary as written
     QString categories;
     std::vector<CalendarNote> notes;  // empty: refused, `how` says why
-    QString how;                       // how it is taken over, or why not
+    QString how;                      // how it is taken over, or why not
 };
 
 struct IcsRead {

@@ -152,8 +152,8 @@ bool correctDates(uint8_t model, EditorValues& v) {
     return changed;
 }
 
-EditorVerdict acceptNote(uint8_t model, EditorValues& v, const std::optional<CalendarNote>& original,
-                         CalendarNote& note) {
+EditorVerdict acceptNote(uint8_t model, EditorValues& v,
+                         const std::optional<CalendarNote>& original, CalendarNote& note) {
     const EditorLayout layout = editorLayout(model, v.type);
     if (v.text.trimmed().isEmpty()) return EditorVerdict::EmptyText;
     if (v.type == ntBirthday && layout.birthYear &&
@@ -173,7 +173,8 @@ EditorVerdict acceptNote(uint8_t model, EditorValues& v, const std::optional<Cal
     const bool keepLeapDay = original && original->type == ntBirthday && v.type == ntBirthday &&
                              original->start.month == 2 && original->start.day == 29 &&
                              v.startDate == shownDate(*original, v.startDate.year());
-    if (!keepLeapDay) note.start = dateTimeRec(v.startDate, v.startTime.hour(), v.startTime.minute());
+    if (!keepLeapDay)
+        note.start = dateTimeRec(v.startDate, v.startTime.hour(), v.startTime.minute());
     note.start.hour = v.startTime.hour();
     note.start.minute = v.startTime.minute();
     note.noStart = 0;
@@ -203,13 +204,14 @@ QString verdictText(uint8_t model, EditorVerdict verdict) {
         case EditorVerdict::EmptyText:
             return tx("termin_1", "Bitte geben Sie eine Beschreibung an.");
         case EditorVerdict::BadBirthYear:
-            return tx("termin_2", "Bitte geben Sie ein gültiges Geburtsjahr an.") + QLatin1Char('\n') +
-                   tx("termin_3", "z.B. 1974");
+            return tx("termin_2", "Bitte geben Sie ein gültiges Geburtsjahr an.") +
+                   QLatin1Char('\n') + tx("termin_3", "z.B. 1974");
         case EditorVerdict::Corrected:
             return (keepsEndInAlarm(model)
                         ? tx("termin_aendern_666_1",
                              "Sie können das Ende des Termins nicht später als den Anfang setzen.")
-                        : tx("termin_4", "Sie können den Alarm nicht später als den Termin setzen.")) +
+                        : tx("termin_4",
+                             "Sie können den Alarm nicht später als den Termin setzen.")) +
                    QLatin1Char('\n') + tx("termin_5", "Termin wurde korrigiert.");
         case EditorVerdict::Stored:
             break;

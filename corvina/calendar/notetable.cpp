@@ -26,7 +26,8 @@ void NoteTable::remove(int index) {
 void NoteTable::sortByDate(int shownYear) {
     const auto key = [shownYear](const CalendarNote& n) {
         const int year = n.type == ntBirthday ? shownYear : n.start.year;
-        return std::make_tuple(year, n.start.month, n.start.day, n.start.hour * 100 + n.start.minute);
+        return std::make_tuple(year, n.start.month, n.start.day,
+                               n.start.hour * 100 + n.start.minute);
     };
     std::stable_sort(notes_.begin(), notes_.end(),
                      [&](const CalendarNote& a, const CalendarNote& b) { return key(a) < key(b); });

@@ -29,8 +29,8 @@
 #include "corvina/calendar/tkalender_aendern_form.h"
 #include "corvina/calendar/toutlookcal.h"
 #include "corvina/connection/connectioncontrol.h"
-#include "corvina/language/language.h"
 #include "corvina/help/helpcontext.h"
+#include "corvina/language/language.h"
 #include "corvina/language/languageapply.h"
 #include "corvina/reports/printchoices.h"
 #include "corvina/shell/commandbar.h"
@@ -51,34 +51,57 @@ constexpr int kLastYear = 2999;
 
 QString monthName(int month) {
     switch (month) {
-        case 1: return tx("kalender_6", "Januar");
-        case 2: return tx("kalender_7", "Februar");
-        case 3: return tx("kalender_8", "März");
-        case 4: return tx("kalender_9", "April");
-        case 5: return tx("kalender_10", "Mai");
-        case 6: return tx("kalender_11", "Juni");
-        case 7: return tx("kalender_12", "Juli");
-        case 8: return tx("kalender_13", "August");
-        case 9: return tx("kalender_14", "September");
-        case 10: return tx("kalender_15", "Oktober");
-        case 11: return tx("kalender_16", "November");
-        default: return tx("kalender_17", "Dezember");
+        case 1:
+            return tx("kalender_6", "Januar");
+        case 2:
+            return tx("kalender_7", "Februar");
+        case 3:
+            return tx("kalender_8", "März");
+        case 4:
+            return tx("kalender_9", "April");
+        case 5:
+            return tx("kalender_10", "Mai");
+        case 6:
+            return tx("kalender_11", "Juni");
+        case 7:
+            return tx("kalender_12", "Juli");
+        case 8:
+            return tx("kalender_13", "August");
+        case 9:
+            return tx("kalender_14", "September");
+        case 10:
+            return tx("kalender_15", "Oktober");
+        case 11:
+            return tx("kalender_16", "November");
+        default:
+            return tx("kalender_17", "Dezember");
     }
 }
 
 QString typeText(uint8_t type) {
     switch (type) {
-        case ntCall: return tx("kalender_3", "Anruf");
-        case ntMeeting: return tx("kalender_4", "Meeting");
-        case ntBirthday: return tx("kalender_5", "Geburtstag");
-        case ntTask: return tx("kalendar_666_8", "Aufgabe");
-        default: return tx("kalender_2", "Erinnerung");
+        case ntCall:
+            return tx("kalender_3", "Anruf");
+        case ntMeeting:
+            return tx("kalender_4", "Meeting");
+        case ntBirthday:
+            return tx("kalender_5", "Geburtstag");
+        case ntTask:
+            return tx("kalendar_666_8", "Aufgabe");
+        default:
+            return tx("kalender_2", "Erinnerung");
     }
 }
 
-QString calFilter() { return QStringLiteral("Corvina") + tx("kalendar_666_6", " Kalender (*.cal)"); }
-QString cl2Filter() { return QStringLiteral("Corvina") + tx("kalendar_666_3", " (alter Kalender) (*.cl2)"); }
-QString icsFilter() { return tx("kalender2_48", "iCalendar (*.ics)"); }
+QString calFilter() {
+    return QStringLiteral("Corvina") + tx("kalendar_666_6", " Kalender (*.cal)");
+}
+QString cl2Filter() {
+    return QStringLiteral("Corvina") + tx("kalendar_666_3", " (alter Kalender) (*.cl2)");
+}
+QString icsFilter() {
+    return tx("kalender2_48", "iCalendar (*.ics)");
+}
 
 }  // namespace
 
@@ -139,9 +162,8 @@ Tkalendarform::Tkalendarform(Tgesamtform& shell, CalendarCalls calls)
     setHelpPage(editor_, QStringLiteral("noteeditor"));
     connect(editor_, &Tkalender_aendern_form::stored, this,
             [this](const CalendarNote& note, int index) { stored(note, index); });
-    folderWindow_ = new Toutlookcal(this, [this] { return model(); }, [this]() -> const NoteTable& {
-        return table_;
-    });
+    folderWindow_ = new Toutlookcal(
+        this, [this] { return model(); }, [this]() -> const NoteTable& { return table_; });
     setHelpPage(folderWindow_, QStringLiteral("calendar"));
     connect(folderWindow_, &Toutlookcal::takeOverRequested, this,
             [this](const std::vector<CalendarNote>& notes) { takeOver(notes); });
@@ -257,8 +279,9 @@ int Tkalendarform::shownYear() const {
 
 void Tkalendarform::fillFilter() {
     filter_->clear();
-    filter_->addItems({tx("kalender_1", "Alle"), tx("kalender_2", "Erinnerung"), tx("kalender_3", "Anruf"),
-                       tx("kalender_4", "Meeting"), tx("kalender_5", "Geburtstag")});
+    filter_->addItems({tx("kalender_1", "Alle"), tx("kalender_2", "Erinnerung"),
+                       tx("kalender_3", "Anruf"), tx("kalender_4", "Meeting"),
+                       tx("kalender_5", "Geburtstag")});
     const uint8_t m = model();
     if ((m >= 6 && m <= 8) || m == 24) filter_->addItem(tx("kalendar_666_8", "Aufgabe"));
     if (typeFilter_ + 1 >= filter_->count()) typeFilter_ = -1;
@@ -274,8 +297,9 @@ void Tkalendarform::showTable() {
 void Tkalendarform::changed() {
     table_.sortByDate(shownYear());
     if (!saveWorkingCopy(table_)) {
-        setStatus(tx("kalender2_49", "Die Arbeitskopie des Kalenders konnte nicht gespeichert werden: ") +
-                  workingCopyPath());
+        setStatus(
+            tx("kalender2_49", "Die Arbeitskopie des Kalenders konnte nicht gespeichert werden: ") +
+            workingCopyPath());
     }
     showTable();
 }
@@ -288,7 +312,8 @@ void Tkalendarform::indieauswahlliste() {
     for (const int index : noteRows_) noteList_->addItem(noteListText(table_.at(index)));
     if (kept) {
         const auto found = std::find(noteRows_.begin(), noteRows_.end(), *kept);
-        if (found != noteRows_.end()) noteList_->setCurrentRow(static_cast<int>(found - noteRows_.begin()));
+        if (found != noteRows_.end())
+            noteList_->setCurrentRow(static_cast<int>(found - noteRows_.begin()));
     }
 }
 
@@ -320,7 +345,9 @@ void Tkalendarform::markiere_tage() {
         const CalendarNote& note = table_.at(index);
         auto* row = new QTreeWidgetItem(
             {typeText(note.type),
-             QStringLiteral("%1:%2").arg(note.start.hour, 2, 10, QLatin1Char('0')).arg(note.start.minute, 2, 10, QLatin1Char('0')),
+             QStringLiteral("%1:%2")
+                 .arg(note.start.hour, 2, 10, QLatin1Char('0'))
+                 .arg(note.start.minute, 2, 10, QLatin1Char('0')),
              noteText(note.text),
              note.alarmOn ? tx("kalender_28", "aktiviert") : tx("kalender_29", "deaktiviert")});
         dayList_->addTopLevelItem(row);
@@ -336,7 +363,8 @@ void Tkalendarform::showMonth(int year, int month) {
 }
 
 void Tkalendarform::daySelected(const QDate& day) {
-    if (isVisible() && !transferRunning()) shell_.setStatusText(Tgesamtform::StatusField::Middle, holidayName(day));
+    if (isVisible() && !transferRunning())
+        shell_.setStatusText(Tgesamtform::StatusField::Middle, holidayName(day));
     markiere_tage();
     if (linking_) return;
     linking_ = true;
@@ -344,7 +372,8 @@ void Tkalendarform::daySelected(const QDate& day) {
         return shownDate(table_.at(index), day.year()) == day;
     });
     // The first note of the day, or none: a note of another day stays unmarked.
-    noteList_->setCurrentRow(first != noteRows_.end() ? static_cast<int>(first - noteRows_.begin()) : -1);
+    noteList_->setCurrentRow(first != noteRows_.end() ? static_cast<int>(first - noteRows_.begin())
+                                                      : -1);
     if (!dayRows_.empty()) dayList_->setCurrentItem(dayList_->topLevelItem(0));
     linking_ = false;
     enable_buttons();
@@ -360,16 +389,20 @@ void Tkalendarform::noteRowChosen(int row) {
     calendar_->setSelectedDate(day);
     markiere_tage();
     const auto found = std::find(dayRows_.begin(), dayRows_.end(), index);
-    if (found != dayRows_.end()) dayList_->setCurrentItem(dayList_->topLevelItem(static_cast<int>(found - dayRows_.begin())));
+    if (found != dayRows_.end())
+        dayList_->setCurrentItem(
+            dayList_->topLevelItem(static_cast<int>(found - dayRows_.begin())));
     linking_ = false;
 }
 
 void Tkalendarform::dayRowChosen() {
     const int row = dayList_->indexOfTopLevelItem(dayList_->currentItem());
     if (row < 0 || row >= static_cast<int>(dayRows_.size())) return;
-    const auto found = std::find(noteRows_.begin(), noteRows_.end(), dayRows_[static_cast<size_t>(row)]);
+    const auto found =
+        std::find(noteRows_.begin(), noteRows_.end(), dayRows_[static_cast<size_t>(row)]);
     linking_ = true;
-    if (found != noteRows_.end()) noteList_->setCurrentRow(static_cast<int>(found - noteRows_.begin()));
+    if (found != noteRows_.end())
+        noteList_->setCurrentRow(static_cast<int>(found - noteRows_.begin()));
     linking_ = false;
     enable_buttons();
 }
@@ -379,8 +412,10 @@ std::optional<int> Tkalendarform::selectedNote() const {
     if (dayList_->hasFocus() && dayRow >= 0 && dayRow < static_cast<int>(dayRows_.size()))
         return dayRows_[static_cast<size_t>(dayRow)];
     const int row = noteList_->currentRow();
-    if (row >= 0 && row < static_cast<int>(noteRows_.size())) return noteRows_[static_cast<size_t>(row)];
-    if (dayRow >= 0 && dayRow < static_cast<int>(dayRows_.size())) return dayRows_[static_cast<size_t>(dayRow)];
+    if (row >= 0 && row < static_cast<int>(noteRows_.size()))
+        return noteRows_[static_cast<size_t>(row)];
+    if (dayRow >= 0 && dayRow < static_cast<int>(dayRows_.size()))
+        return dayRows_[static_cast<size_t>(dayRow)];
     return std::nullopt;
 }
 
@@ -439,7 +474,8 @@ void Tkalendarform::setStatus(const QString& text) {
 void Tkalendarform::getcalspeed() {
     if (transferRunning() || shell_.connection().notConnected()) return;
     if (hasUnsavedChanges() && !table_.isEmpty()) {
-        ask(tx("kalender_72", "Die Daten im Kalender werden durch die importierten Daten überschrieben!") +
+        ask(tx("kalender_72",
+               "Die Daten im Kalender werden durch die importierten Daten überschrieben!") +
                 QLatin1Char('\n') + tx("kalender_73", "Möchten Sie fortfahren?"),
             [this] { startDownload(); });
         return;
@@ -471,8 +507,8 @@ void Tkalendarform::sendcalspeed() {
     if (transferRunning() || shell_.connection().notConnected()) return;
     setStatus(tx("kalender_75", "Kalender wird aufgespielt..."));
     if (table_.isEmpty()) {
-        ask(tx("kalender_76", "Die Daten im Mobiltelefon werden alle gelöscht!") + QLatin1Char('\n') +
-                tx("kalender_73", "Möchten Sie fortfahren?"),
+        ask(tx("kalender_76", "Die Daten im Mobiltelefon werden alle gelöscht!") +
+                QLatin1Char('\n') + tx("kalender_73", "Möchten Sie fortfahren?"),
             [this] { startUpload(); });
         return;
     }
@@ -494,7 +530,8 @@ void Tkalendarform::runStep() {
         if (download_->total() > 0) {
             wait.setHeading(tx("kalender_64", "Kalenderinformationen ") + QLatin1Char('\n') +
                             tx("kalender_63", "werden abgefragt..."));
-            wait.setProgressText(QStringLiteral("%1 / %2").arg(download_->position()).arg(download_->total()));
+            wait.setProgressText(
+                QStringLiteral("%1 / %2").arg(download_->position()).arg(download_->total()));
         }
     } else if (upload_) {
         state = upload_->step();
@@ -553,11 +590,12 @@ void Tkalendarform::newNote() {
     }
     const bool phoneFull = result == 1 && table_.count() >= info.maximum;
     if (table_.full() || phoneFull) {
-        tell(QMessageBox::Information,
-             tx("kalender2_53", "Der Kalender ist voll: ") + QString::number(table_.count()) +
-                 tx("kalender2_54", " Notizen. ") +
-                 (phoneFull ? tx("kalender2_55", "Mehr fasst das Telefon nicht.")
-                            : tx("kalender2_56", "Mehr als 440 Notizen fasst der Kalender nicht.")));
+        tell(
+            QMessageBox::Information,
+            tx("kalender2_53", "Der Kalender ist voll: ") + QString::number(table_.count()) +
+                tx("kalender2_54", " Notizen. ") +
+                (phoneFull ? tx("kalender2_55", "Mehr fasst das Telefon nicht.")
+                           : tx("kalender2_56", "Mehr als 440 Notizen fasst der Kalender nicht.")));
         return;
     }
     editor_->openNew(model(), calendar_->selectedDate());
@@ -594,14 +632,15 @@ void Tkalendarform::deletecalentry() {
     setUnsavedChanges(true);
     changed();
     if (dayList_->topLevelItemCount() > 0) {
-        dayList_->setCurrentItem(dayList_->topLevelItem(std::min(std::max(dayRow, 0), dayList_->topLevelItemCount() - 1)));
+        dayList_->setCurrentItem(dayList_->topLevelItem(
+            std::min(std::max(dayRow, 0), dayList_->topLevelItemCount() - 1)));
     }
 }
 
 void Tkalendarform::loadcalspeed() {
-    auto* dialog = new QFileDialog(this, QString(), QString(),
-                                   calFilter() + QStringLiteral(";;") + cl2Filter() +
-                                       QStringLiteral(";;") + icsFilter());
+    auto* dialog = new QFileDialog(
+        this, QString(), QString(),
+        calFilter() + QStringLiteral(";;") + cl2Filter() + QStringLiteral(";;") + icsFilter());
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -610,7 +649,8 @@ void Tkalendarform::loadcalspeed() {
             loadFile(path);
             return;
         }
-        ask(tx("kalender_72", "Die Daten im Kalender werden durch die importierten Daten überschrieben!") +
+        ask(tx("kalender_72",
+               "Die Daten im Kalender werden durch die importierten Daten überschrieben!") +
                 QLatin1Char('\n') + tx("kalender_73", "Möchten Sie fortfahren?"),
             [this, path] { loadFile(path); });
     });
@@ -620,14 +660,17 @@ void Tkalendarform::loadcalspeed() {
 bool Tkalendarform::loadFile(const QString& path) {
     const auto bytes = tools::readfilebytes(QFile::encodeName(path).toStdString(), kFileLimit);
     if (!bytes) {
-        tell(QMessageBox::Warning, path + QLatin1Char('\n') +
-                                       tx("kalender2_57", "Die Datei lässt sich nicht lesen (oder ist größer als 16 MB)."));
+        tell(QMessageBox::Warning,
+             path + QLatin1Char('\n') +
+                 tx("kalender2_57",
+                    "Die Datei lässt sich nicht lesen (oder ist größer als 16 MB)."));
         return false;
     }
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const NoteFileRead read = suffix == QStringLiteral("cl2")   ? readCl2File(*bytes)
-                              : suffix == QStringLiteral("ics") ? readIcsFile(*bytes, model(), QDate::currentDate())
-                                                                : readCalFile(*bytes);
+    const NoteFileRead read = suffix == QStringLiteral("cl2") ? readCl2File(*bytes)
+                              : suffix == QStringLiteral("ics")
+                                  ? readIcsFile(*bytes, model(), QDate::currentDate())
+                                  : readCalFile(*bytes);
     if (!read.ok()) {
         tell(QMessageBox::Warning, path + QLatin1Char('\n') + read.error + QLatin1Char('\n') +
                                        tx("kalender2_9", "Der Kalender bleibt, wie er war."));
@@ -640,41 +683,46 @@ bool Tkalendarform::loadFile(const QString& path) {
     changed();
     daySelected(calendar_->selectedDate());
     setStatus(QString::number(table_.count()) + tx("kalender2_59", " Notizen geladen aus ") + path);
-    if (!read.notices.isEmpty()) tell(QMessageBox::Information, read.notices.join(QLatin1Char('\n')));
+    if (!read.notices.isEmpty())
+        tell(QMessageBox::Information, read.notices.join(QLatin1Char('\n')));
     return true;
 }
 
 void Tkalendarform::calexportspeed() {
     if (table_.isEmpty()) return;
     auto* dialog = new QFileDialog(this, QString(), QString(),
-                                   calFilter() + QStringLiteral(";;") +
-                                       QStringLiteral("Corvina") + tx("kalendar_666_5", " Kalender (*.cl2)") +
+                                   calFilter() + QStringLiteral(";;") + QStringLiteral("Corvina") +
+                                       tx("kalendar_666_5", " Kalender (*.cl2)") +
                                        QStringLiteral(";;") + icsFilter());
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("cal"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) { saveFile(path); });
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this](const QString& path) { saveFile(path); });
     dialog->open();
 }
 
 bool Tkalendarform::saveFile(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     int cut = 0;
-    const std::string bytes = suffix == QStringLiteral("cl2")   ? writeCl2File(table_.notes(), cut)
-                              : suffix == QStringLiteral("ics") ? writeIcsFile(table_.notes(), model())
-                                                                : writeCalFile(table_.notes());
+    const std::string bytes = suffix == QStringLiteral("cl2") ? writeCl2File(table_.notes(), cut)
+                              : suffix == QStringLiteral("ics")
+                                  ? writeIcsFile(table_.notes(), model())
+                                  : writeCalFile(table_.notes());
     if (!tools::writefileatomically(QFile::encodeName(path).toStdString(), bytes)) {
         tell(QMessageBox::Warning, tx("kalender_55", "Kalender konnte nicht gespeichert werden.") +
                                        QLatin1Char('\n') + path);
         return false;
     }
     setUnsavedChanges(false);
-    setStatus(QString::number(table_.count()) + tx("kalender2_60", " Notizen gespeichert in ") + path);
+    setStatus(QString::number(table_.count()) + tx("kalender2_60", " Notizen gespeichert in ") +
+              path);
     if (cut > 0) {
         tell(QMessageBox::Information,
              QString::number(cut) +
-                 tx("kalender2_61", " Notizen haben Texte oder Nummern über 30 Zeichen; die alte Kalenderdatei "
-                                    "hat sie gekürzt. Die .cal-Datei behält sie ganz."));
+                 tx("kalender2_61",
+                    " Notizen haben Texte oder Nummern über 30 Zeichen; die alte Kalenderdatei "
+                    "hat sie gekürzt. Die .cal-Datei behält sie ganz."));
     }
     return true;
 }
@@ -722,11 +770,13 @@ void Tkalendarform::takeOver(const std::vector<CalendarNote>& notes) {
         changed();
     }
     QString text = QString::number(count.taken) + tx("kalender2_62", " Notizen übernommen, ") +
-                   QString::number(count.duplicates) + tx("kalender2_63", " übersprungen (schon im Kalender).");
+                   QString::number(count.duplicates) +
+                   tx("kalender2_63", " übersprungen (schon im Kalender).");
     if (!count.left.empty()) {
         QStringList names;
         for (const CalendarNote& note : count.left) names << noteText(note.text);
-        text += QLatin1Char('\n') + tx("kalender2_64", "Nicht übernommen, der Kalender fasst nur 440 Notizen: ") +
+        text += QLatin1Char('\n') +
+                tx("kalender2_64", "Nicht übernommen, der Kalender fasst nur 440 Notizen: ") +
                 names.join(QStringLiteral(", "));
     }
     setStatus(text.section(QLatin1Char('\n'), 0, 0));
@@ -735,7 +785,8 @@ void Tkalendarform::takeOver(const std::vector<CalendarNote>& notes) {
 }
 
 void Tkalendarform::exportToCalendarFolder(const std::vector<CalendarNote>& notes) {
-    const FolderExport result = exportToFolder(folderWindow_->folder(), notes, model(), QDate::currentDate());
+    const FolderExport result =
+        exportToFolder(folderWindow_->folder(), notes, model(), QDate::currentDate());
     const QString text = exportSummary(result);
     setStatus(text.section(QLatin1Char('\n'), 0, 0));
     tell(result.failed.isEmpty() ? QMessageBox::Information : QMessageBox::Warning, text);
@@ -746,14 +797,16 @@ void Tkalendarform::popupMenu(QWidget* list, const QPoint& at) {
     const auto note = selectedNote();
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* remove = menu->addAction(tx("kalender_98", "Eintrag löschen"), this, [this] { deletecalentry(); });
+    QAction* remove =
+        menu->addAction(tx("kalender_98", "Eintrag löschen"), this, [this] { deletecalentry(); });
     QAction* edit = menu->addAction(tx("kalender_99", "Eintrag verändern"), this, [this, note] {
         if (note) editNote(*note);
     });
     menu->addAction(tx("kalender_100", "Neuer Eintrag"), this, [this] { newNote(); });
-    QAction* toFolder = menu->addAction(tx("kalender2_65", "In Kalenderordner"), this, [this, note] {
-        if (note) exportToCalendarFolder({table_.at(*note)});
-    });
+    QAction* toFolder =
+        menu->addAction(tx("kalender2_65", "In Kalenderordner"), this, [this, note] {
+            if (note) exportToCalendarFolder({table_.at(*note)});
+        });
     for (QAction* action : {remove, edit, toFolder}) action->setEnabled(note.has_value());
     menu->popup(list->mapToGlobal(at));
 }
@@ -781,14 +834,18 @@ bool Tkalendarform::eventFilter(QObject* watched, QEvent* event) {
         auto* drag = static_cast<QDragMoveEvent*>(event);
         const bool ours = drag->mimeData()->hasFormat(QString::fromLatin1(kFolderRowsMime)) &&
                           drag->source() == folderWindow_->grid();
-        if (ours) drag->acceptProposedAction(); else drag->ignore();
+        if (ours)
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
         return true;
     }
     if (watched == noteList_->viewport() && event->type() == QEvent::Drop) {
         auto* drop = static_cast<QDropEvent*>(event);
         if (drop->source() != folderWindow_->grid()) return true;
         QList<int> rows;
-        for (const QByteArray& row : drop->mimeData()->data(QString::fromLatin1(kFolderRowsMime)).split(','))
+        for (const QByteArray& row :
+             drop->mimeData()->data(QString::fromLatin1(kFolderRowsMime)).split(','))
             rows << row.toInt();
         drop->acceptProposedAction();
         takeOver(folderWindow_->notesOfRows(rows));

@@ -10,13 +10,13 @@
 // leaves what was read.
 #pragma once
 
+#include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSpinBox>
-#include <QButtonGroup>
 #include <QTreeWidget>
 #include <QWidget>
 #include <array>

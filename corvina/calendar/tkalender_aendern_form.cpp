@@ -26,7 +26,8 @@ Tkalender_aendern_form::Tkalender_aendern_form(QWidget* parent) : QDialog(parent
     text_->setPlaceholderText(QStringLiteral("Maximal 30 Zeichen"));
     type_ = named(new QComboBox(this), "typ");
     markDynamic(type_);
-    top->addRow(named(new QLabel(QStringLiteral("Beschreibung:"), this), "beschreibunglabel"), text_);
+    top->addRow(named(new QLabel(QStringLiteral("Beschreibung:"), this), "beschreibunglabel"),
+                text_);
     top->addRow(named(new QLabel(QStringLiteral("Art:"), this), "typlabel"), type_);
     layout->addLayout(top);
 
@@ -61,11 +62,12 @@ Tkalender_aendern_form::Tkalender_aendern_form(QWidget* parent) : QDialog(parent
     auto* alarmWhen = new QHBoxLayout;
     alarmWhen->addWidget(alarmDate_);
     alarmWhen->addWidget(alarmTime_);
-    secondForm->addRow(named(new QLabel(QStringLiteral("Zeit:"), second_), "alarmzeitlabel"), alarmWhen);
+    secondForm->addRow(named(new QLabel(QStringLiteral("Zeit:"), second_), "alarmzeitlabel"),
+                       alarmWhen);
     repeat_ = named(new QComboBox(second_), "wiederholung");
     markDynamic(repeat_);
-    secondForm->addRow(named(new QLabel(QStringLiteral("Wiederholung:"), second_), "wiederholunglabel"),
-                       repeat_);
+    secondForm->addRow(
+        named(new QLabel(QStringLiteral("Wiederholung:"), second_), "wiederholunglabel"), repeat_);
     layout->addWidget(second_);
 
     auto* boxes = new QHBoxLayout;
@@ -80,8 +82,8 @@ Tkalender_aendern_form::Tkalender_aendern_form(QWidget* parent) : QDialog(parent
 
     auto* buttons = new QDialogButtonBox(this);
     auto* ok = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "ok");
-    auto* cancel = named(buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole),
-                         "abbrechen");
+    auto* cancel = named(
+        buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole), "abbrechen");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { accept_(); });
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
@@ -89,10 +91,9 @@ Tkalender_aendern_form::Tkalender_aendern_form(QWidget* parent) : QDialog(parent
 
     connect(type_, &QComboBox::currentIndexChanged, this, [this] { applyLayout(); });
     connect(alarm_, &QCheckBox::toggled, this, [this] { applyLayout(); });
-    for (QDateTimeEdit* field : {static_cast<QDateTimeEdit*>(startDate_),
-                                 static_cast<QDateTimeEdit*>(startTime_),
-                                 static_cast<QDateTimeEdit*>(alarmDate_),
-                                 static_cast<QDateTimeEdit*>(alarmTime_)}) {
+    for (QDateTimeEdit* field :
+         {static_cast<QDateTimeEdit*>(startDate_), static_cast<QDateTimeEdit*>(startTime_),
+          static_cast<QDateTimeEdit*>(alarmDate_), static_cast<QDateTimeEdit*>(alarmTime_)}) {
         connect(field, &QDateTimeEdit::editingFinished, this, [this] { correctSilently(); });
     }
 }

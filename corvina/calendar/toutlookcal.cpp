@@ -45,7 +45,9 @@ QString dateText(const TDateTimeRec& t) {
 }
 
 QString timeText(const TDateTimeRec& t) {
-    return QStringLiteral("%1:%2").arg(t.hour, 2, 10, QLatin1Char('0')).arg(t.minute, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(t.hour, 2, 10, QLatin1Char('0'))
+        .arg(t.minute, 2, 10, QLatin1Char('0'));
 }
 
 }  // namespace
@@ -134,7 +136,8 @@ void Toutlookcal::chooseFolder() {
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) { setFolder(path); });
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this](const QString& path) { setFolder(path); });
     dialog->open();
 }
 
@@ -150,7 +153,8 @@ void Toutlookcal::refresh() {
         QStringList cells(8);
         cells[0] = entry.problem.isEmpty() ? event.text : entry.file;
         cells[3] = event.categories;
-        cells[7] = entry.problem.isEmpty() ? event.how : tx("outlook_17", "nicht lesbar: ") + entry.problem;
+        cells[7] = entry.problem.isEmpty() ? event.how
+                                           : tx("outlook_17", "nicht lesbar: ") + entry.problem;
         if (!event.notes.empty()) {
             const CalendarNote& first = event.notes.front();
             cells[1] = dateText(first.start);
@@ -160,8 +164,9 @@ void Toutlookcal::refresh() {
                 cells[5] = dateText(first.alarm);
                 cells[6] = timeText(first.alarm) + QStringLiteral(":00");
             }
-            const bool present = std::all_of(event.notes.begin(), event.notes.end(),
-                                             [&](const CalendarNote& n) { return table.contains(n); });
+            const bool present =
+                std::all_of(event.notes.begin(), event.notes.end(),
+                            [&](const CalendarNote& n) { return table.contains(n); });
             if (present) cells[7] = tx("outlook_18", "schon im Kalender");
         }
         for (int column = 0; column < cells.size(); ++column) {

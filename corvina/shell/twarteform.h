@@ -7,13 +7,13 @@
 #pragma once
 
 #include <QLabel>
-#include <QPushButton>
-#include <functional>
 #include <QPointer>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
+#include <functional>
 
 #include "corvina/shell/activityanimation.h"
 

@@ -56,14 +56,14 @@ TEST_F(CliCalendarFiles, ExportToAFileAndAFolder) {
 }
 
 TEST_F(CliCalendarFiles, ImportWritesWhatIsNewAndRefusesDamagedFiles) {
-    const QString ics = write(
-        "neu.ics",
-        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//DE\r\n"
-        "BEGIN:VEVENT\r\nUID:a\r\nDTSTAMP:20240101T000000Z\r\nDTSTART:20240612T143000\r\n"
-        "SUMMARY:Projekt\r\nCATEGORIES:MEETING\r\nEND:VEVENT\r\n"
-        "BEGIN:VEVENT\r\nUID:b\r\nDTSTAMP:20240101T000000Z\r\nDTSTART:20240901T090000\r\n"
-        "SUMMARY:Elternabend\r\nCATEGORIES:Besprechung\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
-        "DESCRIPTION:x\r\nTRIGGER:-PT30M\r\nEND:VALARM\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    const QString ics =
+        write("neu.ics",
+              "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//DE\r\n"
+              "BEGIN:VEVENT\r\nUID:a\r\nDTSTAMP:20240101T000000Z\r\nDTSTART:20240612T143000\r\n"
+              "SUMMARY:Projekt\r\nCATEGORIES:MEETING\r\nEND:VEVENT\r\n"
+              "BEGIN:VEVENT\r\nUID:b\r\nDTSTAMP:20240101T000000Z\r\nDTSTART:20240901T090000\r\n"
+              "SUMMARY:Elternabend\r\nCATEGORIES:Besprechung\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
+              "DESCRIPTION:x\r\nTRIGGER:-PT30M\r\nEND:VALARM\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
     auto run = runCli(port, {"calendar", "import", ics});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "1 Notizen geschrieben\n1 übersprungen: schon im Telefon\n");
@@ -82,8 +82,9 @@ TEST_F(CliCalendarFiles, ImportWritesWhatIsNewAndRefusesDamagedFiles) {
     QDir().mkpath(dir.filePath("ordner"));
     QFile event(dir.filePath("ordner/zahnarzt.ics"));
     ASSERT_TRUE(event.open(QIODevice::WriteOnly));
-    event.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:z\r\nDTSTAMP:20240101T000000Z\r\n"
-                "DTSTART:20241105T073000\r\nSUMMARY:Zahnarzt\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    event.write(
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:z\r\nDTSTAMP:20240101T000000Z\r\n"
+        "DTSTART:20241105T073000\r\nSUMMARY:Zahnarzt\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
     event.close();
     QFile broken(dir.filePath("ordner/kaputt.ics"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
@@ -95,7 +96,8 @@ TEST_F(CliCalendarFiles, ImportWritesWhatIsNewAndRefusesDamagedFiles) {
     EXPECT_NE(run.out.find("kaputt.ics: Zeile 2"), std::string::npos) << run.out;
     EXPECT_EQ(sim.fixture().data.calendar.notes.size(), 4u);
 
-    const QString damaged = write("kaputt.cal", "REVISION:1.0\r\nBEGIN:ENTRY\r\nTIME:2024\r\nEND:ENTRY\r\n");
+    const QString damaged =
+        write("kaputt.cal", "REVISION:1.0\r\nBEGIN:ENTRY\r\nTIME:2024\r\nEND:ENTRY\r\n");
     run = runCli(port, {"calendar", "import", damaged});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("kaputt.cal: Zeile 3"), std::string::npos) << run.err;

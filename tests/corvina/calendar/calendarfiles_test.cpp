@@ -77,11 +77,13 @@ TEST(CalendarFiles, DamagedTextFilesAreRefusedWithTheirLine) {
     for (const auto& c : cases) {
         const NoteFileRead read = readCalFile(c.text);
         EXPECT_FALSE(read.ok()) << c.text;
-        EXPECT_TRUE(read.error.startsWith(QString::fromLatin1(c.where))) << read.error.toStdString();
+        EXPECT_TRUE(read.error.startsWith(QString::fromLatin1(c.where)))
+            << read.error.toStdString();
         EXPECT_TRUE(read.notes.empty());
     }
     std::string many = "REVISION:1.0\r\n";
-    for (int i = 0; i <= kNoteTableSize; ++i) many += "BEGIN:ENTRY\r\nDESCRIPTION:x\r\nEND:ENTRY\r\n";
+    for (int i = 0; i <= kNoteTableSize; ++i)
+        many += "BEGIN:ENTRY\r\nDESCRIPTION:x\r\nEND:ENTRY\r\n";
     EXPECT_FALSE(readCalFile(many).ok());
 }
 

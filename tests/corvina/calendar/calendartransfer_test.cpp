@@ -67,7 +67,8 @@ struct FakePhone {
         };
         c.remove = [this](int32_t location) {
             log.push_back("delete " + std::to_string(location));
-            return take(removeResults, notes.erase(location) ? phonelib::stDone : phonelib::stNoSuchLocation);
+            return take(removeResults,
+                        notes.erase(location) ? phonelib::stDone : phonelib::stNoSuchLocation);
         };
         return c;
     }
@@ -170,8 +171,9 @@ TEST(CalendarDownload, FailuresSayWhatWasNotRead) {
     flaky.maximum = 4;
     flaky.notes = {{1, note}, {2, note}, {3, note}, {4, note}};
     // Location 2 fails three times, location 3 once; the library is busy once.
-    flaky.readResults = {phonelib::stCallInProgress, 0, phonelib::stNoAnswer, phonelib::stNoAnswer,
-                         phonelib::stNoAnswer, phonelib::stRefused};
+    flaky.readResults = {phonelib::stCallInProgress, 0,
+                         phonelib::stNoAnswer,       phonelib::stNoAnswer,
+                         phonelib::stNoAnswer,       phonelib::stRefused};
     CalendarDownload download(flaky.calls(), kNokia7110, 2024);
     int busy = 0;
     while (!transferOver(download.step())) busy += download.busy();
@@ -205,7 +207,8 @@ TEST(CalendarUpload, A61xxIsClearedWithinItsMaximumAndEveryFailedWriteCounts) {
     EXPECT_EQ(std::count(phone.log.begin(), phone.log.end(), "delete 1"), 5);
     EXPECT_EQ(upload.state(), TransferState::Incomplete);
     EXPECT_EQ(upload.written(), 2);
-    EXPECT_TRUE(upload.summary().contains("Anruf Anna (Status 3)")) << upload.summary().toStdString();
+    EXPECT_TRUE(upload.summary().contains("Anruf Anna (Status 3)"))
+        << upload.summary().toStdString();
     EXPECT_EQ(phone.written.at(0).noEnd, 0);
     EXPECT_EQ(phone.written.at(1).birthYear, 1978) << "the birthday after the failed call";
 }
@@ -233,9 +236,8 @@ TEST(CalendarUpload, A7110AsksForEachLocationAndSkipsANoteWithoutOne) {
     CalendarUpload upload(phone.calls(), kNokia7110, notes);
     while (!transferOver(upload.step())) {
     }
-    EXPECT_EQ(phone.log,
-              (std::vector<std::string>{"info", "delete 1", "delete 2", "delete 3", "info", "write 7",
-                                        "info", "info", "write 7"}));
+    EXPECT_EQ(phone.log, (std::vector<std::string>{"info", "delete 1", "delete 2", "delete 3",
+                                                   "info", "write 7", "info", "info", "write 7"}));
     EXPECT_EQ(upload.state(), TransferState::Incomplete);
     EXPECT_EQ(upload.written(), 2);
 }
@@ -250,8 +252,8 @@ TEST(CalendarUpload, ASiemensPhoneIsWrittenByLocationAndItsSurplusDeleted) {
     while (!transferOver(upload.step())) {
     }
     EXPECT_EQ(upload.state(), TransferState::Done);
-    EXPECT_EQ(phone.log, (std::vector<std::string>{"info", "write 1", "write 2", "delete 3", "delete 4",
-                                                   "delete 5", "delete 6"}));
+    EXPECT_EQ(phone.log, (std::vector<std::string>{"info", "write 1", "write 2", "delete 3",
+                                                   "delete 4", "delete 5", "delete 6"}));
     // Appending writes beside the notes the phone holds.
     FakePhone beside;
     beside.maximum = 4;

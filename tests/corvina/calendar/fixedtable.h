@@ -26,8 +26,8 @@ inline CalendarNote makeNote(uint8_t type, const char* text, TDateTimeRec start,
 }
 
 inline std::vector<CalendarNote> fixedTable() {
-    CalendarNote meeting =
-        makeNote(ntMeeting, "Projekt", {2024, 6, 12, 14, 30, 0, 0}, {2024, 6, 12, 14, 15, 0, 0}, true);
+    CalendarNote meeting = makeNote(ntMeeting, "Projekt", {2024, 6, 12, 14, 30, 0, 0},
+                                    {2024, 6, 12, 14, 15, 0, 0}, true);
     CalendarNote call =
         makeNote(ntCall, "Anruf Anna", {2024, 7, 1, 8, 15, 0, 0}, {2024, 7, 1, 8, 0, 0, 0}, false);
     call.number = "0123";

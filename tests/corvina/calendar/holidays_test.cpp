@@ -1,7 +1,7 @@
 // Holidays of North Rhine-Westphalia.
-#include <gtest/gtest.h>
-
 #include "corvina/calendar/holidays.h"
+
+#include <gtest/gtest.h>
 
 namespace corvina {
 namespace {

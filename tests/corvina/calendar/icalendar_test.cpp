@@ -39,7 +39,8 @@ class ICalendar : public ::testing::Test {
         tzset();
     }
 
-    static std::vector<CalendarNote> roundTrip(const std::vector<CalendarNote>& notes, uint8_t model) {
+    static std::vector<CalendarNote> roundTrip(const std::vector<CalendarNote>& notes,
+                                               uint8_t model) {
         const NoteFileRead read = readIcsFile(writeIcsFile(notes, model), model, kToday);
         EXPECT_TRUE(read.ok()) << read.error.toStdString();
         return read.notes;
@@ -136,7 +137,8 @@ TEST_F(ICalendar, FilesOfOtherPrograms) {
     EXPECT_EQ(read.notes[1].type, ntReminder);
 
     read = readIcsFile(dataFile("folded.ics"), kNokia6110, kToday);
-    EXPECT_EQ(noteText(read.notes.at(0).text), "Geburtstagsfeier bei Jürgen und Björn mit Kuchen ?");
+    EXPECT_EQ(noteText(read.notes.at(0).text),
+              "Geburtstagsfeier bei Jürgen und Björn mit Kuchen ?");
     ASSERT_EQ(read.notices.size(), 1);
     EXPECT_TRUE(read.notices[0].startsWith("1 Zeichen")) << read.notices[0].toStdString();
 
@@ -149,14 +151,16 @@ TEST_F(ICalendar, FilesOfOtherPrograms) {
 TEST_F(ICalendar, SeriesOfOtherFormsAreExpandedAndChangedSeriesRefused) {
     NoteFileRead read = readIcsFile(dataFile("byday.ics"), kNokia6110, kToday);
     QStringList starts;
-    for (const CalendarNote& n : read.notes) starts << QString::fromStdString(timestampText(n.start));
+    for (const CalendarNote& n : read.notes)
+        starts << QString::fromStdString(timestampText(n.start));
     EXPECT_EQ(starts, (QStringList{"202401080700", "202401100700", "202401150700", "202401170700",
                                    "202401220700", "202401240700"}));
     EXPECT_EQ(read.notes.at(0).repeat, 0);
 
     read = readIcsFile(dataFile("exdate.ics"), kNokia6110, kToday);
     starts.clear();
-    for (const CalendarNote& n : read.notes) starts << QString::fromStdString(timestampText(n.start));
+    for (const CalendarNote& n : read.notes)
+        starts << QString::fromStdString(timestampText(n.start));
     EXPECT_EQ(starts, (QStringList{"202401022000", "202401042000", "202401052000"}));
 
     read = readIcsFile(dataFile("recurrenceid.ics"), kNokia6110, kToday);
@@ -179,7 +183,8 @@ TEST_F(ICalendar, DamagedFilesAreRefusedWithTheirLine) {
     NoteFileRead read = readIcsFile(dataFile("damaged.ics"), kNokia6110, kToday);
     EXPECT_FALSE(read.ok());
     EXPECT_TRUE(read.error.startsWith("Zeile 6")) << read.error.toStdString();
-    read = readIcsFile("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:x\r\nEND:VEVENT\r\n", kNokia6110, kToday);
+    read = readIcsFile("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:x\r\nEND:VEVENT\r\n", kNokia6110,
+                       kToday);
     EXPECT_FALSE(read.ok());
     EXPECT_FALSE(readIcsFile("kein Kalender", kNokia6110, kToday).ok());
 }
@@ -199,8 +204,9 @@ TEST_F(ICalendar, FolderExportAndTakeOverAddNothingTheSecondTime) {
     EXPECT_EQ(exported.written, 0);
     EXPECT_EQ(exported.duplicates, 5);
     EXPECT_EQ(QDir(folder).entryList({"*.ics"}, QDir::Files).size(), 6);
-    EXPECT_EQ(*tools::readfilebytes(QDir(folder).filePath("thunderbird-1.ics").toStdString(), 1 << 20),
-              foreign)
+    EXPECT_EQ(
+        *tools::readfilebytes(QDir(folder).filePath("thunderbird-1.ics").toStdString(), 1 << 20),
+        foreign)
         << "other programs' files stay untouched";
 
     const FolderListing listing = readCalendarFolder(folder, kNokia6110, kToday);

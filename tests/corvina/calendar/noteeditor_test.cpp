@@ -1,10 +1,11 @@
 // The note editor's rules and its dialog: the fields per family, the date
 // correction, what OK stores, and the cases the editor used to get wrong.
+#include "corvina/calendar/noteeditor.h"
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 
-#include "corvina/calendar/noteeditor.h"
 #include "corvina/calendar/tkalender_aendern_form.h"
 #include "tests/corvina/calendar/fixedtable.h"
 
@@ -38,13 +39,15 @@ TEST(NoteEditor, BirthYearsFrom1000To3000) {
         values.birthYear = year;
         CalendarNote stored;
         const EditorVerdict verdict = acceptNote(kNokia6110, values, birthday, stored);
-        EXPECT_EQ(verdict, year == 999 || year == 3001 ? EditorVerdict::BadBirthYear : EditorVerdict::Stored)
+        EXPECT_EQ(verdict,
+                  year == 999 || year == 3001 ? EditorVerdict::BadBirthYear : EditorVerdict::Stored)
             << year;
     }
     EditorValues empty = newNoteValues(kNokia6110, {2024, 1, 1});
     CalendarNote stored;
     EXPECT_EQ(acceptNote(kNokia6110, empty, std::nullopt, stored), EditorVerdict::EmptyText);
-    EXPECT_EQ(verdictText(kNokia6110, EditorVerdict::EmptyText), "Bitte geben Sie eine Beschreibung an.");
+    EXPECT_EQ(verdictText(kNokia6110, EditorVerdict::EmptyText),
+              "Bitte geben Sie eine Beschreibung an.");
 }
 
 TEST(NoteEditor, SiemensTasksAndNewNotes) {

@@ -1,8 +1,9 @@
 // The note table: date order, the two lists, marked days with repeats and
 // birthdays, and the take-over rules.
+#include "corvina/calendar/notetable.h"
+
 #include <gtest/gtest.h>
 
-#include "corvina/calendar/notetable.h"
 #include "tests/corvina/calendar/fixedtable.h"
 
 namespace corvina {
@@ -19,10 +20,10 @@ TEST(NoteTable, SortsByDateWithBirthdaysInTheShownYearAndKeepsEqualsInOrder) {
     table.sortByDate(2024);
     QStringList rows;
     for (const int i : table.filtered(-1)) rows << noteListText(table.at(i));
-    EXPECT_EQ(rows, (QStringList{"10.03.2024 Steuererklärung", "04.05.xxxx Anna",
-                                 "12.06.2024 Projekt", "12.06.2024 Zweites Projekt",
-                                 "01.07.2024 Anruf Anna",
-                                 "02.09.2024 Zahnarzt Dr. Müller, Praxis am Ring 12"}));
+    EXPECT_EQ(rows,
+              (QStringList{"10.03.2024 Steuererklärung", "04.05.xxxx Anna", "12.06.2024 Projekt",
+                           "12.06.2024 Zweites Projekt", "01.07.2024 Anruf Anna",
+                           "02.09.2024 Zahnarzt Dr. Müller, Praxis am Ring 12"}));
     table.sortByDate(2025);
     EXPECT_EQ(noteListText(table.at(5)), "04.05.xxxx Anna") << "after the 2024 notes";
     EXPECT_EQ(table.filtered(ntCall), std::vector<int>{3});

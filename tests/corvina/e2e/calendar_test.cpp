@@ -32,7 +32,8 @@ struct Shown {
 
 std::vector<Shown> shownOf(const NoteTable& table) {
     std::vector<Shown> shown;
-    for (const CalendarNote& n : table.notes()) shown.push_back({n.type, timestampText(n.start), noteText(n.text)});
+    for (const CalendarNote& n : table.notes())
+        shown.push_back({n.type, timestampText(n.start), noteText(n.text)});
     return shown;
 }
 
@@ -40,8 +41,8 @@ std::vector<Shown> shownOf(const phonesim::Calendar& calendar) {
     std::vector<Shown> shown;
     for (const phonesim::CalendarNote& n : calendar.notes) {
         shown.push_back({static_cast<uint8_t>(n.type - 1),
-                         QString::asprintf("%04d%02d%02d%02d%02d", n.date.year, n.date.month, n.date.day,
-                                           n.date.hour, n.date.minute)
+                         QString::asprintf("%04d%02d%02d%02d%02d", n.date.year, n.date.month,
+                                           n.date.day, n.date.hour, n.date.minute)
                              .toStdString(),
                          n.text});
     }
@@ -100,7 +101,8 @@ TEST_F(CalendarWindow, DownloadEditUploadAndDownloadAgainOnA6110) {
     EXPECT_EQ(status(), "Fronleichnam");
     screenshot(shell.get(), "corvina-calendar.png");
     window->noteList()->setCurrentRow(0);
-    EXPECT_EQ(window->calendar()->selectedDate(), QDate(2024, 5, 4)) << "the list moves the calendar";
+    EXPECT_EQ(window->calendar()->selectedDate(), QDate(2024, 5, 4))
+        << "the list moves the calendar";
     EXPECT_EQ(window->dayList()->topLevelItem(0)->text(2), "Anna");
     EXPECT_EQ(window->calendar()->dateTextFormat({2024, 5, 4}).fontWeight(), QFont::Bold);
     EXPECT_NE(window->calendar()->dateTextFormat({2024, 5, 30}).foreground(), QBrush())
@@ -147,7 +149,8 @@ TEST_F(CalendarWindow, DownloadEditUploadAndDownloadAgainOnA6110) {
 
     const std::vector<Shown> uploaded = shownOf(window->table());
     transfer([&] { window->getcalspeed(); });
-    EXPECT_EQ(shownOf(window->table()), uploaded) << "no question: nothing unsaved after the upload";
+    EXPECT_EQ(shownOf(window->table()), uploaded)
+        << "no question: nothing unsaved after the upload";
 
     // Export into the calendar folder, take over from it: nothing doubles.
     const QString folder = dir.filePath("calendars");
@@ -265,7 +268,8 @@ TEST_F(CalendarWindow, A3310KeepsRemindersOnly) {
     editor->hide();
     window->calnewspeed();
     EXPECT_FALSE(editor->isVisible());
-    EXPECT_TRUE(window->lastMessage().startsWith("Der Kalender ist voll: 10 Notizen. Mehr fasst das Telefon nicht."))
+    EXPECT_TRUE(window->lastMessage().startsWith(
+        "Der Kalender ist voll: 10 Notizen. Mehr fasst das Telefon nicht."))
         << window->lastMessage().toStdString();
 
     // A file that cannot be written is reported; nothing is left behind.
@@ -280,7 +284,8 @@ TEST_F(CalendarWindow, AnUnansweredWriteIsNoSuccess) {
     transfer([&] { window->getcalspeed(); });
     transfer([&] { window->sendcalspeed(); });
     EXPECT_NE(status(), "Kalender wurde erfolgreich aufgespielt...");
-    EXPECT_TRUE(window->lastMessage().contains("NICHT vollständig")) << window->lastMessage().toStdString();
+    EXPECT_TRUE(window->lastMessage().contains("NICHT vollständig"))
+        << window->lastMessage().toStdString();
     EXPECT_TRUE(window->lastMessage().contains("Status 3")) << window->lastMessage().toStdString();
     EXPECT_EQ(sim.fixture().data.calendar.notes.size(), 1u);
 }

@@ -21,7 +21,9 @@ class Khal : public ::testing::Test {
   protected:
     void SetUp() override {
         khal_ = QStandardPaths::findExecutable(QStringLiteral("khal"));
-        if (khal_.isEmpty()) GTEST_SKIP() << "khal is not installed (Debian package khal; scripts/bootstrap.sh khal)";
+        if (khal_.isEmpty())
+            GTEST_SKIP()
+                << "khal is not installed (Debian package khal; scripts/bootstrap.sh khal)";
         ASSERT_TRUE(dir_.isValid());
         qputenv("TZ", "Europe/Berlin");
         tzset();
@@ -34,7 +36,8 @@ class Khal : public ::testing::Test {
                       "longdateformat = %Y-%m-%d\ndatetimeformat = %Y-%m-%d %H:%M\n"
                       "longdatetimeformat = %Y-%m-%d %H:%M\nlocal_timezone = Europe/Berlin\n"
                       "default_timezone = Europe/Berlin\n[default]\ndefault_calendar = corvina\n"
-                      "[sqlite]\npath = " + dir_.filePath("khal.db") + "\n")
+                      "[sqlite]\npath = " +
+                      dir_.filePath("khal.db") + "\n")
                          .toUtf8());
     }
 
@@ -69,9 +72,9 @@ TEST_F(Khal, ListsTheExportedNotesAtTheirTimes) {
     birthday.birthYear = 1978;
     CalendarNote weekly = note(ntMeeting, "Chor", {2024, 6, 3, 19, 30, 0, 0});
     weekly.repeat = kRepeatWeekly;
-    const std::vector<CalendarNote> notes = {note(ntMeeting, "Projekt", {2024, 6, 12, 14, 30, 0, 0}),
-                                             note(ntCall, "Anruf Anna", {2024, 7, 1, 8, 15, 0, 0}),
-                                             birthday, weekly};
+    const std::vector<CalendarNote> notes = {
+        note(ntMeeting, "Projekt", {2024, 6, 12, 14, 30, 0, 0}),
+        note(ntCall, "Anruf Anna", {2024, 7, 1, 8, 15, 0, 0}), birthday, weekly};
     ASSERT_EQ(exportToFolder(folder_, notes, kNokia6110, QDate(2024, 1, 1)).written, 4);
 
     const QStringList format = {"list", "--format", "{start} {title}"};
@@ -81,7 +84,8 @@ TEST_F(Khal, ListsTheExportedNotesAtTheirTimes) {
     listed = khal(format + QStringList{"2024-07-01", "1d"});
     EXPECT_TRUE(listed.contains("2024-07-01 08:15 Anruf Anna")) << listed.toStdString();
     listed = khal(format + QStringList{"2030-05-04", "1d"});
-    EXPECT_TRUE(listed.contains("2030-05-04 Anna")) << "a birthday every year: " << listed.toStdString();
+    EXPECT_TRUE(listed.contains("2030-05-04 Anna"))
+        << "a birthday every year: " << listed.toStdString();
     listed = khal(format + QStringList{"2024-06-17", "1d"});
     EXPECT_TRUE(listed.contains("2024-06-17 19:30 Chor")) << listed.toStdString();
 }
