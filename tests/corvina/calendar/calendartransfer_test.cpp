@@ -91,17 +91,26 @@ TEST(CalendarDownload, EveryNoteIsReadIntoAFreshRecord) {
     memo.text = "Notiz ohne Alarm, aber mit einem langen Text";
     memo.date = {2024, 6, 12, 0, 0, 0, 0};
     memo.noEnd = 1;
-    phone.notes = {{1, birthday}, {2, memo}};
-    phone.maximum = 2;
+    TCalendarEntry meeting;
+    meeting.noteType = ntMeeting;
+    meeting.text = "Besprechung";
+    meeting.date = {2024, 6, 12, 14, 30, 0, 0};
+    meeting.alarmTime = {2024, 6, 12, 14, 15, 0, 0};
+    meeting.alarmSet = 1;
+    meeting.noEnd = 1;
+    phone.notes = {{1, birthday}, {2, meeting}, {3, memo}};
+    phone.maximum = 3;
     phone.fill = [](TCalendarEntry& out, const TCalendarEntry& in) {
         out.noteType = in.noteType;
         out.text = in.text;
         out.date = in.date;
         out.noEnd = in.noEnd;
-        if (in.noteType == ntBirthday) {
-            out.silent = in.silent;
+        if (in.noteType != ntReminder) {
             out.alarmSet = in.alarmSet;
             out.alarmTime = in.alarmTime;
+        }
+        if (in.noteType == ntBirthday) {
+            out.silent = in.silent;
             out.birthYear = in.birthYear;
         }
     };
@@ -109,14 +118,17 @@ TEST(CalendarDownload, EveryNoteIsReadIntoAFreshRecord) {
     while (!transferOver(download.step())) {
     }
     ASSERT_EQ(download.state(), TransferState::Done) << download.summary().toStdString();
-    ASSERT_EQ(download.table().count(), 2);
-    const CalendarNote& first = download.table().at(0);
-    const CalendarNote& second = download.table().at(1);
-    EXPECT_EQ(noteText(first.text), "Anna");
-    EXPECT_EQ(first.alarm.year, 2024) << "a 7110 birthday's alarm in the shown year";
-    EXPECT_EQ(second.silent, 0) << "the memo does not inherit the birthday's silent flag";
-    EXPECT_EQ(second.alarmOn, 0);
-    EXPECT_EQ(second.text.size(), 44u) << "texts stay whole";
+    ASSERT_EQ(download.table().count(), 3);
+    const CalendarNote& birthdayNote = download.table().at(0);
+    const CalendarNote& meetingNote = download.table().at(2);
+    const CalendarNote& memoNote = download.table().at(1);  // 00:00 comes first
+    EXPECT_EQ(noteText(birthdayNote.text), "Anna");
+    EXPECT_EQ(birthdayNote.silent, 1);
+    EXPECT_EQ(birthdayNote.alarm.year, 2024) << "a 7110 birthday's alarm in the shown year";
+    EXPECT_EQ(meetingNote.silent, 0) << "the meeting does not inherit the birthday's silent flag";
+    EXPECT_EQ(meetingNote.alarmOn, 1);
+    EXPECT_EQ(memoNote.alarmOn, 0) << "nor the memo the meeting's alarm";
+    EXPECT_EQ(memoNote.text.size(), 44u) << "texts stay whole";
 }
 
 TEST(CalendarDownload, SiemensNotesKeepTheirEndAndGapsAreSkipped) {
