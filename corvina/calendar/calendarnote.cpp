@@ -5,6 +5,7 @@
 #include <QStringEncoder>
 
 #include "corvina/connection/modelnumbers.h"
+#include "corvina/language/language.h"
 
 namespace corvina {
 
@@ -88,6 +89,21 @@ bool fallsOn(const CalendarNote& note, const QDate& day) {
             const int64_t steps = (offset + step - 1) / step;
             return from.addSecs(steps * step).date() == day;
         }
+    }
+}
+
+QString noteTypeName(uint8_t type) {
+    switch (type) {
+        case ntCall:
+            return tx("kalender_3", "Anruf");
+        case ntMeeting:
+            return tx("kalender_4", "Meeting");
+        case ntBirthday:
+            return tx("kalender_5", "Geburtstag");
+        case ntTask:
+            return tx("kalendar_666_8", "Aufgabe");
+        default:
+            return tx("kalender_2", "Erinnerung");
     }
 }
 

@@ -68,6 +68,9 @@ QDate shownDate(const CalendarNote& note, int shownYear);
 // for birthdays, the year) brings it back on, never before its start.
 bool fallsOn(const CalendarNote& note, const QDate& day);
 
+// "Erinnerung", "Anruf", "Meeting", "Geburtstag", "Aufgabe".
+QString noteTypeName(uint8_t type);
+
 // Duplicates: same type, same start to the minute (birthdays: month and
 // day) and the same text without surrounding blanks.
 bool sameNote(const CalendarNote& a, const CalendarNote& b);

@@ -19,7 +19,7 @@ namespace corvina {
 namespace {
 
 constexpr int kSecondsPerHour = 3600;
-constexpr int kMaxRuleSteps = 200000;  // keeps a rule of seconds from running for ever
+constexpr int kMaxRuleSteps = 50000;  // keeps a long counted rule from running for ever
 const char* const kSilentProperty = "X-CORVINA-SILENT";
 const char* const kProductId = "-//Corvina//Kalender//DE";
 
@@ -445,6 +445,16 @@ std::vector<QDateTime> seriesTimes(icalcomponent* c, const icalrecurrencetype& r
     std::vector<QDateTime> times;
     icalrecur_iterator* it = icalrecur_iterator_new(rule, first);
     if (!it) return times;
+    if (rule.count == 0 && localTime(first).start < from) {
+        // Straight to today: a rule of seconds begun decades ago would
+        // otherwise take its whole history to get here.
+        icaltimetype start = first;
+        start.year = today.year();
+        start.month = today.month();
+        start.day = today.day();
+        start.hour = start.minute = start.second = 0;
+        icalrecur_iterator_set_start(it, start);
+    }
     int steps = 0;
     for (icaltimetype t = icalrecur_iterator_next(it);
          !icaltime_is_null_time(t) && steps < kMaxRuleSteps;
@@ -458,21 +468,6 @@ std::vector<QDateTime> seriesTimes(icalcomponent* c, const icalrecurrencetype& r
     }
     icalrecur_iterator_free(it);
     return times;
-}
-
-QString typeName(uint8_t type) {
-    switch (type) {
-        case ntCall:
-            return tx("kalender_3", "Anruf");
-        case ntMeeting:
-            return tx("kalender_4", "Meeting");
-        case ntBirthday:
-            return tx("kalender_5", "Geburtstag");
-        case ntTask:
-            return tx("kalendar_666_8", "Aufgabe");
-        default:
-            return tx("kalender_2", "Erinnerung");
-    }
 }
 
 IcsEvent readEvent(icalcomponent* c, uint8_t model, const QDate& today, int& unmapped) {
@@ -528,7 +523,7 @@ IcsEvent readEvent(icalcomponent* c, uint8_t model, const QDate& today, int& unm
     if (!ruleProperty || repeat) {
         if (repeat && shape.type != ntBirthday) shape.repeat = *repeat;
         event.notes.push_back(noteAt(shape, times.start.start, times, model, today));
-        event.how = typeName(shape.type);
+        event.how = noteTypeName(shape.type);
         if (shape.repeat != 0)
             event.how += tx("kalender2_36", ", wiederholt alle ") + QString::number(shape.repeat) +
                          tx("termin_11", " Stunden");
@@ -543,7 +538,7 @@ IcsEvent readEvent(icalcomponent* c, uint8_t model, const QDate& today, int& unm
         event.how = tx("kalender2_37",
                        "nicht übernommen: die Serie hat in den nächsten 12 Monaten keinen Termin");
     } else {
-        event.how = typeName(shape.type) + QStringLiteral(": ") +
+        event.how = noteTypeName(shape.type) + QStringLiteral(": ") +
                     QString::number(event.notes.size()) +
                     tx("kalender2_38", " Termine der Serie in den nächsten 12 Monaten");
         if (starts.size() > event.notes.size())

@@ -32,6 +32,7 @@
 #include "corvina/help/helpcontext.h"
 #include "corvina/language/language.h"
 #include "corvina/language/languageapply.h"
+#include "corvina/reports/calendarreport.h"
 #include "corvina/reports/printchoices.h"
 #include "corvina/shell/commandbar.h"
 #include "corvina/shell/commandtexts.h"
@@ -48,50 +49,6 @@ constexpr int kBusyRetryMs = 50;
 constexpr long long kFileLimit = 16 * 1024 * 1024;
 constexpr int kFirstYear = 1583;
 constexpr int kLastYear = 2999;
-
-QString monthName(int month) {
-    switch (month) {
-        case 1:
-            return tx("kalender_6", "Januar");
-        case 2:
-            return tx("kalender_7", "Februar");
-        case 3:
-            return tx("kalender_8", "März");
-        case 4:
-            return tx("kalender_9", "April");
-        case 5:
-            return tx("kalender_10", "Mai");
-        case 6:
-            return tx("kalender_11", "Juni");
-        case 7:
-            return tx("kalender_12", "Juli");
-        case 8:
-            return tx("kalender_13", "August");
-        case 9:
-            return tx("kalender_14", "September");
-        case 10:
-            return tx("kalender_15", "Oktober");
-        case 11:
-            return tx("kalender_16", "November");
-        default:
-            return tx("kalender_17", "Dezember");
-    }
-}
-
-QString typeText(uint8_t type) {
-    switch (type) {
-        case ntCall:
-            return tx("kalender_3", "Anruf");
-        case ntMeeting:
-            return tx("kalender_4", "Meeting");
-        case ntBirthday:
-            return tx("kalender_5", "Geburtstag");
-        case ntTask:
-            return tx("kalendar_666_8", "Aufgabe");
-        default:
-            return tx("kalender_2", "Erinnerung");
-    }
-}
 
 QString calFilter() {
     return QStringLiteral("Corvina") + tx("kalendar_666_6", " Kalender (*.cal)");
@@ -344,7 +301,7 @@ void Tkalendarform::markiere_tage() {
     for (const int index : dayRows_) {
         const CalendarNote& note = table_.at(index);
         auto* row = new QTreeWidgetItem(
-            {typeText(note.type),
+            {noteTypeName(note.type),
              QStringLiteral("%1:%2")
                  .arg(note.start.hour, 2, 10, QLatin1Char('0'))
                  .arg(note.start.minute, 2, 10, QLatin1Char('0')),
