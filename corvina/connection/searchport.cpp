@@ -116,9 +116,10 @@ void SearchPort::run() {
             if (stopping()) return;
 
             if (status == phonelib::stDone) {
-                setup.storedPort = port;
+                // Infrared needs no port: the cable's stays for later.
+                if (!infrared) setup.storedPort = port;
                 setup.storedKind = kind;
-                deps_.storeResult(port, kind);
+                deps_.storeResult(setup.storedPort, kind);
                 automatic_ = false;
                 emit phoneFound(port, kind);
                 emit searchPassEnded();

@@ -104,6 +104,10 @@ uint8_t identifyFbusPhone(Library& library, uint8_t kind, const std::string& por
             serial.SetDtr(false);
         }
         if (!wakeFbusPhone(library)) return stNoAnswer;
+    } else {
+        // Over infrared the socket is open; the identification's time limit
+        // needs the tick too.
+        library.startTick();
     }
     for (int attempt = 0; attempt < 2; ++attempt) {
         state.ReplyState = 0;

@@ -134,6 +134,18 @@ TEST_F(PortSearchOrder, ASuccessStoresPortAndKindAndWaitsUntilResumed) {
     runToEnd();
 }
 
+TEST_F(PortSearchOrder, AnInfraredSuccessKeepsTheStoredCablePort) {
+    setup_ = {"/dev/ttyUSB0", 4, 0};
+    answer_ = [](int) { return uint8_t{1}; };
+    start(1000);
+    search_->resumeSearch();
+    ASSERT_TRUE(waitFor([&] { return search_->waitingForResume(); }));
+    EXPECT_EQ(calls(), QStringList({"/4"}));
+    EXPECT_EQ(stored(), QStringList({"/dev/ttyUSB0/4"}));
+    search_->stop();
+    runToEnd();
+}
+
 TEST_F(PortSearchOrder, ShiftAtStartEndsThePassWithoutSearching) {
     setup_ = {"/dev/ttyS0", 1, 0};
     start(1);

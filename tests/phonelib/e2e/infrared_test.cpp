@@ -93,6 +93,14 @@ TEST_F(Infrared, ANokiaPhoneOffersNoIrComm) {
     EXPECT_TRUE(sim->requests().empty());
 }
 
+TEST_F(Infrared, ASilentPhoneInRangeIsNotIdentified) {
+    offer("NSE-3");
+    sim->faults().silenceFor(std::chrono::minutes(1));
+    EXPECT_EQ(connectInfrared(ckFbusInfrared), stNoAnswer);
+    EXPECT_FALSE(state().Connected);
+    EXPECT_EQ(openError(), PortOpenError::None);
+}
+
 TEST_F(Infrared, WithoutADeviceInRangeTheSetUpEndsAtOnce) {
     // No tick comes: a set-up that waited for the phone would never end.
     setTickPeriod(0);

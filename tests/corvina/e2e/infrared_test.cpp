@@ -1,0 +1,40 @@
+// The program finds the simulated phone in infrared range.
+#include <gtest/gtest.h>
+
+#include "tests/corvina/e2e/simulatedprogram.h"
+#include "tests/corvina/waitfor.h"
+
+namespace corvina {
+namespace {
+
+using testing_support::waitFor;
+
+class InfraredProgram : public SimulatedProgram {};
+
+TEST_F(InfraredProgram, TheSettingsInfraredFindTheFirstPhoneInRange) {
+    ASSERT_TRUE(sim.addInfrared("1")) << sim.errorString().toStdString();
+    TSettings settings;
+    settings.lastModel = 4;  // "Infrarot"
+    settings.comport = "/dev/ttyUSB0";
+    writeSettings(settings);
+
+    Tgesamtform::Options options;
+    options.splash = false;
+    shell = std::make_unique<Tgesamtform>(std::move(options));
+    shell->start();
+    ASSERT_TRUE(waitFor([&] { return shell->showsConnected(); }));
+    EXPECT_EQ(shell->statusText(Tgesamtform::StatusField::Left), "Nokia 61xx");
+    EXPECT_EQ(shell->connection().modelNumber(), 14);
+    const TSettings stored = readSettings();
+    EXPECT_EQ(stored.lastModel, 4);
+    EXPECT_EQ(stored.comport, "/dev/ttyUSB0") << "the cable's port stays";
+
+    // The phone leaves the range: the link is lost, and found again when it
+    // is back.
+    sim.faults().silenceFor(std::chrono::milliseconds(2500));
+    ASSERT_TRUE(waitFor([&] { return !shell->showsConnected(); }));
+    ASSERT_TRUE(waitFor([&] { return shell->showsConnected(); }, 30000));
+}
+
+}  // namespace
+}  // namespace corvina
