@@ -8,6 +8,9 @@ namespace phonesim::nokia61xx {
 
 namespace {
 
+// Bytes 8 to 16: registration, cell, area and network code.
+constexpr uint8_t kCellBlock = 9;
+
 uint8_t digit(const QString& digits, qsizetype i) {
     return i < digits.size() ? static_cast<uint8_t>(digits[i].digitValue()) : 0x0F;
 }
@@ -18,9 +21,10 @@ void onNetworkRequest(Phone& phone, std::span<const uint8_t>) {
     const NetworkCell& net = phone.fixture.network;
     const auto& mcc = net.mcc;
     const auto& mnc = net.mnc;
-    std::vector<uint8_t> body(17, 0x00);
+    std::vector<uint8_t> body(18, 0x00);
     body[1] = 0x01;
     body[3] = 0x71;
+    body[7] = kCellBlock;
     body[8] = 0x01;
     body[10] = static_cast<uint8_t>(net.cell >> 8);
     body[11] = static_cast<uint8_t>(net.cell & 0xFF);

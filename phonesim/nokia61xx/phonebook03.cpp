@@ -11,8 +11,8 @@
 //   07 M                           status  → 08 M free used
 //                                  error   → 09 02
 //
-// Models NHM-6 and NPM-5 keep names as 16-bit characters: 00 c per
-// character and 00 00 at the end, on the way in and out.
+// The 3310 class (NHM-5, NHM-6, NPM-5) keeps names as 16-bit characters:
+// 00 c per character and 00 00 at the end, on the way in and out.
 #include "phonesim/nokia61xx/requests.h"
 
 namespace phonesim::nokia61xx {
@@ -23,7 +23,8 @@ constexpr uint8_t kNoSuchLocation = 0x02;
 
 bool wideNames(const Fixture& fixture) {
     const QString& model = fixture.identity.modelCode;
-    return model == QLatin1String("NHM-6") || model == QLatin1String("NPM-5");
+    return model == QLatin1String("NHM-5") || model == QLatin1String("NHM-6") ||
+           model == QLatin1String("NPM-5");
 }
 
 PhonebookMemory* writableMemory(Fixture& fixture, uint8_t memory) {
@@ -99,7 +100,7 @@ void onPhonebookRead(Phone& phone, std::span<const uint8_t> body) {
     const uint8_t memory = body[4];
     const auto entry = entryAt(phone.fixture, memory, body[5]);
     if (!entry) return refuse(phone, 0x03);
-    std::vector<uint8_t> answer = {0x00, 0x01, 0x00, 0x02, memory};
+    std::vector<uint8_t> answer = {0x00, 0x01, 0x00, 0x02, 0x00};
     const auto name = nameBytes(phone.fixture, entry->name);
     const auto number = latin1(entry->number);
     if (entry->name.isEmpty() && entry->number.isEmpty()) {

@@ -25,7 +25,15 @@ void onExtendedCommandsSwitch(Phone& phone, std::span<const uint8_t> body);  // 
 void onImeiRequest(Phone& phone, std::span<const uint8_t> body);             // 66
 void onVersionQuery(Phone& phone, std::span<const uint8_t> body);            // C8
 void onProductionDataRequest(Phone& phone, std::span<const uint8_t> body);   // CA
+void onMakerDetails(Phone& phone, std::span<const uint8_t> body);            // CC
+void onSimLockRequest(Phone& phone, std::span<const uint8_t> body);          // 8A
+void onSecurityIdRequest(Phone& phone, std::span<const uint8_t> body);       // B4
 void onBuzzer(Phone& phone, std::span<const uint8_t> body);                  // 8F
+
+// Link set-up of 6110-class phones (startup.cpp)
+void onHandshakeStart(Phone& phone, std::span<const uint8_t> body);   // 0x02 0D → 0E
+void onCellBroadcast(Phone& phone, std::span<const uint8_t> body);    // 0x02 20 → 21
+void onKeyTableRequest(Phone& phone, std::span<const uint8_t> body);  // 0x0C 40 → 41
 
 // 0x04 00 01 00 01 → 0x04 status: signal and battery (phonestatus.cpp)
 void onStatusRequest(Phone& phone, std::span<const uint8_t> body);
@@ -48,8 +56,14 @@ void onMessageRead(Phone& phone, std::span<const uint8_t> body);    // 0x02 07
 void onMessageDelete(Phone& phone, std::span<const uint8_t> body);  // 0x14 0A
 // The body of the 0x14 answer that carries a stored message.
 std::vector<uint8_t> storedMessageBody(int location, const StoredMessage& message);
+// 0x14 36 → 37 how many messages the SIM holds (smsstatus.cpp)
+void onMessageStatusRequest(Phone& phone, std::span<const uint8_t> body);
+// 0x11 the clock: 62 → 63 read, 60 → 61 set (clock11.cpp)
+void onClockRead(Phone& phone, std::span<const uint8_t> body);
+void onClockSet(Phone& phone, std::span<const uint8_t> body);
 // 0x02 33 → 34 the message centre (messagecentre.cpp)
 void onCentreRequest(Phone& phone, std::span<const uint8_t> body);
+void onCentreWrite(Phone& phone, std::span<const uint8_t> body);  // 30 → 31
 // 0x02 01: a message to send (submit02.cpp)
 void onSubmit(Phone& phone, std::span<const uint8_t> body);
 // What a SUBMIT body says; nothing when it cannot be read.
