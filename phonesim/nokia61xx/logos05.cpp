@@ -58,6 +58,14 @@ void onOperatorLogoUpload(Phone& phone, std::span<const uint8_t> body) {
     phone.answer({0x05, {0x00, 0x01, 0x00, 0x31}});
 }
 
+void keepOperatorLogo(Phone& phone, std::span<const uint8_t> data) {
+    // Network code (3 bytes), 00, width, height, 01, rows.
+    if (data.size() < 7) return;
+    if (const auto picture = pictureFromRows(data[4], data[5], data.subspan(7))) {
+        phone.fixture.data.operatorLogo = OperatorLogo{networkCodeOf(data.subspan(0, 3)), *picture};
+    }
+}
+
 void onOperatorLogoRequest(Phone& phone, std::span<const uint8_t>) {
     const auto& logo = phone.fixture.data.operatorLogo;
     const Picture picture = logo ? logo->picture : Picture{};

@@ -19,6 +19,8 @@ constexpr std::array kRequests = {
     RequestRow{0x40, 2, 0x8A, onSimLockRequest},
     RequestRow{0x40, 2, 0xB4, onSecurityIdRequest},
     RequestRow{0x40, 2, 0x8F, onBuzzer},
+    RequestRow{0x40, 2, 0x7E, onNetMonitor},
+    RequestRow{0x01, 3, 0x20, onActiveCallsRequest},
     RequestRow{0x02, 3, 0x0D, onHandshakeStart},
     RequestRow{0x02, 3, 0x20, onCellBroadcast},
     RequestRow{0x0C, 3, 0x40, onKeyTableRequest},
@@ -49,7 +51,8 @@ constexpr std::array kRequests = {
     RequestRow{0x05, 3, 0x16, onStartupLogoRequest},
     RequestRow{0x47, 3, 0x03, onPictureImageUpload},
     RequestRow{0x05, 3, 0x36, onRingtoneUpload05},
-    RequestRow{0x12, 0, 0x0C, onRingtoneUpload12},
+    RequestRow{0x12, 0, 0x0C, onSmartMessage12},
+    RequestRow{0x40, 2, 0x9E, onRingtoneRead},
     // Profiles
     RequestRow{0x05, 3, 0x1A, onProfileNameRequest},
     RequestRow{0x05, 3, 0x13, onProfileFeatureRequest},

@@ -27,6 +27,19 @@ std::string PeerRun::describe() const {
         .toStdString();
 }
 
+bool PeerRun::has(const QString& label, const QString& value) const {
+    for (const QString& line : output.split(QLatin1Char('\n'))) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        if (colon < 0 || line.left(colon).trimmed() != label) continue;
+        if (line.mid(colon + 1).trimmed().startsWith(value)) return true;
+    }
+    return false;
+}
+
+bool PeerRun::stalled() const {
+    return log.contains(QLatin1String("TIMEOUT")) || log.contains(QLatin1String("timed out"));
+}
+
 void PeerTest::SetUp() {
     const QString name = gnokii() ? QStringLiteral("gnokii") : QStringLiteral("gammu");
     program_ = QStandardPaths::findExecutable(name);
@@ -73,6 +86,10 @@ PeerRun PeerTest::run(const QStringList& arguments, const QByteArray& input) {
     const QString log = file(QStringLiteral("peer%1.log").arg(++runs_));
     const QString config = configFor(device, log);
     QProcess client;
+    // Output in UTF-8 whatever the caller's locale.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    client.setProcessEnvironment(environment);
     QStringList all = gnokii() ? QStringList{QStringLiteral("--config"), config}
                                : QStringList{QStringLiteral("-c"), config};
     all += arguments;

@@ -38,6 +38,11 @@ struct PeerRun {
 
     // For failure messages: the output, then the end of the log.
     std::string describe() const;
+    // A line of the output of the form "label : value" (blanks around the
+    // colon as the peer pads them) whose value begins with `value`.
+    bool has(const QString& label, const QString& value) const;
+    // The peer waited for an answer in vain (its log says so).
+    bool stalled() const;
 };
 
 class PeerTest : public ::testing::TestWithParam<std::tuple<Peer, PhoneModel>> {
