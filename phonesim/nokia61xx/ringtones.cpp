@@ -18,7 +18,7 @@ namespace phonesim::nokia61xx {
 
 namespace {
 
-constexpr size_t kTrailer12 = 8;
+constexpr size_t kPadding = 8;
 constexpr uint8_t kNothingThere = 0x0A;
 constexpr int kRingtonePort = 0x1581;
 constexpr int kOperatorLogoPort = 0x1582;
@@ -55,21 +55,23 @@ void onRingtoneRead(Phone& phone, std::span<const uint8_t> body) {
 }
 
 void onSmartMessage12(Phone& phone, std::span<const uint8_t> body) {
-    // 0C 01, the header's length, element 04 or 05 with the ports.
+    // 0C 01, the header's length, its elements; element 05 holds the
+    // 16-bit destination and source ports.
     if (body.size() < 4 || body.size() < size_t{3} + body[2]) return;
     const size_t headerEnd = 3 + body[2];
     int port = -1;
-    for (size_t i = 3; i + 1 < headerEnd;) {
-        const uint8_t element = body[i];
-        const size_t length = body[i + 1];
-        if (element == 0x04 && length >= 2 && i + 3 < headerEnd) port = body[i + 2] << 8 | body[i + 3];
-        if (element == 0x05 && length >= 4 && i + 3 < headerEnd) port = body[i + 2] << 8 | body[i + 3];
-        i += 2 + length;
+    for (size_t i = 3; i + 1 < headerEnd; i += 2 + body[i + 1]) {
+        if (body[i] == 0x05 && body[i + 1] >= 4 && i + 3 < headerEnd)
+            port = body[i + 2] << 8 | body[i + 3];
     }
-    if (body.size() < headerEnd + kTrailer12) return;
-    const auto data = body.subspan(headerEnd, body.size() - headerEnd - kTrailer12);
+    auto data = body.subspan(headerEnd);
     switch (port) {
         case kRingtonePort:
+            // Some PCs pad the tune with eight zero bytes.
+            if (data.size() >= kPadding &&
+                std::all_of(data.end() - kPadding, data.end(), [](uint8_t b) { return b == 0; })) {
+                data = data.first(data.size() - kPadding);
+            }
             return keep(phone, std::nullopt, data);
         case kOperatorLogoPort:
             return keepOperatorLogo(phone, data);

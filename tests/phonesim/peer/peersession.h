@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <ostream>
 #include <tuple>
 
 #include "phonesim/simulator.h"
@@ -29,6 +30,14 @@ struct PhoneModel {
 
 inline constexpr PhoneModel k3310{"NHM-5", "3310"};
 inline constexpr PhoneModel k6110{"NSE-3", "6110"};
+
+// For test names and messages.
+inline void PrintTo(Peer peer, std::ostream* out) {
+    *out << (peer == Peer::Gnokii ? "gnokii" : "gammu");
+}
+inline void PrintTo(const PhoneModel& model, std::ostream* out) {
+    *out << model.code;
+}
 
 struct PeerRun {
     int exitCode = -1;
