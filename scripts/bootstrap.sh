@@ -11,7 +11,7 @@ packages=(
   mobile-broadband-provider-info
 )
 # Extra packages a caller may ask for (for example the independent FBUS
-# client used by the peer test): scripts/bootstrap.sh gnokii-cli
+# clients used by the peer tests): scripts/bootstrap.sh gnokii-cli gammu
 packages+=("$@")
 
 missing=()

@@ -19,12 +19,12 @@ void onClockRead(Phone& phone, std::span<const uint8_t>) {
         phone.answer({0x11, {0x00, 0x01, 0x00, 0x63, 0x00, 0x00}});
         return;
     }
-    phone.answer({0x11,
-                  {0x00, 0x01, 0x00, 0x63, 0x01, 0x01, 0x00, 0x00,
-                   static_cast<uint8_t>(clock->year >> 8), static_cast<uint8_t>(clock->year),
-                   static_cast<uint8_t>(clock->month), static_cast<uint8_t>(clock->day),
-                   static_cast<uint8_t>(clock->hour), static_cast<uint8_t>(clock->minute),
-                   static_cast<uint8_t>(clock->second)}});
+    phone.answer(
+        {0x11,
+         {0x00, 0x01, 0x00, 0x63, 0x01, 0x01, 0x00, 0x00, static_cast<uint8_t>(clock->year >> 8),
+          static_cast<uint8_t>(clock->year), static_cast<uint8_t>(clock->month),
+          static_cast<uint8_t>(clock->day), static_cast<uint8_t>(clock->hour),
+          static_cast<uint8_t>(clock->minute), static_cast<uint8_t>(clock->second)}});
 }
 
 void onClockSet(Phone& phone, std::span<const uint8_t> body) {

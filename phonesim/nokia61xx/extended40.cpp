@@ -108,7 +108,8 @@ void onSimLockRequest(Phone& phone, std::span<const uint8_t>) {
 
 void onSecurityIdRequest(Phone& phone, std::span<const uint8_t> body) {
     if (!phone.extendedCommands) return;
-    answerText(phone, {0x00, 0x01, 0xB5, static_cast<uint8_t>(std::max(parameterOf(body), 0)), 0x00},
+    answerText(phone,
+               {0x00, 0x01, 0xB5, static_cast<uint8_t>(std::max(parameterOf(body), 0)), 0x00},
                latin1(kSecurityId), false);
 }
 

@@ -26,7 +26,8 @@ void putAddress(std::vector<uint8_t>& body, size_t at, const QString& number, bo
     const qsizetype digitCount = number.size() - (number.startsWith(QLatin1Char('+')) ? 1 : 0);
     body[at] = static_cast<uint8_t>(countDigits ? digitCount : digits.size() + 1);
     body[at + 1] = numberType(number);
-    std::copy_n(digits.begin(), std::min(digits.size(), kAddressBytes - 2), body.begin() + static_cast<long>(at + 2));
+    std::copy_n(digits.begin(), std::min(digits.size(), kAddressBytes - 2),
+                body.begin() + static_cast<long>(at + 2));
 }
 
 // An address field; empty when its length is 0 or its type byte is no

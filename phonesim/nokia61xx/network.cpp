@@ -1,7 +1,9 @@
-// Type 0x0A, 00 01 00 70: the network request. Answer 00 01 00 71, network
-// registered (byte 8), cell id at 10–11 and location area code at 12–13
-// (big-endian), and the country and network code as semi-octets at 14–16:
-// 262 / 01 gives 62 F2 10, 310 / 260 gives 13 00 62.
+// Type 0x0A, 00 01 00 70: the network request. Answer 00 01 00 71, at 7 the
+// length of the block that follows (9: bytes 8 to 16), network registered
+// (byte 8), cell id at 10–11 and location area code at 12–13 (big-endian),
+// and the country and network code as semi-octets at 14–16: 262 / 01 gives
+// 62 F2 10, 310 / 260 gives 13 00 62. The length of the operator's name
+// follows at 17; the simulated phone gives none (00).
 #include "phonesim/nokia61xx/requests.h"
 
 namespace phonesim::nokia61xx {

@@ -117,11 +117,12 @@ void onPhonebookRead(Phone& phone, std::span<const uint8_t> body) {
         if (entry->time.isValid()) {
             const QDate date = entry->time.date();
             const QTime time = entry->time.time();
-            answer.insert(answer.end(),
-                          {0x01, static_cast<uint8_t>(date.year() >> 8),
-                           static_cast<uint8_t>(date.year()), static_cast<uint8_t>(date.month()),
-                           static_cast<uint8_t>(date.day()), static_cast<uint8_t>(time.hour()),
-                           static_cast<uint8_t>(time.minute()), static_cast<uint8_t>(time.second())});
+            answer.insert(
+                answer.end(),
+                {0x01, static_cast<uint8_t>(date.year() >> 8), static_cast<uint8_t>(date.year()),
+                 static_cast<uint8_t>(date.month()), static_cast<uint8_t>(date.day()),
+                 static_cast<uint8_t>(time.hour()), static_cast<uint8_t>(time.minute()),
+                 static_cast<uint8_t>(time.second())});
         }
     }
     phone.answer({0x03, std::move(answer)});

@@ -38,10 +38,11 @@ bool reminderModel(const Phone& phone) {
 
 Feature featureOf(const Phone& phone, uint8_t number) {
     static constexpr Feature kReminderModels[] = {
-        &Profile::keypadTones,  &Profile::ringingMode,        &Profile::ringtone,
-        &Profile::volume,       &Profile::messageTone,        &Profile::vibration,
-        &Profile::warningTones, &Profile::screenSaver,        &Profile::screenSaverTimeout,
-        &Profile::screenSaverPicture};
+        &Profile::keypadTones,        &Profile::ringingMode,
+        &Profile::ringtone,           &Profile::volume,
+        &Profile::messageTone,        &Profile::vibration,
+        &Profile::warningTones,       &Profile::screenSaver,
+        &Profile::screenSaverTimeout, &Profile::screenSaverPicture};
     static constexpr Feature kOthers[] = {&Profile::keypadTones,  &Profile::lights,
                                           &Profile::ringingMode,  &Profile::ringtone,
                                           &Profile::volume,       &Profile::messageTone,
@@ -97,16 +98,11 @@ void onProfileNameRequest(Phone& phone, std::span<const uint8_t> body) {
         if (reminderModel(phone)) name.push_back(0x00);
         name.push_back(c);
     }
-    std::vector<uint8_t> answer = {0x00,
-                                   0x01,
-                                   0x00,
-                                   0x1B,
-                                   0x01,
-                                   0x01,
-                                   0x03,
-                                   static_cast<uint8_t>(name.size() + 2),
-                                   body[4],
-                                   static_cast<uint8_t>(name.size())};
+    std::vector<uint8_t> answer = {0x00,    0x01,
+                                   0x00,    0x1B,
+                                   0x01,    0x01,
+                                   0x03,    static_cast<uint8_t>(name.size() + 2),
+                                   body[4], static_cast<uint8_t>(name.size())};
     answer.insert(answer.end(), name.begin(), name.end());
     phone.answer({0x05, std::move(answer)});
 }
@@ -124,8 +120,8 @@ void onProfileFeatureRequest(Phone& phone, std::span<const uint8_t> body) {
     }
     if (value < 0) return refuse(phone);
     phone.answer({0x05,
-                  {0x00, 0x01, 0x00, 0x14, 0x01, body[5], number, 0x04,
-                   static_cast<uint8_t>(value), 0x00, 0x00, 0x00, 0x01}});
+                  {0x00, 0x01, 0x00, 0x14, 0x01, body[5], number, 0x04, static_cast<uint8_t>(value),
+                   0x00, 0x00, 0x00, 0x01}});
 }
 
 void onProfileNameWrite(Phone& phone, std::span<const uint8_t> body) {

@@ -76,7 +76,7 @@ void onSubmit(Phone& phone, std::span<const uint8_t> body);
 std::optional<IncomingPart> parseSubmit(std::span<const uint8_t> body);
 
 // 0x05 logos and 0x47 picture images (logos05.cpp)
-void onOperatorLogoUpload(Phone& phone, std::span<const uint8_t> body);   // 30
+void onOperatorLogoUpload(Phone& phone, std::span<const uint8_t> body);  // 30
 // An operator logo in the form smart messages carry it: network code, 00,
 // width, height, 01, rows.
 void keepOperatorLogo(Phone& phone, std::span<const uint8_t> data);

@@ -41,15 +41,22 @@ void onRingtoneRead(Phone& phone, std::span<const uint8_t> body) {
     if (!phone.extendedCommands || body.size() < 4) return;
     const uint8_t location = body[3];
     const auto& ringtones = phone.fixture.data.ringtones;
-    const auto stored = std::find_if(ringtones.begin(), ringtones.end(),
-                                     [&](const ReceivedRingtone& r) { return r.location == location; });
+    const auto stored =
+        std::find_if(ringtones.begin(), ringtones.end(),
+                     [&](const ReceivedRingtone& r) { return r.location == location; });
     if (stored == ringtones.end()) {
         phone.answer({0x40, {0x00, 0x01, 0x9E, location, kNothingThere}});
         return;
     }
     const auto size = stored->bytes.size();
-    std::vector<uint8_t> answer = {0x00, 0x01, 0x9E, location, 0x00, 0x00,
-                                   static_cast<uint8_t>(size >> 8), static_cast<uint8_t>(size)};
+    std::vector<uint8_t> answer = {0x00,
+                                   0x01,
+                                   0x9E,
+                                   location,
+                                   0x00,
+                                   0x00,
+                                   static_cast<uint8_t>(size >> 8),
+                                   static_cast<uint8_t>(size)};
     answer.insert(answer.end(), stored->bytes.begin(), stored->bytes.end());
     phone.answer({0x40, std::move(answer)});
 }

@@ -18,8 +18,8 @@ namespace phonesim::nokia61xx {
 
 namespace {
 
-constexpr std::array<const char*, 10> kKeyCharacters = {
-    ".,?!-1", "abc2", "def3", "ghi4", "jkl5", "mno6", "pqrs7", "tuv8", "wxyz9", " 0"};
+constexpr std::array<const char*, 10> kKeyCharacters = {".,?!-1", "abc2",  "def3", "ghi4",  "jkl5",
+                                                        "mno6",   "pqrs7", "tuv8", "wxyz9", " 0"};
 constexpr const char* kSymbols = ".,'?!\"-()@/:_;+&%*=<>$[]{}\\~^#|";
 
 }  // namespace

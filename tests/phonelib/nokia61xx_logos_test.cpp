@@ -151,7 +151,8 @@ TEST(Nokia61xxLogoAnswers, StartupLogoAndOversizePictures) {
     // No logo block, or one cut short: nothing is taken.
     GSMBitmap untouched;
     untouched.width = 5;
-    EXPECT_FALSE(decodeStartupLogo(Bytes{0x00, 0x01, 0x00, 0x17, 0x01, 0x02, 0x01, 'H'}, untouched));
+    EXPECT_FALSE(
+        decodeStartupLogo(Bytes{0x00, 0x01, 0x00, 0x17, 0x01, 0x02, 0x01, 'H'}, untouched));
     EXPECT_FALSE(decodeStartupLogo(head(body, 14), untouched));
     EXPECT_FALSE(decodeStartupLogo(Bytes{0x00, 0x01, 0x00, 0x17, 0x01, 0x02, 0xFF}, untouched));
     EXPECT_EQ(untouched.width, 5);

@@ -137,7 +137,8 @@ TEST_F(Answers, NetworkCellAreaAndSemiOctets) {
     ASSERT_EQ(d.size(), 18u);
     EXPECT_EQ(d[3], 0x71);
     EXPECT_EQ(d[7], 9);
-    EXPECT_EQ(Bytes(d.begin() + 10, d.end()), (Bytes{0x77, 0xE1, 0x0B, 0x1C, 0x62, 0xF2, 0x20, 0x00}));
+    EXPECT_EQ(Bytes(d.begin() + 10, d.end()),
+              (Bytes{0x77, 0xE1, 0x0B, 0x1C, 0x62, 0xF2, 0x20, 0x00}));
 
     // A three-digit network code fills the F.
     bench.engine.fixture().network = {QStringLiteral("310"), QStringLiteral("260"), 0x0001, 0xFFFF};

@@ -118,8 +118,8 @@ uint8_t GetProfile(TProfile& profile) {
     box.profile = profile;
     box.profile.name.clear();
     const auto numbering = featureNumbering(modelId);
-    for (const ProfileFeature feature : {ProfileFeature::Lights, ProfileFeature::CallerGroups,
-                                         ProfileFeature::AutomaticAnswer}) {
+    for (const ProfileFeature feature :
+         {ProfileFeature::Lights, ProfileFeature::CallerGroups, ProfileFeature::AutomaticAnswer}) {
         if (std::ranges::find(numbering, feature) == numbering.end())
             featureField(box.profile, feature) = kNoSuchFeature;
     }

@@ -54,15 +54,18 @@ class Logos : public PeerTest {
     // What the peer draws of the phone's operator or start-up logo.
     QString readLogo(bool operatorLogo) {
         if (gnokii()) {
-            const QString file = this->file(QStringLiteral("read%1.%2").arg(++reads_).arg(operatorLogo ? "nol" : "nlm"));
-            const PeerRun r = run({QStringLiteral("--getlogo"),
-                                   operatorLogo ? QStringLiteral("op") : QStringLiteral("startup"), file});
+            const QString file = this->file(
+                QStringLiteral("read%1.%2").arg(++reads_).arg(operatorLogo ? "nol" : "nlm"));
+            const PeerRun r =
+                run({QStringLiteral("--getlogo"),
+                     operatorLogo ? QStringLiteral("op") : QStringLiteral("startup"), file});
             EXPECT_EQ(r.exitCode, 0) << r.describe();
             EXPECT_FALSE(r.stalled()) << r.describe();
             return run({QStringLiteral("--viewlogo"), file}).output;
         }
-        const PeerRun r = run({QStringLiteral("getbitmap"),
-                               operatorLogo ? QStringLiteral("OPERATOR") : QStringLiteral("STARTUP")});
+        const PeerRun r =
+            run({QStringLiteral("getbitmap"),
+                 operatorLogo ? QStringLiteral("OPERATOR") : QStringLiteral("STARTUP")});
         EXPECT_EQ(r.exitCode, 0) << r.describe();
         EXPECT_FALSE(r.stalled()) << r.describe();
         return r.output;
@@ -74,10 +77,13 @@ class Logos : public PeerTest {
         const QString file = this->file(QStringLiteral("upload%1.bmp").arg(++reads_));
         EXPECT_TRUE(imageOf(picture).save(file, "BMP"));
         if (gnokii()) {
-            return operatorLogo ? run({QStringLiteral("--setlogo"), QStringLiteral("op"), file, QStringLiteral("262 01")})
-                                : run({QStringLiteral("--setlogo"), QStringLiteral("startup"), file});
+            return operatorLogo
+                       ? run({QStringLiteral("--setlogo"), QStringLiteral("op"), file,
+                              QStringLiteral("262 01")})
+                       : run({QStringLiteral("--setlogo"), QStringLiteral("startup"), file});
         }
-        return operatorLogo ? run({QStringLiteral("setbitmap"), QStringLiteral("OPERATOR"), file, QStringLiteral("262 01")})
+        return operatorLogo ? run({QStringLiteral("setbitmap"), QStringLiteral("OPERATOR"), file,
+                                   QStringLiteral("262 01")})
                             : run({QStringLiteral("setbitmap"), QStringLiteral("STARTUP"), file});
     }
 
@@ -142,7 +148,8 @@ TEST_P(LibraryUploads, ReadBackIdenticalThroughThePeer) {
     startupLogo.size = 504;
     for (int y = 0; y < 48; ++y) {
         for (int x = 0; x < 84; ++x) {
-            if (y < 14 && x < 72 && op.black(x, y)) opLogo.rowData[(y * 72 + x) / 8] |= 0x80 >> (x % 8);
+            if (y < 14 && x < 72 && op.black(x, y))
+                opLogo.rowData[(y * 72 + x) / 8] |= 0x80 >> (x % 8);
             // Stripes: pixel (x, y) is bit y mod 8 of byte (y div 8) * width + x.
             if (startup.black(x, y)) startupLogo.stripeData[(y / 8) * 84 + x] |= 1 << (y % 8);
         }

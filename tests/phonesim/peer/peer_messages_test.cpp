@@ -13,8 +13,8 @@ using SendMessage = PeerTest;
 
 TEST_P(StoredMessages, TextsNumbersAndTimesWithoutStalls) {
     const auto& stored = fixture.messages.stored;
-    const PeerRun r = gnokii() ? run({QStringLiteral("--getsms"), QStringLiteral("SM"), QStringLiteral("1"),
-                                      QString::number(stored.rbegin()->first)})
+    const PeerRun r = gnokii() ? run({QStringLiteral("--getsms"), QStringLiteral("SM"),
+                                      QStringLiteral("1"), QString::number(stored.rbegin()->first)})
                                : run({QStringLiteral("getallsms")});
     ASSERT_EQ(r.exitCode, 0) << r.describe();
     // gammu stops once it has found as many messages as the SIM says it holds.
@@ -23,15 +23,18 @@ TEST_P(StoredMessages, TextsNumbersAndTimesWithoutStalls) {
         EXPECT_TRUE(r.output.contains(message.text)) << message.text.toStdString() << r.describe();
         EXPECT_TRUE(r.output.contains(message.number)) << r.describe();
         if (message.status == 0) {
-            const QString sent = gnokii() ? message.timestamp.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))
-                                          : message.timestamp.toString(QStringLiteral("MMM dd HH:mm:ss yyyy"));
+            const QString sent =
+                gnokii() ? message.timestamp.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))
+                         : message.timestamp.toString(QStringLiteral("MMM dd HH:mm:ss yyyy"));
             EXPECT_TRUE(r.output.contains(sent)) << sent.toStdString() << r.describe();
         }
     }
     // The centre each message came through.
     EXPECT_TRUE(r.output.contains(fixture.messages.centre.number)) << r.describe();
-    EXPECT_EQ(r.output.count(gnokii() ? QStringLiteral("Inbox Message (Unread)") : QStringLiteral("UnRead")),
-              std::count_if(stored.begin(), stored.end(), [](const auto& m) { return m.second.unread; }))
+    EXPECT_EQ(
+        r.output.count(gnokii() ? QStringLiteral("Inbox Message (Unread)")
+                                : QStringLiteral("UnRead")),
+        std::count_if(stored.begin(), stored.end(), [](const auto& m) { return m.second.unread; }))
         << r.describe();
 }
 
@@ -43,18 +46,20 @@ TEST_P(SmsStatus, CountsStoredAndUnread) {
         const PeerRun r = run({QStringLiteral("--monitor"), QStringLiteral("once")});
         ASSERT_EQ(r.exitCode, 0) << r.describe();
         EXPECT_FALSE(r.stalled()) << r.describe();
-        EXPECT_TRUE(r.output.contains(
-            QStringLiteral("SMS Messages: Unread %1, Number %2").arg(unread).arg(messages.stored.size())))
+        EXPECT_TRUE(r.output.contains(QStringLiteral("SMS Messages: Unread %1, Number %2")
+                                          .arg(unread)
+                                          .arg(messages.stored.size())))
             << r.describe();
         return;
     }
     const PeerRun r = run({QStringLiteral("monitor"), QStringLiteral("1")});
     ASSERT_EQ(r.exitCode, 0) << r.describe();
     EXPECT_FALSE(r.stalled()) << r.describe();
-    EXPECT_TRUE(r.has(QStringLiteral("SIM SMS status"), QStringLiteral("%1 used, %2 unread, %3 locations")
-                                                            .arg(messages.stored.size())
-                                                            .arg(unread)
-                                                            .arg(messages.capacity)))
+    EXPECT_TRUE(
+        r.has(QStringLiteral("SIM SMS status"), QStringLiteral("%1 used, %2 unread, %3 locations")
+                                                    .arg(messages.stored.size())
+                                                    .arg(unread)
+                                                    .arg(messages.capacity)))
         << r.describe();
 }
 
@@ -66,13 +71,18 @@ TEST_P(CentreRead, NumberNameFormatAndValidity) {
     EXPECT_FALSE(r.stalled()) << r.describe();
     // The fixture's centre sends text and keeps messages a week.
     if (gnokii()) {
-        EXPECT_TRUE(r.output.contains(QStringLiteral("No. 1: \"%1\"").arg(centre.name))) << r.describe();
-        EXPECT_TRUE(r.output.contains(QStringLiteral("SMS center number is ") + centre.number)) << r.describe();
+        EXPECT_TRUE(r.output.contains(QStringLiteral("No. 1: \"%1\"").arg(centre.name)))
+            << r.describe();
+        EXPECT_TRUE(r.output.contains(QStringLiteral("SMS center number is ") + centre.number))
+            << r.describe();
         EXPECT_TRUE(r.output.contains(QStringLiteral("Messages sent as Text"))) << r.describe();
-        EXPECT_TRUE(r.output.contains(QStringLiteral("Message validity is 1 week"))) << r.describe();
+        EXPECT_TRUE(r.output.contains(QStringLiteral("Message validity is 1 week")))
+            << r.describe();
     } else {
-        EXPECT_TRUE(r.has(QStringLiteral("Name"), QStringLiteral("\"%1\"").arg(centre.name))) << r.describe();
-        EXPECT_TRUE(r.has(QStringLiteral("Number"), QStringLiteral("\"%1\"").arg(centre.number))) << r.describe();
+        EXPECT_TRUE(r.has(QStringLiteral("Name"), QStringLiteral("\"%1\"").arg(centre.name)))
+            << r.describe();
+        EXPECT_TRUE(r.has(QStringLiteral("Number"), QStringLiteral("\"%1\"").arg(centre.number)))
+            << r.describe();
         EXPECT_TRUE(r.has(QStringLiteral("Format"), QStringLiteral("Text"))) << r.describe();
         EXPECT_TRUE(r.has(QStringLiteral("Validity"), QStringLiteral("1 week"))) << r.describe();
     }

@@ -13,16 +13,20 @@ using ClockSet = PeerTest;
 
 TEST_P(Identify, ShowsTheFixturesIdentity) {
     const auto& id = fixture.identity;
-    const PeerRun r = gnokii() ? run({QStringLiteral("--identify")}) : run({QStringLiteral("identify")});
+    const PeerRun r =
+        gnokii() ? run({QStringLiteral("--identify")}) : run({QStringLiteral("identify")});
     ASSERT_EQ(r.exitCode, 0) << r.describe();
     EXPECT_FALSE(r.stalled()) << r.describe();
     if (gnokii()) {
         EXPECT_TRUE(r.output.contains(QStringLiteral("IMEI         : ") + id.imei)) << r.describe();
-        EXPECT_TRUE(r.output.contains(QStringLiteral("Model        : ") + id.modelCode)) << r.describe();
-        EXPECT_TRUE(r.output.contains(QStringLiteral("SW %1, HW %2").arg(id.softwareVersion, id.hardwareVersion)))
+        EXPECT_TRUE(r.output.contains(QStringLiteral("Model        : ") + id.modelCode))
+            << r.describe();
+        EXPECT_TRUE(r.output.contains(
+            QStringLiteral("SW %1, HW %2").arg(id.softwareVersion, id.hardwareVersion)))
             << r.describe();
     } else {
-        EXPECT_TRUE(r.has(QStringLiteral("Model"), QStringLiteral("%1 (%2)").arg(QLatin1String(model().name), id.modelCode)))
+        EXPECT_TRUE(r.has(QStringLiteral("Model"),
+                          QStringLiteral("%1 (%2)").arg(QLatin1String(model().name), id.modelCode)))
             << r.describe();
         EXPECT_TRUE(r.has(QStringLiteral("Firmware"), id.softwareVersion)) << r.describe();
         EXPECT_TRUE(r.has(QStringLiteral("Hardware"), id.hardwareVersion)) << r.describe();
@@ -46,18 +50,24 @@ TEST_P(NetworkInfo, ShowsCountryNetworkAreaAndCell) {
     const auto& net = fixture.network;
     const QString lac = QStringLiteral("%1").arg(net.lac, 4, 16, QLatin1Char('0'));
     const QString cell = QStringLiteral("%1").arg(net.cell, 4, 16, QLatin1Char('0'));
-    const PeerRun r = gnokii() ? run({QStringLiteral("--getnetworkinfo")}) : run({QStringLiteral("networkinfo")});
+    const PeerRun r =
+        gnokii() ? run({QStringLiteral("--getnetworkinfo")}) : run({QStringLiteral("networkinfo")});
     ASSERT_EQ(r.exitCode, 0) << r.describe();
     EXPECT_FALSE(r.stalled()) << r.describe();
     if (gnokii()) {
-        EXPECT_TRUE(r.has(QStringLiteral("Network code"), net.mcc + QLatin1Char(' ') + net.mnc)) << r.describe();
-        EXPECT_TRUE(r.has(QStringLiteral("LAC"), lac)) << r.describe();
-        EXPECT_TRUE(r.has(QStringLiteral("Cell id"), QStringLiteral("0000") + cell)) << r.describe();
-    } else {
-        EXPECT_TRUE(r.output.contains(QStringLiteral("%1 %2 (").arg(net.mcc, net.mnc))) << r.describe();
-        EXPECT_TRUE(r.output.contains(QStringLiteral("LAC %1, CID %2").arg(lac.toUpper(), cell.toUpper())))
+        EXPECT_TRUE(r.has(QStringLiteral("Network code"), net.mcc + QLatin1Char(' ') + net.mnc))
             << r.describe();
-        EXPECT_TRUE(r.has(QStringLiteral("Network state"), QStringLiteral("home network"))) << r.describe();
+        EXPECT_TRUE(r.has(QStringLiteral("LAC"), lac)) << r.describe();
+        EXPECT_TRUE(r.has(QStringLiteral("Cell id"), QStringLiteral("0000") + cell))
+            << r.describe();
+    } else {
+        EXPECT_TRUE(r.output.contains(QStringLiteral("%1 %2 (").arg(net.mcc, net.mnc)))
+            << r.describe();
+        EXPECT_TRUE(
+            r.output.contains(QStringLiteral("LAC %1, CID %2").arg(lac.toUpper(), cell.toUpper())))
+            << r.describe();
+        EXPECT_TRUE(r.has(QStringLiteral("Network state"), QStringLiteral("home network")))
+            << r.describe();
     }
 }
 
@@ -71,19 +81,23 @@ TEST_P(BatteryAndSignal, ShowTheFixturesLevels) {
         EXPECT_FALSE(r.stalled()) << r.describe();
         EXPECT_TRUE(r.has(QStringLiteral("RFLevel"), QStringLiteral("2"))) << r.describe();
         EXPECT_TRUE(r.has(QStringLiteral("Battery"), QStringLiteral("3"))) << r.describe();
-        EXPECT_TRUE(r.has(QStringLiteral("Power Source"), QStringLiteral("Battery"))) << r.describe();
+        EXPECT_TRUE(r.has(QStringLiteral("Power Source"), QStringLiteral("Battery")))
+            << r.describe();
         return;
     }
     const PeerRun r = run({QStringLiteral("monitor"), QStringLiteral("1")});
     ASSERT_EQ(r.exitCode, 0) << r.describe();
     EXPECT_FALSE(r.stalled()) << r.describe();
     // Levels 0 to 4 in quarters.
-    EXPECT_TRUE(r.has(QStringLiteral("Battery level"), QStringLiteral("75 percent"))) << r.describe();
-    EXPECT_TRUE(r.has(QStringLiteral("Network level"), QStringLiteral("50 percent"))) << r.describe();
+    EXPECT_TRUE(r.has(QStringLiteral("Battery level"), QStringLiteral("75 percent")))
+        << r.describe();
+    EXPECT_TRUE(r.has(QStringLiteral("Network level"), QStringLiteral("50 percent")))
+        << r.describe();
 }
 
 TEST_P(ClockRead, ShowsThePhonesTime) {
-    const PeerRun r = gnokii() ? run({QStringLiteral("--getdatetime")}) : run({QStringLiteral("getdatetime")});
+    const PeerRun r =
+        gnokii() ? run({QStringLiteral("--getdatetime")}) : run({QStringLiteral("getdatetime")});
     ASSERT_EQ(r.exitCode, 0) << r.describe();
     EXPECT_FALSE(r.stalled()) << r.describe();
     // The fixture's clock: 2001-05-12 10:30:00.
@@ -97,16 +111,20 @@ TEST_P(ClockRead, ShowsThePhonesTime) {
 
 TEST_P(ClockSet, ReachesThePhoneAndReadsBack) {
     const PeerRun set =
-        gnokii() ? run({QStringLiteral("--setdatetime"), QStringLiteral("2024"), QStringLiteral("03"),
-                        QStringLiteral("01"), QStringLiteral("10"), QStringLiteral("20")})
-                 : run({QStringLiteral("setdatetime"), QStringLiteral("10:20:00"), QStringLiteral("2024/03/01")});
+        gnokii()
+            ? run({QStringLiteral("--setdatetime"), QStringLiteral("2024"), QStringLiteral("03"),
+                   QStringLiteral("01"), QStringLiteral("10"), QStringLiteral("20")})
+            : run({QStringLiteral("setdatetime"), QStringLiteral("10:20:00"),
+                   QStringLiteral("2024/03/01")});
     ASSERT_EQ(set.exitCode, 0) << set.describe();
     EXPECT_FALSE(set.stalled()) << set.describe();
     const auto clock = phone->fixture().data.settings.clock;
     ASSERT_TRUE(clock);
     EXPECT_EQ(*clock, (phonesim::DateTime{2024, 3, 1, 10, 20, 0}));
-    const PeerRun read = gnokii() ? run({QStringLiteral("--getdatetime")}) : run({QStringLiteral("getdatetime")});
-    EXPECT_TRUE(read.output.contains(gnokii() ? QStringLiteral("2024/03/01") : QStringLiteral("Mar  1 10:20:00 2024")))
+    const PeerRun read =
+        gnokii() ? run({QStringLiteral("--getdatetime")}) : run({QStringLiteral("getdatetime")});
+    EXPECT_TRUE(read.output.contains(gnokii() ? QStringLiteral("2024/03/01")
+                                              : QStringLiteral("Mar  1 10:20:00 2024")))
         << read.describe();
 }
 

@@ -91,9 +91,9 @@ std::string peerCaseName(const ::testing::TestParamInfo<PeerTest::ParamType>& in
 }  // namespace peer_test
 
 // Every peer test suite runs for both peers and both models.
-#define PEER_TEST_SUITE(Suite)                                                             \
-    INSTANTIATE_TEST_SUITE_P(                                                              \
-        Peers, Suite,                                                                      \
+#define PEER_TEST_SUITE(Suite)                                                                 \
+    INSTANTIATE_TEST_SUITE_P(                                                                  \
+        Peers, Suite,                                                                          \
         ::testing::Combine(::testing::Values(peer_test::Peer::Gnokii, peer_test::Peer::Gammu), \
-                           ::testing::Values(peer_test::k3310, peer_test::k6110)),         \
+                           ::testing::Values(peer_test::k3310, peer_test::k6110)),             \
         peer_test::peerCaseName)
