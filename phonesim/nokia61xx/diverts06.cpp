@@ -8,14 +8,16 @@
 // Answer 02 (the divert's state after the request), 46 bytes: operation at
 // 4, the reason code at 6, 02 at 7, the class code at 8 (data answers as
 // 10), 01 at 9 when no divert is active (02 when one is), at 10 the number
-// of diverts listed (0 or 1), at 11 the listed divert's class code, its
-// number type at 13, its number from 14 (at most 8 bytes), count + 1 at 22,
-// the delay at 45. A request for every reason or class lists the first
-// active divert it covers.
-// Answer 03 02: refused: unknown codes, a refused call class, a register
-// without number or with more than 16 digits.
+// of diverts listed (0 or 1), at 11 the listed divert's class code, at 12
+// its number's octets + 1, its number type at 13, its number from 14 (at
+// most 8 bytes), count + 1 at 22, the delay at 45. A request for every
+// reason or class lists the first active divert it covers.
+// Answer 03 00: refused: unknown codes, a refused call class or divert, a
+// register without number or with more than 16 digits.
+// The fixture may leave queries of a divert unanswered, and may answer a
+// register of a divert as done without keeping it (the answer then shows
+// the divert as asked for).
 #include <algorithm>
-#include <optional>
 
 #include "phonesim/nokia61xx/requests.h"
 
@@ -31,25 +33,29 @@ constexpr uint8_t kEveryDivert = 0x02;
 constexpr uint8_t kEveryConditional = 0x04;
 constexpr uint8_t kEveryClass = 0x00;
 
-// The reasons and classes a request covers; empty for a code the phone
-// does not know.
-std::vector<int> reasonsOf(uint8_t code) {
-    if (code == kEveryDivert) return {0, 1, 2, 3};
-    if (code == kEveryConditional) return {1, 2, 3};
-    const auto it = std::find(std::begin(kReasonCodes), std::end(kReasonCodes), code);
-    if (it == std::end(kReasonCodes)) return {};
-    return {static_cast<int>(it - std::begin(kReasonCodes))};
+bool listed(const std::vector<DivertKey>& keys, const DivertKey& key) {
+    return std::ranges::find(keys, key) != keys.end();
 }
 
-std::vector<int> classesOf(uint8_t code, const Diverts& diverts) {
-    std::vector<int> classes;
-    for (int c = 0; c < 3; ++c) {
-        if ((code == kEveryClass || code == kClassCodes[c]) &&
-            std::ranges::find(diverts.refusedClasses, c) == diverts.refusedClasses.end()) {
-            classes.push_back(c);
+// The diverts a request covers that the network does not refuse; empty for
+// codes the phone does not know.
+std::vector<DivertKey> coveredBy(uint8_t reasonCode, uint8_t classCode, const Diverts& diverts) {
+    std::vector<DivertKey> covered;
+    for (int reason = 0; reason < 4; ++reason) {
+        const bool reasonCovered = reasonCode == kReasonCodes[reason] ||
+                                   reasonCode == kEveryDivert ||
+                                   (reasonCode == kEveryConditional && reason > 0);
+        for (int callClass = 0; callClass < 3 && reasonCovered; ++callClass) {
+            const DivertKey key{callClass, reason};
+            if ((classCode == kEveryClass || classCode == kClassCodes[callClass]) &&
+                std::ranges::find(diverts.refusedClasses, callClass) ==
+                    diverts.refusedClasses.end() &&
+                !listed(diverts.refused, key)) {
+                covered.push_back(key);
+            }
         }
     }
-    return classes;
+    return covered;
 }
 
 QString digitsOf(std::span<const uint8_t> semiOctets) {
@@ -73,32 +79,28 @@ std::vector<uint8_t> semiOctetsOf(const QString& digits) {
 }
 
 void refuse(Phone& phone) {
-    phone.answer({0x06, {0x00, 0x01, 0x00, 0x03, 0x02}});
+    phone.answer({0x06, {0x00, 0x01, 0x00, 0x03, 0x00}});
 }
 
-bool covers(const std::vector<int>& list, int value) {
-    return std::ranges::find(list, value) != list.end();
-}
-
-void answerState(Phone& phone, std::span<const uint8_t> request, const std::vector<int>& reasons,
-                 const std::vector<int>& classes) {
+void answerState(Phone& phone, std::span<const uint8_t> request,
+                 const std::vector<DivertKey>& covered, const Divert* unkept = nullptr) {
     std::vector<uint8_t> answer(46, 0x00);
     answer[1] = 0x01;
     answer[3] = 0x02;
     answer[4] = request[4];
     answer[6] = request[6];
     answer[7] = 0x02;
-    answer[8] = request[7] == 0x19 ? 0x10 : request[7];
+    answer[8] = request[7] == kClassCodes[1] ? kClassAnswerCodes[1] : request[7];
     answer[9] = 0x01;
     answer[22] = 0x01;
     const auto& active = phone.fixture.data.diverts.active;
-    const auto divert = std::find_if(active.begin(), active.end(), [&](const Divert& d) {
-        return covers(reasons, d.reason) && covers(classes, d.callClass);
+    const auto kept = std::find_if(active.begin(), active.end(), [&](const Divert& d) {
+        return listed(covered, DivertKey{d.callClass, d.reason});
     });
-    if (divert != active.end()) {
+    const Divert* divert = unkept ? unkept : kept != active.end() ? &*kept : nullptr;
+    if (divert) {
         const bool international = divert->number.startsWith(QLatin1Char('+'));
-        const QString digits = international ? divert->number.mid(1) : divert->number;
-        const auto number = semiOctetsOf(digits);
+        const auto number = semiOctetsOf(international ? divert->number.mid(1) : divert->number);
         answer[9] = 0x02;
         answer[10] = 0x01;
         answer[11] = kClassAnswerCodes[divert->callClass];
@@ -116,14 +118,18 @@ void answerState(Phone& phone, std::span<const uint8_t> request, const std::vect
 void onDivertRequest(Phone& phone, std::span<const uint8_t> body) {
     if (body.size() < 8) return refuse(phone);
     auto& diverts = phone.fixture.data.diverts;
-    const auto reasons = reasonsOf(body[6]);
-    const auto classes = classesOf(body[7], diverts);
-    if (reasons.empty() || classes.empty()) return refuse(phone);
+    const auto covered = coveredBy(body[6], body[7], diverts);
+    if (covered.empty()) return refuse(phone);
     const auto affected = [&](const Divert& d) {
-        return covers(reasons, d.reason) && covers(classes, d.callClass);
+        return listed(covered, DivertKey{d.callClass, d.reason});
     };
     switch (body[4]) {
         case 0x05:
+            if (std::ranges::any_of(covered, [&](const DivertKey& key) {
+                    return listed(diverts.unanswered, key);
+                })) {
+                return;
+            }
             break;
         case 0x04:
             std::erase_if(diverts.active, affected);
@@ -135,17 +141,26 @@ void onDivertRequest(Phone& phone, std::span<const uint8_t> body) {
             QString number = digitsOf(body.subspan(10, count));
             if (number.isEmpty()) return refuse(phone);
             if (body[9] == 0x91) number.prepend(QLatin1Char('+'));
-            std::erase_if(diverts.active, affected);
-            for (const int reason : reasons) {
-                for (const int callClass : classes)
-                    diverts.active.push_back({callClass, reason, number, body[52]});
+            std::erase_if(diverts.active, [&](const Divert& d) {
+                return affected(d) && !listed(diverts.notKept, DivertKey{d.callClass, d.reason});
+            });
+            for (const DivertKey& key : covered) {
+                if (!listed(diverts.notKept, key))
+                    diverts.active.push_back({key.callClass, key.reason, number, body[52]});
+            }
+            if (std::ranges::all_of(covered, [&](const DivertKey& key) {
+                    return listed(diverts.notKept, key);
+                })) {
+                const Divert unkept{covered.front().callClass, covered.front().reason, number,
+                                    body[52]};
+                return answerState(phone, body, covered, &unkept);
             }
             break;
         }
         default:
             return refuse(phone);
     }
-    answerState(phone, body, reasons, classes);
+    answerState(phone, body, covered);
 }
 
 }  // namespace phonesim::nokia61xx

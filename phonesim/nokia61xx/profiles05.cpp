@@ -20,6 +20,11 @@
 // delivery reports on the 3310 class, whose language is 1E; the active
 // profile is 2A on the 6110 class and 24 on the 3310 class; 29 chooses the
 // start-up logo on the 3310 class.
+//
+// Features the fixture lists as unanswered (reads or writes) get no answer,
+// and such a write is not kept.
+#include <algorithm>
+
 #include "phonesim/nokia61xx/requests.h"
 
 namespace phonesim::nokia61xx {
@@ -72,6 +77,10 @@ int* settingOf(Phone& phone, uint8_t number) {
     }
 }
 
+bool listed(const std::vector<int>& features, uint8_t feature) {
+    return std::ranges::find(features, feature) != features.end();
+}
+
 Profile* profileAt(Phone& phone, std::span<const uint8_t> body, size_t at) {
     auto& profiles = phone.fixture.data.profiles;
     if (body.size() <= at || body[at] >= profiles.size()) return nullptr;
@@ -112,6 +121,7 @@ void onProfileFeatureRequest(Phone& phone, std::span<const uint8_t> body) {
     const uint8_t number = body[6];
     int value = -1;
     if (const Profile* profile = profileAt(phone, body, 5)) {
+        if (listed(profile->unansweredReads, number)) return;
         if (const Feature feature = featureOf(phone, number)) value = profile->*feature;
     }
     if (body[5] == 0x00) {
@@ -140,6 +150,7 @@ void onProfileFeatureWrite(Phone& phone, std::span<const uint8_t> body) {
     const uint8_t number = body[6];
     const uint8_t value = body[7];
     Profile* profile = profileAt(phone, body, 5);
+    if (profile && listed(profile->unansweredWrites, number)) return;
     const Feature feature = profile ? featureOf(phone, number) : nullptr;
     int* setting = body[5] == 0x00 ? settingOf(phone, number) : nullptr;
     if (feature) {

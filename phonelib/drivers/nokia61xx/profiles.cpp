@@ -118,11 +118,6 @@ uint8_t GetProfile(TProfile& profile) {
     box.profile = profile;
     box.profile.name.clear();
     const auto numbering = featureNumbering(modelId);
-    for (const ProfileFeature feature :
-         {ProfileFeature::Lights, ProfileFeature::CallerGroups, ProfileFeature::AutomaticAnswer}) {
-        if (std::ranges::find(numbering, feature) == numbering.end())
-            featureField(box.profile, feature) = kNoSuchFeature;
-    }
     const uint8_t number = profileByte(profile.profileNumber);
     uint8_t result = ask(profileNameRequest(number));
     if (result == stNoAnswer) return result;
@@ -144,11 +139,15 @@ uint8_t SetProfile(TProfile& profile) {
     }
     uint8_t result = ask(nameWrite);
     if (result == stNoAnswer) return result;
-    // Every feature goes out even when an answer is missing.
+    // Every feature goes out even when an answer is missing, but one missing
+    // answer makes the whole write unconfirmed: that feature may have its
+    // old value.
+    bool unanswered = false;
     for (uint8_t feature = 0; feature < featureNumbering(modelId).size(); ++feature) {
         result = ask(profileFeatureWrite(modelId, profile, feature));
+        unanswered = unanswered || result == stNoAnswer;
     }
-    return result;
+    return unanswered ? uint8_t{stNoAnswer} : result;
 }
 
 }  // namespace phonelib::nokia
