@@ -148,9 +148,8 @@ void onDivertRequest(Phone& phone, std::span<const uint8_t> body) {
                 if (!listed(diverts.notKept, key))
                     diverts.active.push_back({key.callClass, key.reason, number, body[52]});
             }
-            if (std::ranges::all_of(covered, [&](const DivertKey& key) {
-                    return listed(diverts.notKept, key);
-                })) {
+            if (std::ranges::all_of(
+                    covered, [&](const DivertKey& key) { return listed(diverts.notKept, key); })) {
                 const Divert unkept{covered.front().callClass, covered.front().reason, number,
                                     body[52]};
                 return answerState(phone, body, covered, &unkept);

@@ -261,7 +261,7 @@ TEST_F(PhoneDataAnswers, DivertsAreRegisteredQueriedAndRefused) {
 
     data().diverts.refusedClasses = {2};
     EXPECT_EQ(bench.answerTo(0x06, {0x00, 0x01, 0x00, 0x01, 0x05, 0x00, 0x15, 0x0D, 0x00}),
-              (Message{0x06, {0x00, 0x01, 0x00, 0x03, 0x02}}));
+              (Message{0x06, {0x00, 0x01, 0x00, 0x03, 0x00}}));
     add[29] = 10;  // 9 number bytes: more than the answer holds
     EXPECT_EQ(bench.answerTo(0x06, add)->body[3], 0x03);
 }

@@ -81,7 +81,8 @@ TEST_P(ActiveProfile, IsTheFixturesOne) {
 }
 
 TEST_P(Diverts, ActiveDivertWithNumberAndDelay) {
-    fixture.data.diverts = {{{0, 3, QStringLiteral("+49301234567"), 20}}, {}};
+    fixture.data.diverts = {};
+    fixture.data.diverts.active = {{0, 3, QStringLiteral("+49301234567"), 20}};
     const PeerRun r =
         gnokii() ? run({QStringLiteral("--divert"), QStringLiteral("-o"), QStringLiteral("query"),
                         QStringLiteral("-t"), QStringLiteral("noans"), QStringLiteral("-c"),
