@@ -58,9 +58,9 @@ std::shared_ptr<QTemporaryFile> pictureFileFor(GSMBitmap& bitmap) {
 }  // namespace
 
 LogoCalls LogoCalls::library() {
-    return {&phonelib::Sendbitmap,   &phonelib::GetBitmap,      &phonelib::GetNetworkInfo,
-            &phonelib::DeleteLogo,   &phonelib::SendRingTone,   &phonelib::GetPhoneStatus,
-            &phonelib::SendSMS,      &phonelib::GetSMSCenter};
+    return {&phonelib::Sendbitmap, &phonelib::GetBitmap, &phonelib::GetNetworkInfo,
+            &phonelib::DeleteLogo, &phonelib::SendRingTone, &phonelib::SendSMS,
+            &phonelib::GetSMSCenter};
 }
 
 LogoSender::LogoSender(LogoCalls calls, QObject* parent) : QObject(parent), calls_(std::move(calls)) {}
@@ -203,8 +203,8 @@ void LogoSender::confirmUpload(uint8_t status, uint8_t model, const QString& cod
     }
     // A Nokia phone does not answer an upload; only a request it answers
     // shows that it is still there to have taken it.
-    auto phone = std::make_shared<TPhoneStatus>();
-    attempt([this, phone] { return calls_.phoneStatus(*phone); },
+    auto network = std::make_shared<TNetWorkInfo>();
+    attempt([this, network] { return calls_.networkInfo(*network); },
             [success, done](uint8_t answered) {
                 if (answered == phonelib::stDone) {
                     done(success);

@@ -27,12 +27,11 @@ namespace corvina {
 struct LogoCalls {
     std::function<uint8_t(const GSMBitmap&)> sendBitmap;
     std::function<uint8_t(GSMBitmap&)> getBitmap;
+    // Also asked after an upload: the Nokia phones do not answer uploads,
+    // so only a request they answer shows that the phone took it.
     std::function<uint8_t(TNetWorkInfo&)> networkInfo;
     std::function<uint8_t(const std::string&, uint8_t)> deleteLogo;
     std::function<uint8_t(const std::string&, uint8_t)> sendRingtone;
-    // A request the phone must answer: the uploads of the Nokia phones get
-    // no answer, so this tells whether the phone is still there.
-    std::function<uint8_t(TPhoneStatus&)> phoneStatus;
     std::function<uint8_t(const GSMSMS&, int32_t, int32_t)> sendSms;
     std::function<uint8_t(std::string&)> smsCentre;
 

@@ -165,14 +165,17 @@ QWidget* Tlogoeditorform::buildToolBar() {
     bar->addActions({newPicture, load, save, phoneAction_});
     bar->addSeparator();
     bar->addActions({zoomIn, zoomOut});
-    bar->addSeparator();
+    // The drawing tools have a row of their own.
+    auto* toolRow = new QToolBar(this);
+    toolRow->setObjectName(QStringLiteral("zeichenwerkzeuge"));
+    toolRow->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto* group = new QActionGroup(this);
     for (const ToolEntry& entry : kTools) {
         QAction* tool = action(this, entry.name, QString::fromUtf8(entry.caption));
         tool->setCheckable(true);
         tool->setData(static_cast<int>(entry.tool));
         group->addAction(tool);
-        bar->addAction(tool);
+        toolRow->addAction(tool);
         tools_ << tool;
         connect(tool, &QAction::triggered, this,
                 [this, t = entry.tool] { editing_.setTool(t); });
@@ -192,7 +195,13 @@ QWidget* Tlogoeditorform::buildToolBar() {
     connect(zoomIn, &QAction::triggered, this, [this] { grid_->setZoom(grid_->zoom() + 1); });
     connect(zoomOut, &QAction::triggered, this, [this] { grid_->setZoom(grid_->zoom() - 1); });
     connect(scanAction_, &QAction::triggered, this, [this] { scanClicked(); });
-    return bar;
+    auto* rows = new QWidget(this);
+    auto* layout = new QVBoxLayout(rows);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(toolRow);
+    return rows;
 }
 
 QWidget* Tlogoeditorform::buildChoices() {

@@ -97,6 +97,15 @@ Tlogoform::Tlogoform(Tgesamtform& shell, LogoCalls calls)
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     folders_->setRootPath(QDir::rootPath());
+    // The tree shows the folder in use once its parents are read.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
+        if (folder_.isEmpty()) return;
+        const QModelIndex index = folders_->index(folder_);
+        if (index.isValid() && tree_->currentIndex() != index) {
+            tree_->setCurrentIndex(index);
+            tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+        }
+    });
     tree_ = named(new QTreeView(left), "ordner");
     tree_->setModel(folders_);
     for (int column = 1; column < folders_->columnCount(); ++column) tree_->hideColumn(column);
@@ -512,7 +521,7 @@ void Tlogoform::openFolder(const QString& folder) {
     folder_ = folder;
     const QModelIndex index = folders_->index(folder);
     tree_->setCurrentIndex(index);
-    tree_->scrollTo(index);
+    tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
     tree_->expand(index);
     editor_->setContext({modelNumber(), !settings_.smallPictureSms, settings_.operatorCode, folder_});
     readFolder();
