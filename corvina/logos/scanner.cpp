@@ -108,17 +108,18 @@ Scanner::~Scanner() {
     if (worker_.valid()) worker_.wait();
 }
 
-void Scanner::run(const std::function<void()>& work) {
+void Scanner::run(std::function<std::function<void()>()> work) {
     if (worker_.valid()) worker_.wait();
-    worker_ = std::async(std::launch::async, [this, work] {
-        work();
+    worker_ = std::async(std::launch::async, [this, work = std::move(work)] {
+        std::function<void()> report = work();
         busy_ = false;
+        QMetaObject::invokeMethod(this, report, Qt::QueuedConnection);
     });
 }
 
 bool Scanner::listDevices() {
     if (busy_.exchange(true)) return false;
-    run([this] {
+    run([this]() -> std::function<void()> {
         QStringList names, descriptions;
         QString error;
         SANE_Int version = 0;
@@ -137,9 +138,7 @@ bool Scanner::listDevices() {
             }
             sane_exit();
         }
-        QMetaObject::invokeMethod(
-            this, [=, this] { emit devicesListed(names, descriptions, error); },
-            Qt::QueuedConnection);
+        return [=, this] { emit devicesListed(names, descriptions, error); };
     });
     return true;
 }
@@ -147,7 +146,7 @@ bool Scanner::listDevices() {
 bool Scanner::scan(const QString& device) {
     if (busy_.exchange(true)) return false;
     cancelled_ = false;
-    run([this, device] {
+    run([this, device]() -> std::function<void()> {
         QImage image;
         QString error;
         SANE_Int version = 0;
@@ -204,8 +203,7 @@ bool Scanner::scan(const QString& device) {
         }
         const bool cancelled = cancelled_;
         if (cancelled) image = {};
-        QMetaObject::invokeMethod(
-            this, [=, this] { emit scanned(image, error, cancelled); }, Qt::QueuedConnection);
+        return [=, this] { emit scanned(image, error, cancelled); };
     });
     return true;
 }

@@ -45,7 +45,9 @@ class Scanner : public QObject {
     void scanned(const QImage& image, const QString& error, bool cancelled);
 
   private:
-    void run(const std::function<void()>& work);
+    // Runs the work on the worker thread; what it returns is then called on
+    // the object's thread, once the scanner takes the next request.
+    void run(std::function<std::function<void()>()> work);
 
     std::atomic<bool> busy_{false};
     std::atomic<bool> cancelled_{false};

@@ -100,11 +100,13 @@ Tlogoeditorform::Tlogoeditorform(QWidget* parent, std::function<uint8_t(GSMBitma
     connect(grid_, &PixelGrid::released, this, [this] { editing_.release(); });
     connect(scanner_, &Scanner::devicesListed, this,
             [this](const QStringList& names, const QStringList& descriptions, const QString& error) {
+                if (!scanning_) return;  // stopped while the devices were listed
                 if (names.isEmpty()) {
+                    scanning_ = false;
+                    takeScan({}, {}, true);
                     report(tx("logos_49", "Scanner"),
                            tx("logos_46", "Es wurde kein Scanner gefunden.") +
                                (error.isEmpty() ? QString() : QStringLiteral("\n") + error));
-                    scanAction_->setEnabled(true);
                     return;
                 }
                 if (names.size() == 1) {
@@ -123,8 +125,7 @@ Tlogoeditorform::Tlogoeditorform(QWidget* parent, std::function<uint8_t(GSMBitma
                         [this, names, shown](const QString& text) {
                             scanner_->scan(names.value(shown.indexOf(text)));
                         });
-                connect(dialog, &QInputDialog::rejected, this,
-                        [this] { scanAction_->setEnabled(true); });
+                connect(dialog, &QInputDialog::rejected, this, [this] { takeScan({}, {}, true); });
                 dialog->open();
             });
     connect(scanner_, &Scanner::scanned, this, &Tlogoeditorform::takeScan);
@@ -450,18 +451,22 @@ void Tlogoeditorform::loadClicked() {
 }
 
 void Tlogoeditorform::scanClicked() {
-    if (scanner_->busy()) {
+    if (scanning_) {
+        scanning_ = false;
         scanner_->cancel();
+        takeScan({}, {}, true);
         return;
     }
+    if (scanner_->busy()) return;
+    scanning_ = true;
     if (!scanner_->listDevices()) return;
     scanAction_->setText(tx("logos_66", "Scannen abbrechen"));
     status_->setText(tx("logos_67", "Scanner wird gesucht..."));
 }
 
 void Tlogoeditorform::takeScan(const QImage& image, const QString& error, bool cancelled) {
+    scanning_ = false;
     scanAction_->setText(tx("logos_68", "Bild einscannen"));
-    scanAction_->setEnabled(true);
     status_->clear();
     if (cancelled) {
         emit statusText(tx("logos_69", "Scannen abgebrochen."));
@@ -514,6 +519,8 @@ void Tlogoeditorform::readFromPhone(GSMBitmap request) {
 
 void Tlogoeditorform::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Beside the editor, not over its grid.
+    preview_->move(frameGeometry().topRight() + QPoint(8, 0));
     preview_->show();
     preview_->raise();
 }

@@ -113,6 +113,7 @@ class Tlogoeditorform : public QWidget {
     QAction* scanAction_ = nullptr;
     QAction* phoneAction_ = nullptr;
     bool updating_ = false;
+    bool scanning_ = false;  // from "Bild einscannen" until the image or the cancel
 };
 
 }  // namespace corvina
