@@ -196,6 +196,14 @@ QWidget* Tlogoeditorform::buildToolBar() {
     connect(zoomIn, &QAction::triggered, this, [this] { grid_->setZoom(grid_->zoom() + 1); });
     connect(zoomOut, &QAction::triggered, this, [this] { grid_->setZoom(grid_->zoom() - 1); });
     connect(scanAction_, &QAction::triggered, this, [this] { scanClicked(); });
+    // The buttons of the two rows take the actions' names, so that the
+    // language file reaches their captions.
+    for (QToolBar* row : {bar, toolRow}) {
+        for (QAction* a : row->actions()) {
+            if (QWidget* button = row->widgetForAction(a); button && !a->objectName().isEmpty())
+                button->setObjectName(a->objectName());
+        }
+    }
     auto* rows = new QWidget(this);
     auto* layout = new QVBoxLayout(rows);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -258,8 +266,10 @@ QWidget* Tlogoeditorform::buildButtons() {
     auto* close = named(new QPushButton(QStringLiteral("Schließen"), row), "schliessen");
     close->setToolTip(QStringLiteral("Editor schließen"));
     status_ = new QLabel(row);
+    info_ = new QLabel(row);
     layout->addWidget(undo_);
     layout->addWidget(redo_);
+    layout->addWidget(info_);
     layout->addWidget(status_, 1);
     layout->addWidget(transfer);
     layout->addWidget(close);
@@ -315,11 +325,11 @@ void Tlogoeditorform::refresh() {
     fits_->setEnabled(!editing_.edited() && !editing_.sourceFile().isEmpty());
     selectKind(editing_.kind());
     const QSize size = editing_.size();
-    QString title = tx("logos_51", "Logo-Editor") + QStringLiteral(" – %1 × %2").arg(size.width()).arg(size.height());
+    QString about = QStringLiteral("%1 × %2").arg(size.width()).arg(size.height());
     if (!editing_.sourceFile().isEmpty())
-        title += QStringLiteral(" – ") + QFileInfo(editing_.sourceFile()).fileName();
-    if (editing_.modified()) title += QStringLiteral(" *");
-    setWindowTitle(title);
+        about += QStringLiteral(" – ") + QFileInfo(editing_.sourceFile()).fileName();
+    if (editing_.modified()) about += QStringLiteral(" *");
+    info_->setText(about);
 }
 
 QAction* Tlogoeditorform::toolAction(DrawTool tool) const {

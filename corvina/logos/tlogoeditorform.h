@@ -109,6 +109,7 @@ class Tlogoeditorform : public QWidget {
     QPushButton* undo_ = nullptr;
     QPushButton* redo_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* info_ = nullptr;  // size, file, "*" for unsaved changes
     QList<QAction*> tools_;
     QAction* scanAction_ = nullptr;
     QAction* phoneAction_ = nullptr;

@@ -91,7 +91,7 @@ Tlogoform::Tlogoform(Tgesamtform& shell, LogoCalls calls)
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     searchField_ = named(new QLineEdit(left), "suche");
-    searchField_->setPlaceholderText(QStringLiteral("Suchen (Wörter im Dateinamen)"));
+
     searchField_->setClearButtonEnabled(true);
     leftLayout->addWidget(searchField_);
     folders_ = new QFileSystemModel(this);
@@ -155,8 +155,10 @@ Tlogoform::Tlogoform(Tgesamtform& shell, LogoCalls calls)
             emit midiSelected(file);
         }
     });
-    connect(grid_, &QListView::customContextMenuRequested, this,
-            [this](const QPoint& at) { menu_->popup(grid_->viewport()->mapToGlobal(at)); });
+    connect(grid_, &QListView::customContextMenuRequested, this, [this](const QPoint& at) {
+        menuTexts();
+        menu_->popup(grid_->viewport()->mapToGlobal(at));
+    });
     connect(grid_, &QListView::activated, this, [this] { sendCurrent(); });
     connect(&cache_, &ThumbnailCache::ready, this, [this](const QString& path) {
         if (path == currentFile()) updatePreview();
@@ -217,6 +219,7 @@ void Tlogoform::buildMenu() {
     const auto add = [this](const char* name, const QString& text, const QKeySequence& keys,
                             void (Tlogoform::*slot)()) {
         QAction* a = menu_->addAction(text);
+        a->setParent(menu_);
         a->setObjectName(QString::fromLatin1(name));
         if (!keys.isEmpty()) {
             a->setShortcut(keys);
@@ -243,6 +246,7 @@ void Tlogoform::buildMenu() {
                                      std::pair{"gestreckt", tools::fmStretched},
                                      std::pair{"zentriert", tools::fmCentred}}) {
         QAction* a = menu_->addAction(fitModeName(mode));
+        a->setParent(menu_);
         a->setObjectName(QString::fromLatin1(name));
         a->setCheckable(true);
         a->setData(mode);
@@ -252,9 +256,28 @@ void Tlogoform::buildMenu() {
     }
     menu_->addSeparator();
     playMidis_ = menu_->addAction(QStringLiteral("Midis abspielen"));
+    playMidis_->setParent(menu_);
     playMidis_->setObjectName(QStringLiteral("midisabspielen"));
     playMidis_->setCheckable(true);
     playMidis_->setChecked(true);
+}
+
+void Tlogoform::menuTexts() {
+    const std::pair<const char*, QString> texts[] = {
+        {"favorithinzu", tx("logos_103", "Zu Favoriten hinzufügen")},
+        {"favoritenzeigen", tx("logos_104", "Favoriten anzeigen")},
+        {"kopieren", tx("logos_105", "Datei kopieren")},
+        {"verschieben", tx("logos_106", "Datei verschieben")},
+        {"loeschen", tx("logos_107", "Datei löschen")},
+        {"umbenennen", tx("logos_108", "Datei umbenennen")},
+        {"proportional", fitModeName(tools::fmProportional)},
+        {"gestreckt", fitModeName(tools::fmStretched)},
+        {"zentriert", fitModeName(tools::fmCentred)},
+        {"midisabspielen", tx("logos_109", "Midis abspielen")},
+    };
+    for (const auto& [name, text] : texts) {
+        if (auto* a = menu_->findChild<QAction*>(QString::fromLatin1(name))) a->setText(text);
+    }
 }
 
 void Tlogoform::wireQuestions() {
@@ -366,6 +389,8 @@ QSize Tlogoform::currentLogoSize() const {
 
 void Tlogoform::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    searchField_->setPlaceholderText(tx("logos_110", "Suchen (Wörter im Dateinamen)"));
+    menuTexts();
     settings_ = readSettings();
     const QString start = collectionFolder(settings_.logoFolder);
     if (folder_.isEmpty() || !QFileInfo(folder_).isDir()) {

@@ -105,6 +105,8 @@ class Tlogoform : public QWidget {
 
   private:
     void buildMenu();
+    // The popup menu's texts in the language in use.
+    void menuTexts();
     void wireQuestions();
     void readFolder();
     void refreshThumbnails();
