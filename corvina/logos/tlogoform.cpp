@@ -151,7 +151,6 @@ Tlogoform::Tlogoform(Tgesamtform& shell, LogoCalls calls)
         const QString file = currentFile();
         if (mode_ == Mode::Ringtones && file.endsWith(QLatin1String(".mid"), Qt::CaseInsensitive) &&
             playsMidis()) {
-            playing_ = file;
             emit midiSelected(file);
         }
     });

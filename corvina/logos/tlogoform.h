@@ -157,7 +157,6 @@ class Tlogoform : public QWidget {
     Tgruppenwahlform* groups_ = nullptr;
     QString lastRecipient_;
     QString lastMessageCode_;
-    QString playing_;
 
     // The answers the open dialogs are waiting to give.
     std::function<void(std::optional<CallerGroup>)> groupAnswer_;

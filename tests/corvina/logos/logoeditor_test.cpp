@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,7 +16,10 @@
 #include "corvina/logos/pixelgrid.h"
 #include "corvina/logos/scanner.h"
 #include "corvina/logos/tlogoeditorform.h"
+#include "corvina/logos/tlogoform.h"
 #include "corvina/logos/tpreview.h"
+#include "corvina/settings/settingsrecord.h"
+#include "corvina/shell/tgesamtform.h"
 #include "tests/corvina/waitfor.h"
 
 namespace corvina {
@@ -198,6 +202,36 @@ TEST_F(Editor, StrokesWithTheMouseAndTheUndoButtonAndAskBeforeDroppingEdits) {
     EXPECT_EQ(blackPixels(nol.image), 2);
     EXPECT_EQ(bmp.image.depth(), 1);
     EXPECT_FALSE(editor.holdForChanges([] {}));
+}
+
+TEST(EditorInTheProgram, TheProgramAsksBeforeItEndsWithUnsavedEdits) {
+    openSettingsStore()->clear();
+    Tgesamtform::Options options;
+    options.splash = false;
+    options.search.listPorts = [] { return QStringList{}; };
+    Tgesamtform shell(std::move(options));
+    QSignalSpy finished(&shell, &Tgesamtform::shutdownFinished);
+    shell.selectModule(Module::Logos);
+    auto* form = qobject_cast<Tlogoform*>(shell.moduleWindow(Module::Logos));
+    ASSERT_NE(form, nullptr);
+    Tlogoeditorform* editor = form->editor();
+    editor->openFile({}, lkOperator, {});
+    ASSERT_TRUE(editor->editing().press({1, 1}, true));
+    editor->editing().release();
+
+    const auto answer = [&](QMessageBox::StandardButton button) {
+        QMessageBox* box = nullptr;
+        EXPECT_TRUE(waitFor([&] { return (box = editor->findChild<QMessageBox*>("speichernfrage")); }));
+        if (box) box->button(button)->click();
+        QCoreApplication::processEvents();
+    };
+    shell.quitProgram();
+    answer(QMessageBox::Cancel);
+    EXPECT_EQ(finished.size(), 0) << "cancelled: the program goes on";
+    EXPECT_TRUE(editor->editing().modified());
+    shell.quitProgram();
+    answer(QMessageBox::Discard);
+    ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }));
 }
 
 // The SANE "test" backend, configured through SANE_CONFIG_DIR. The
