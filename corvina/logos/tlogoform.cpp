@@ -282,20 +282,10 @@ void Tlogoform::menuTexts() {
 void Tlogoform::wireQuestions() {
     SendQuestions q;
     q.operatorCode = [this](std::function<void(QString)> answer) {
-        auto* box = question(
-            this, QMessageBox::Warning, achtung(),
-            tx("logos_78", "Sie müssen noch den Operator angeben bei dem das Logo angezeigt werden soll.") +
-                QLatin1Char('\n') + tx("logos_79", "Drücken Sie <OK> um dies jetzt vorzunehmenhaben."),
-            QMessageBox::Ok | QMessageBox::Cancel);
-        connect(box, &QMessageBox::finished, this, [this, box, answer](int) {
-            if (box->standardButton(box->clickedButton()) != QMessageBox::Ok) {
-                answer({});
-                return;
-            }
-            openSettingsFor(static_cast<int>(Thaupteinstellungsform::Page::Operator),
-                            [answer](const TSettings& s) { answer(s.operatorCode); });
-            settingsCancelled_ = [answer] { answer({}); };
-        });
+        askForSetting(
+            tx("logos_78", "Sie müssen noch den Operator angeben bei dem das Logo angezeigt werden soll."),
+            static_cast<int>(Thaupteinstellungsform::Page::Operator),
+            [answer](const TSettings& s) { answer(s.operatorCode); }, [answer] { answer({}); });
     };
     q.operatorMismatch = [this](std::function<void()> goOn) {
         auto* box = question(
@@ -317,20 +307,9 @@ void Tlogoform::wireQuestions() {
         slots_->choose(ringtone);
     };
     q.smsCentre = [this](std::function<void(QString)> answer) {
-        auto* box = question(
-            this, QMessageBox::Warning, achtung(),
-            tx("logos_82", "Sie müssen noch die SMS-Zentralennummer angeben..") + QLatin1Char('\n') +
-                tx("logos_79", "Drücken Sie <OK> um dies jetzt vorzunehmenhaben."),
-            QMessageBox::Ok | QMessageBox::Cancel);
-        connect(box, &QMessageBox::finished, this, [this, box, answer](int) {
-            if (box->standardButton(box->clickedButton()) != QMessageBox::Ok) {
-                answer({});
-                return;
-            }
-            openSettingsFor(static_cast<int>(Thaupteinstellungsform::Page::Messages),
-                            [answer](const TSettings& s) { answer(s.smsCentre); });
-            settingsCancelled_ = [answer] { answer({}); };
-        });
+        askForSetting(tx("logos_82", "Sie müssen noch die SMS-Zentralennummer angeben.."),
+                      static_cast<int>(Thaupteinstellungsform::Page::Messages),
+                      [answer](const TSettings& s) { answer(s.smsCentre); }, [answer] { answer({}); });
     };
     sender_.setQuestions(std::move(q));
 
@@ -348,13 +327,32 @@ void Tlogoform::wireQuestions() {
     });
 }
 
+void Tlogoform::askForSetting(const QString& missing, int page,
+                              std::function<void(const TSettings&)> then,
+                              std::function<void()> otherwise) {
+    auto* box = question(this, QMessageBox::Warning, achtung(),
+                         missing + QLatin1Char('\n') +
+                             tx("logos_79", "Drücken Sie <OK> um dies jetzt vorzunehmenhaben."),
+                         QMessageBox::Ok | QMessageBox::Cancel);
+    connect(box, &QMessageBox::finished, this, [this, box, page, then, otherwise](int) {
+        if (box->standardButton(box->clickedButton()) != QMessageBox::Ok) {
+            otherwise();
+            return;
+        }
+        openSettingsFor(page, then);
+        settingsCancelled_ = otherwise;
+    });
+}
+
 void Tlogoform::openSettingsFor(int page, std::function<void(const TSettings&)> then) {
     settingsAnswer_ = std::move(then);
     shell_.settingsDialog().showFor(modelNumber(), notConnected(),
                                     static_cast<Thaupteinstellungsform::Page>(page));
 }
 
-void Tlogoform::settingsChanged(const TSettings& settings) {
+void Tlogoform::settingsChanged(const TSettings&) {
+    // Read back from the store: only reading fills in the operator code.
+    const TSettings settings = readSettings();
     settings_ = settings;
     settingsCancelled_ = nullptr;
     if (auto answer = std::exchange(settingsAnswer_, nullptr)) {

@@ -119,6 +119,11 @@ class Tlogoform : public QWidget {
     void startSend(const QString& what);
     void finishSend(const SendOutcome& outcome);
     void whenConnected(std::function<void()> work);
+    // Tells what is missing; OK opens the settings on the page, and `then`
+    // gets them once saved (and the phone connected again), `otherwise`
+    // runs when the user cancels.
+    void askForSetting(const QString& missing, int page, std::function<void(const TSettings&)> then,
+                       std::function<void()> otherwise);
     void openSettingsFor(int page, std::function<void(const TSettings&)> then);
     void copyOrMove(bool move);
     void fileError(const QString& text);

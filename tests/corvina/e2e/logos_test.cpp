@@ -26,6 +26,7 @@
 #include "corvina/logos/tlogoform.h"
 #include "corvina/logos/tpicturesmsform.h"
 #include "corvina/logos/tpreview.h"
+#include "corvina/settings/thaupteinstellungsform.h"
 #include "phonelib/api/status.h"
 #include "phonesim/nokia61xx/smartpictures.h"
 #include "tests/corvina/e2e/simulatedprogram.h"
@@ -325,6 +326,32 @@ TEST_F(LogoWindow, OnA6110WithoutOperatorInTheSettingsTheLogoTakesThePhonesNetwo
     const SendOutcome tuneSent = finish([&] { form->sendCurrent(); });
     ASSERT_TRUE(tuneSent.success()) << tuneSent.text.toStdString();
     ASSERT_TRUE(waitFor([&] { return !sim.fixture().data.ringtones.empty(); }));
+}
+
+TEST_F(LogoWindow, WithoutAnyOperatorTheUserChoosesOneInTheSettingsAndTheSendGoesOn) {
+    useModel(QStringLiteral("NSE-3"), QStringLiteral("00"));
+    sim.editFixture([](phonesim::Fixture& f) { f.network.mcc = QStringLiteral("000"); });
+    Tlogoform* form = openLogos();
+    ASSERT_TRUE(form->selectFile(samples("noten-betreiber.bmp")));
+    const SendOutcome sent = finish([&] { form->sendCurrent(); }, [&] {
+        QMessageBox* box = nullptr;
+        ASSERT_TRUE(waitFor([&] {
+            for (auto* b : form->findChildren<QMessageBox*>())
+                if (b->isVisible() && b->text().contains("Operator angeben")) box = b;
+            return box != nullptr;
+        }));
+        box->button(QMessageBox::Ok)->click();
+        Thaupteinstellungsform& settings = shell->settingsDialog();
+        ASSERT_TRUE(waitFor([&] { return settings.isVisible(); }));
+        auto* operators = settings.findChild<QWidget*>("betreiberseite")->findChild<QComboBox*>();
+        ASSERT_NE(operators, nullptr);
+        operators->setCurrentIndex(operators->findText("26202", Qt::MatchStartsWith));
+        settings.findChild<QPushButton*>("okbutton")->click();
+    });
+    ASSERT_TRUE(sent.success()) << sent.text.toStdString();
+    EXPECT_EQ(sent.operatorCode, "26202");
+    ASSERT_TRUE(sim.fixture().data.operatorLogo.has_value());
+    EXPECT_EQ(sim.fixture().data.operatorLogo->networkCode, "26202");
 }
 
 }  // namespace
