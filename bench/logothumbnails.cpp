@@ -15,8 +15,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "corvina/logos/logokinds.h"
 #include "corvina/logos/logofolders.h"
+#include "corvina/logos/logokinds.h"
 #include "corvina/logos/picturefiles.h"
 #include "corvina/logos/thumbnails.h"
 #include "corvina/logos/thumbnailview.h"
@@ -113,8 +113,9 @@ int main(int argc, char** argv) {
     view->resize(800, 600);
     view->show();
 
-    std::printf("%lld pictures (JPEG 1600 x 1200 and BMP 120 x 60), fitted to 72 x 14 on %d threads\n",
-                static_cast<long long>(files.size()), QThread::idealThreadCount());
+    std::printf(
+        "%lld pictures (JPEG 1600 x 1200 and BMP 120 x 60), fitted to 72 x 14 on %d threads\n",
+        static_cast<long long>(files.size()), QThread::idealThreadCount());
     const Run cold = measure(files, *view, model, cache);
     model.setFiles({}, false);
     const Run cached = measure(files, *view, model, cache);

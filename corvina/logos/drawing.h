@@ -14,14 +14,14 @@
 namespace corvina {
 
 enum class DrawTool {
-    Pen,           // "Stift"
-    Line,          // "Linie"
-    Ellipse,       // "Kreis"
-    FilledEllipse, // "gefüllter Kreis"
-    Rectangle,     // "Rechteck"
+    Pen,              // "Stift"
+    Line,             // "Linie"
+    Ellipse,          // "Kreis"
+    FilledEllipse,    // "gefüllter Kreis"
+    Rectangle,        // "Rechteck"
     FilledRectangle,  // "gefülltes Rechteck"
-    Fill,          // "Füllen"
-    Text,          // "Text einfügen"
+    Fill,             // "Füllen"
+    Text,             // "Text einfügen"
 };
 
 // The picture in the editor's form (black and white RGB32).

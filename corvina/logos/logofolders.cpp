@@ -1,12 +1,12 @@
 #include "corvina/logos/logofolders.h"
 
 #include <QDir>
-#include <algorithm>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "codecs/tools/datafile.h"
 #include "corvina/language/language.h"
@@ -37,11 +37,13 @@ QString quoted(const QString& path) {
 FileResult copyThrough(const QString& source, const QString& target) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
-        return failed(tx("logos_36", "Die Datei %1 kann nicht gelesen werden.").arg(quoted(source)));
+        return failed(
+            tx("logos_36", "Die Datei %1 kann nicht gelesen werden.").arg(quoted(source)));
     }
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly)) {
-        return failed(tx("logos_37", "Die Datei %1 kann nicht angelegt werden.").arg(quoted(target)));
+        return failed(
+            tx("logos_37", "Die Datei %1 kann nicht angelegt werden.").arg(quoted(target)));
     }
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(kCopyChunk);
@@ -50,7 +52,8 @@ FileResult copyThrough(const QString& source, const QString& target) {
     }
     if (in.error() != QFileDevice::NoError || !out.commit()) {
         out.cancelWriting();
-        return failed(tx("logos_38", "Die Datei %1 konnte nicht geschrieben werden.").arg(quoted(target)));
+        return failed(
+            tx("logos_38", "Die Datei %1 konnte nicht geschrieben werden.").arg(quoted(target)));
     }
     return {target, {}};
 }
@@ -96,12 +99,13 @@ QStringList listFiles(const QString& folder, const QStringList& nameFilters,
     QStringList files;
     if (words.isEmpty()) {
         const QDir dir(folder);
-        for (const QString& name :
-             dir.entryList(nameFilters, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase))
+        for (const QString& name : dir.entryList(nameFilters, QDir::Files | QDir::Readable,
+                                                 QDir::Name | QDir::IgnoreCase))
             files << dir.filePath(name);
         return files;
     }
-    QDirIterator it(folder, nameFilters, QDir::Files | QDir::Readable, QDirIterator::Subdirectories);
+    QDirIterator it(folder, nameFilters, QDir::Files | QDir::Readable,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QString name = QFileInfo(path).fileName();
@@ -130,8 +134,9 @@ FileResult moveFileTo(const QString& file, const QString& folder, bool overwrite
     FileResult copied = copyFileTo(file, folder, overwrite);
     if (!copied.ok()) return copied;
     if (!QFile::remove(file)) {
-        return failed(tx("logos_41", "Die Datei wurde kopiert, aber %1 konnte nicht gelöscht werden.")
-                          .arg(quoted(file)));
+        return failed(
+            tx("logos_41", "Die Datei wurde kopiert, aber %1 konnte nicht gelöscht werden.")
+                .arg(quoted(file)));
     }
     return copied;
 }

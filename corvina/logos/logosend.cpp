@@ -32,8 +32,10 @@ SendOutcome cancelled() {
 }
 
 SendOutcome notALogo() {
-    return {SendOutcome::Kind::Failure, phonelib::stTooLong,
-            tx("logos_20", "Das Bild ist größer, als ein Telefon es aufnehmen kann."), {}};
+    return {SendOutcome::Kind::Failure,
+            phonelib::stTooLong,
+            tx("logos_20", "Das Bild ist größer, als ein Telefon es aufnehmen kann."),
+            {}};
 }
 
 std::string bytes(const QString& text) {
@@ -45,8 +47,8 @@ std::string bytes(const QString& text) {
 std::shared_ptr<QTemporaryFile> pictureFileFor(GSMBitmap& bitmap) {
     const std::string folder = tools::privatetempdir();
     if (folder.empty()) return nullptr;
-    auto file = std::make_shared<QTemporaryFile>(QDir(QString::fromStdString(folder))
-                                                     .filePath(QStringLiteral("logoXXXXXX.bmp")));
+    auto file = std::make_shared<QTemporaryFile>(
+        QDir(QString::fromStdString(folder)).filePath(QStringLiteral("logoXXXXXX.bmp")));
     if (!file->open()) return nullptr;
     file->close();
     const std::string name = QFile::encodeName(file->fileName()).toStdString();
@@ -58,12 +60,13 @@ std::shared_ptr<QTemporaryFile> pictureFileFor(GSMBitmap& bitmap) {
 }  // namespace
 
 LogoCalls LogoCalls::library() {
-    return {&phonelib::Sendbitmap, &phonelib::GetBitmap, &phonelib::GetNetworkInfo,
-            &phonelib::DeleteLogo, &phonelib::SendRingTone, &phonelib::SendSMS,
+    return {&phonelib::Sendbitmap,  &phonelib::GetBitmap,    &phonelib::GetNetworkInfo,
+            &phonelib::DeleteLogo,  &phonelib::SendRingTone, &phonelib::SendSMS,
             &phonelib::GetSMSCenter};
 }
 
-LogoSender::LogoSender(LogoCalls calls, QObject* parent) : QObject(parent), calls_(std::move(calls)) {}
+LogoSender::LogoSender(LogoCalls calls, QObject* parent)
+    : QObject(parent), calls_(std::move(calls)) {}
 
 int32_t LogoSender::defaultGroupRingtone(uint8_t modelNumber) {
     return isNokia7110Family(modelNumber) ? kGroupRingtone7110 : kGroupRingtone;
@@ -148,7 +151,8 @@ void LogoSender::sendLogo(const LogoJob& job, Done done) {
                 read->groupIndex = group->index;
                 attempt([this, read] { return calls_.getBitmap(*read); },
                         [this, read, bitmap, model, group, done](uint8_t status) mutable {
-                            if (status == phonelib::stDone) bitmap.groupRingtone = read->groupRingtone;
+                            if (status == phonelib::stDone)
+                                bitmap.groupRingtone = read->groupRingtone;
                             bitmap.groupIndex = group->index;
                             bitmap.groupName = bytes(group->name);
                             upload(bitmap, model, done);
@@ -178,7 +182,8 @@ void LogoSender::upload(GSMBitmap bitmap, uint8_t model, Done done) {
     if (isSiemens(model)) {
         file = pictureFileFor(bitmap);
         if (!file) {
-            done({SendOutcome::Kind::Failure, phonelib::stFileUnreadable,
+            done({SendOutcome::Kind::Failure,
+                  phonelib::stFileUnreadable,
                   tx("logos_21", "Die Bilddatei für das Telefon kann nicht angelegt werden."),
                   {}});
             return;
@@ -215,13 +220,15 @@ void LogoSender::confirmUpload(uint8_t status, uint8_t model, const QString& cod
 }
 
 void LogoSender::sendRingtone(const QString& file, uint8_t model, Done done) {
-    const bool slotted = (model >= 10 && model <= 13) || (model >= 16 && model <= 18) || model == 21;
+    const bool slotted =
+        (model >= 10 && model <= 13) || (model >= 16 && model <= 18) || model == 21;
     const auto send = [this, file, model, done](int slot) {
-        attempt([this, file, slot] {
-                    return calls_.sendRingtone(QFile::encodeName(file).toStdString(),
-                                               static_cast<uint8_t>(slot));
-                },
-                [this, model, done](uint8_t status) { confirmUpload(status, model, {}, done); });
+        attempt(
+            [this, file, slot] {
+                return calls_.sendRingtone(QFile::encodeName(file).toStdString(),
+                                           static_cast<uint8_t>(slot));
+            },
+            [this, model, done](uint8_t status) { confirmUpload(status, model, {}, done); });
     };
     if (!slotted) {
         send(0);
@@ -246,10 +253,11 @@ void LogoSender::removeLogo(uint8_t kind, uint8_t model, const QString& settings
     withOperator(
         model, settingsCode,
         [this, logoKind, model, done](const QString& code) {
-            attempt([this, code, logoKind] { return calls_.deleteLogo(code.toStdString(), logoKind); },
-                    [this, model, code, done](uint8_t status) {
-                        confirmUpload(status, model, code, done);
-                    });
+            attempt(
+                [this, code, logoKind] { return calls_.deleteLogo(code.toStdString(), logoKind); },
+                [this, model, code, done](uint8_t status) {
+                    confirmUpload(status, model, code, done);
+                });
         },
         done);
 }
@@ -273,7 +281,8 @@ void LogoSender::sendMessage(const MessageJob& job, Done done) {
         message.picture = *bitmap;
         if (job.smartKind == skOperatorLogo) {
             if (job.operatorCode.isEmpty()) {
-                done({SendOutcome::Kind::Failure, 0,
+                done({SendOutcome::Kind::Failure,
+                      0,
                       tx("logos_22", "Bitte wählen Sie den Operator, für den das Logo gilt."),
                       {}});
                 return;
@@ -330,7 +339,8 @@ QString sendSuccessText() {
 }
 
 QString sendFailureText(uint8_t status, bool byMessage) {
-    const QString again = tx("logos_24", "Schalten Sie evtl. das Handy einmal aus und dann wieder ein.");
+    const QString again =
+        tx("logos_24", "Schalten Sie evtl. das Handy einmal aus und dann wieder ein.");
     switch (status) {
         case 0:
         case phonelib::stNoAnswer:
@@ -359,10 +369,10 @@ QString sendFailureText(uint8_t status, bool byMessage) {
         case phonelib::stCannotOpen:
             return tx("logos_31", "Die Datei kann nicht gelesen werden; es wurde nichts gesendet.");
         case phonelib::stNotConnected:
-            return tx("logos_32",
-                      "Es ist kein Mobiltelefon verbunden; es wurde nichts gesendet.");
+            return tx("logos_32", "Es ist kein Mobiltelefon verbunden; es wurde nichts gesendet.");
         case phonelib::stTooLong:
-            return tx("logos_33", "Die Daten sind zu groß für das Telefon; es wurde nichts gesendet.");
+            return tx("logos_33",
+                      "Die Daten sind zu groß für das Telefon; es wurde nichts gesendet.");
         case phonelib::stNoSuchLocation:
             return tx("logos_34", "Das Telefon hat diesen Speicherplatz nicht.");
         default:

@@ -66,8 +66,8 @@ struct SendQuestions {
 struct SendOutcome {
     enum class Kind { Success, Failure, Cancelled };
     Kind kind = Kind::Cancelled;
-    uint8_t status = 0;  // the library's result of the last call
-    QString text;        // what the user is told ("Übertragung erfolgreich.", a warning)
+    uint8_t status = 0;    // the library's result of the last call
+    QString text;          // what the user is told ("Übertragung erfolgreich.", a warning)
     QString operatorCode;  // the code an operator logo went out with
 
     bool success() const { return kind == Kind::Success; }

@@ -71,8 +71,7 @@ QString openPicture(QImageReader& reader, const QString& path) {
     if (!reader.canRead()) {
         return tx("logos_18", "Das Bild kann nicht gelesen werden: ") + reader.errorString();
     }
-    if (size.isValid() &&
-        static_cast<qint64>(size.width()) * size.height() > kMaxPicturePixels) {
+    if (size.isValid() && static_cast<qint64>(size.width()) * size.height() > kMaxPicturePixels) {
         return tx("logos_19", "Das Bild hat mehr als 40 Megapixel.");
     }
     return {};

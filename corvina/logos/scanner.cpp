@@ -67,7 +67,8 @@ QImage imageOf(const SANE_Parameters& p, const QByteArray& data) {
     const bool colour = p.format == SANE_FRAME_RGB;
     QImage image(width, lines, colour ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
     for (int y = 0; y < lines; ++y) {
-        const auto* in = reinterpret_cast<const uchar*>(data.constData()) + static_cast<qsizetype>(y) * bpl;
+        const auto* in =
+            reinterpret_cast<const uchar*>(data.constData()) + static_cast<qsizetype>(y) * bpl;
         uchar* out = image.scanLine(y);
         for (int x = 0; x < width; ++x) {
             if (p.depth == 1) {
@@ -188,7 +189,8 @@ bool Scanner::scan(const QString& device) {
                 }
                 if (status == SANE_STATUS_EOF && !cancelled_) {
                     image = imageOf(parameters, data);
-                    if (image.isNull()) error = tx("logos_47", "Der Scanner hat kein Bild geliefert.");
+                    if (image.isNull())
+                        error = tx("logos_47", "Der Scanner hat kein Bild geliefert.");
                 } else if (!cancelled_) {
                     error = saneText(status);
                 }

@@ -29,7 +29,8 @@ Tempfaengerform::Tempfaengerform(QWidget* parent) : QDialog(parent) {
     picture_->setStyleSheet(QStringLiteral("background: #c8d2b4; border: 1px solid #6f7760;"));
     layout->addWidget(picture_);
 
-    auto* recipientBox = named(new QGroupBox(QStringLiteral(" Empfänger "), this), "empfaengergruppe");
+    auto* recipientBox =
+        named(new QGroupBox(QStringLiteral(" Empfänger "), this), "empfaengergruppe");
     auto* recipientLayout = new QVBoxLayout(recipientBox);
     recipient_ = named(new QLineEdit(recipientBox), "empfaenger");
     recipient_->setPlaceholderText(QStringLiteral("0171 1234567"));
@@ -50,16 +51,17 @@ Tempfaengerform::Tempfaengerform(QWidget* parent) : QDialog(parent) {
     layout->addWidget(text_);
 
     auto* buttons = new QDialogButtonBox(this);
-    send_ = named(buttons->addButton(QStringLiteral("Senden"), QDialogButtonBox::AcceptRole), "senden");
+    send_ =
+        named(buttons->addButton(QStringLiteral("Senden"), QDialogButtonBox::AcceptRole), "senden");
     send_->setDefault(true);
-    named(buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole), "abbrechen");
+    named(buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole),
+          "abbrechen");
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &Tempfaengerform::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &Tempfaengerform::reject);
     connect(recipient_, &QLineEdit::textEdited, this, &Tempfaengerform::recipientEdited);
-    connect(recipient_, &QLineEdit::textChanged, this, [this](const QString& typed) {
-        send_->setEnabled(!usableRecipient(typed).isEmpty());
-    });
+    connect(recipient_, &QLineEdit::textChanged, this,
+            [this](const QString& typed) { send_->setEnabled(!usableRecipient(typed).isEmpty()); });
 }
 
 void Tempfaengerform::ask(const QImage& picture, bool withText, const QString& recipient,

@@ -87,7 +87,8 @@ void ThumbnailDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         QSize shown = picture.size();
         if (shown.width() > pictureArea.width() || shown.height() > pictureArea.height())
             shown.scale(pictureArea.size(), Qt::KeepAspectRatio);
-        const QRect target(pictureArea.center() - QPoint(shown.width() / 2, shown.height() / 2), shown);
+        const QRect target(pictureArea.center() - QPoint(shown.width() / 2, shown.height() / 2),
+                           shown);
         painter->drawImage(target, picture);
     } else if (!problem.isEmpty()) {
         painter->setPen(QColor(150, 40, 40));

@@ -98,36 +98,37 @@ Tlogoeditorform::Tlogoeditorform(QWidget* parent, std::function<uint8_t(GSMBitma
         refresh();
     });
     connect(grid_, &PixelGrid::released, this, [this] { editing_.release(); });
-    connect(scanner_, &Scanner::devicesListed, this,
-            [this](const QStringList& names, const QStringList& descriptions, const QString& error) {
-                if (!scanning_) return;  // stopped while the devices were listed
-                if (names.isEmpty()) {
-                    scanning_ = false;
-                    takeScan({}, {}, true);
-                    report(tx("logos_49", "Scanner"),
-                           tx("logos_46", "Es wurde kein Scanner gefunden.") +
-                               (error.isEmpty() ? QString() : QStringLiteral("\n") + error));
-                    return;
-                }
-                if (names.size() == 1) {
-                    scanner_->scan(names.front());
-                    return;
-                }
-                QStringList shown;
-                for (int i = 0; i < names.size(); ++i)
-                    shown << names.at(i) + QStringLiteral(" – ") + descriptions.value(i);
-                auto* dialog = new QInputDialog(this);
-                dialog->setAttribute(Qt::WA_DeleteOnClose);
-                dialog->setWindowTitle(tx("logos_49", "Scanner"));
-                dialog->setLabelText(tx("logos_50", "Scanner wählen:"));
-                dialog->setComboBoxItems(shown);
-                connect(dialog, &QInputDialog::textValueSelected, this,
-                        [this, names, shown](const QString& text) {
-                            scanner_->scan(names.value(shown.indexOf(text)));
-                        });
-                connect(dialog, &QInputDialog::rejected, this, [this] { takeScan({}, {}, true); });
-                dialog->open();
-            });
+    connect(
+        scanner_, &Scanner::devicesListed, this,
+        [this](const QStringList& names, const QStringList& descriptions, const QString& error) {
+            if (!scanning_) return;  // stopped while the devices were listed
+            if (names.isEmpty()) {
+                scanning_ = false;
+                takeScan({}, {}, true);
+                report(tx("logos_49", "Scanner"),
+                       tx("logos_46", "Es wurde kein Scanner gefunden.") +
+                           (error.isEmpty() ? QString() : QStringLiteral("\n") + error));
+                return;
+            }
+            if (names.size() == 1) {
+                scanner_->scan(names.front());
+                return;
+            }
+            QStringList shown;
+            for (int i = 0; i < names.size(); ++i)
+                shown << names.at(i) + QStringLiteral(" – ") + descriptions.value(i);
+            auto* dialog = new QInputDialog(this);
+            dialog->setAttribute(Qt::WA_DeleteOnClose);
+            dialog->setWindowTitle(tx("logos_49", "Scanner"));
+            dialog->setLabelText(tx("logos_50", "Scanner wählen:"));
+            dialog->setComboBoxItems(shown);
+            connect(dialog, &QInputDialog::textValueSelected, this,
+                    [this, names, shown](const QString& text) {
+                        scanner_->scan(names.value(shown.indexOf(text)));
+                    });
+            connect(dialog, &QInputDialog::rejected, this, [this] { takeScan({}, {}, true); });
+            dialog->open();
+        });
     connect(scanner_, &Scanner::scanned, this, &Tlogoeditorform::takeScan);
     connect(groups_, &Tgruppenwahlform::chosen, this, [this](int index, const QString&) {
         GSMBitmap request;
@@ -178,8 +179,7 @@ QWidget* Tlogoeditorform::buildToolBar() {
         group->addAction(tool);
         toolRow->addAction(tool);
         tools_ << tool;
-        connect(tool, &QAction::triggered, this,
-                [this, t = entry.tool] { editing_.setTool(t); });
+        connect(tool, &QAction::triggered, this, [this, t = entry.tool] { editing_.setTool(t); });
     }
     tools_.front()->setChecked(true);
     bar->addSeparator();
@@ -366,8 +366,9 @@ void Tlogoeditorform::askToSave(std::function<void()> then) {
         return;
     }
     auto* box = new QMessageBox(QMessageBox::Question, tx("logos_54", "Logo-Editor"),
-                                tx("logos_55", "Das Bild wurde geändert. Sollen die Änderungen "
-                                               "gespeichert werden?"),
+                                tx("logos_55",
+                                   "Das Bild wurde geändert. Sollen die Änderungen "
+                                   "gespeichert werden?"),
                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                 isVisible() ? this : parentWidget());
     box->setObjectName(QStringLiteral("speichernfrage"));
@@ -396,13 +397,13 @@ bool Tlogoeditorform::holdForChanges(std::function<void()> proceed) {
 }
 
 void Tlogoeditorform::chooseSaveFile(std::function<void()> then) {
-    const QString name = editing_.sourceFile().isEmpty()
-                             ? QStringLiteral("logo.bmp")
-                             : QFileInfo(editing_.sourceFile()).completeBaseName() +
-                                   QStringLiteral(".bmp");
-    auto* dialog = new QFileDialog(this, tx("logos_59", "Bild speichern"),
-                                   QDir(context_.folder).filePath(name),
-                                   tx("logos_60", "Bitmap (*.bmp);;PNG-Bild (*.png);;Betreiberlogo (*.nol)"));
+    const QString name =
+        editing_.sourceFile().isEmpty()
+            ? QStringLiteral("logo.bmp")
+            : QFileInfo(editing_.sourceFile()).completeBaseName() + QStringLiteral(".bmp");
+    auto* dialog = new QFileDialog(
+        this, tx("logos_59", "Bild speichern"), QDir(context_.folder).filePath(name),
+        tx("logos_60", "Bitmap (*.bmp);;PNG-Bild (*.png);;Betreiberlogo (*.nol)"));
     dialog->setObjectName(QStringLiteral("speicherndialog"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("bmp"));
@@ -422,7 +423,8 @@ bool Tlogoeditorform::saveTo(const QString& path) {
         if (bitmap) {
             bitmap->networkCode = context_.operatorCode.toStdString();
             const auto bytes = tools::nolbytes(*bitmap);
-            saved = bytes && tools::writefileatomically(QFile::encodeName(path).toStdString(), *bytes);
+            saved =
+                bytes && tools::writefileatomically(QFile::encodeName(path).toStdString(), *bytes);
         }
     } else {
         QSaveFile file(path);
@@ -442,8 +444,9 @@ bool Tlogoeditorform::saveTo(const QString& path) {
 }
 
 void Tlogoeditorform::loadClicked() {
-    auto* dialog = new QFileDialog(this, tx("logos_64", "Bild laden"), context_.folder,
-                                   tx("logos_65", "Bilder und Logos (%1)").arg(logoFileMask().join(' ')));
+    auto* dialog =
+        new QFileDialog(this, tx("logos_64", "Bild laden"), context_.folder,
+                        tx("logos_65", "Bilder und Logos (%1)").arg(logoFileMask().join(' ')));
     dialog->setObjectName(QStringLiteral("ladendialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -495,8 +498,9 @@ void Tlogoeditorform::takeScan(const QImage& image, const QString& error, bool c
 void Tlogoeditorform::phoneClicked() {
     const uint8_t kind = editing_.kind();
     if (kind != lkOperator && kind != lkStartup && kind != lkCallerGroup) {
-        report(tx("logos_71", "Vom Handy laden"),
-               tx("logos_72", "Vom Handy lassen sich Betreiber-, Einschalt- und Gruppenlogos laden."));
+        report(
+            tx("logos_71", "Vom Handy laden"),
+            tx("logos_72", "Vom Handy lassen sich Betreiber-, Einschalt- und Gruppenlogos laden."));
         return;
     }
     if (kind == lkCallerGroup) {

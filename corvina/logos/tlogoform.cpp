@@ -2,12 +2,12 @@
 
 #include <QActionGroup>
 #include <QFileDialog>
-#include <QMetaMethod>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -71,7 +71,8 @@ QMessageBox* question(QWidget* parent, QMessageBox::Icon icon, const QString& ti
     auto* box = new QMessageBox(icon, title, text, buttons, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     if (auto* ok = box->button(QMessageBox::Ok)) ok->setText(tx("logos_76", "OK"));
-    if (auto* cancel = box->button(QMessageBox::Cancel)) cancel->setText(tx("logos_58", "Abbrechen"));
+    if (auto* cancel = box->button(QMessageBox::Cancel))
+        cancel->setText(tx("logos_58", "Abbrechen"));
     box->open();
     return box;
 }
@@ -228,7 +229,8 @@ void Tlogoform::buildMenu() {
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add("favorithinzu", QStringLiteral("Zu Favoriten hinzufügen"), {}, &Tlogoform::addCurrentToFavourites);
+    add("favorithinzu", QStringLiteral("Zu Favoriten hinzufügen"), {},
+        &Tlogoform::addCurrentToFavourites);
     add("favoritenzeigen", QStringLiteral("Favoriten anzeigen"), {}, &Tlogoform::showFavourites);
     menu_->addSeparator();
     add("kopieren", QStringLiteral("Datei kopieren"), QKeySequence(QStringLiteral("Ctrl+C")),
@@ -241,9 +243,9 @@ void Tlogoform::buildMenu() {
         &Tlogoform::renameCurrent);
     menu_->addSeparator();
     auto* fits = new QActionGroup(this);
-    for (const auto& [name, mode] : {std::pair{"proportional", tools::fmProportional},
-                                     std::pair{"gestreckt", tools::fmStretched},
-                                     std::pair{"zentriert", tools::fmCentred}}) {
+    for (const auto& [name, mode] :
+         {std::pair{"proportional", tools::fmProportional},
+          std::pair{"gestreckt", tools::fmStretched}, std::pair{"zentriert", tools::fmCentred}}) {
         QAction* a = menu_->addAction(fitModeName(mode));
         a->setParent(menu_);
         a->setObjectName(QString::fromLatin1(name));
@@ -283,17 +285,20 @@ void Tlogoform::wireQuestions() {
     SendQuestions q;
     q.operatorCode = [this](std::function<void(QString)> answer) {
         askForSetting(
-            tx("logos_78", "Sie müssen noch den Operator angeben bei dem das Logo angezeigt werden soll."),
+            tx("logos_78",
+               "Sie müssen noch den Operator angeben bei dem das Logo angezeigt werden soll."),
             static_cast<int>(Thaupteinstellungsform::Page::Operator),
             [answer](const TSettings& s) { answer(s.operatorCode); }, [answer] { answer({}); });
     };
     q.operatorMismatch = [this](std::function<void()> goOn) {
         auto* box = question(
             this, QMessageBox::Warning, achtung(),
-            tx("logos_80", "Der von Ihnen in den Einstellungen eingetragener Operator stimmt nicht "
-                           "mit dem Netz überein") +
+            tx("logos_80",
+               "Der von Ihnen in den Einstellungen eingetragener Operator stimmt nicht "
+               "mit dem Netz überein") +
                 QLatin1Char('\n') +
-                tx("logos_81", "in dem Sie im Moment eingebucht sind! Evtl. wird das Logo nicht angezeigt"),
+                tx("logos_81",
+                   "in dem Sie im Moment eingebucht sind! Evtl. wird das Logo nicht angezeigt"),
             QMessageBox::Ok);
         box->setObjectName(QStringLiteral("operatorwarnung"));
         connect(box, &QMessageBox::finished, this, [goOn](int) { goOn(); });
@@ -307,9 +312,10 @@ void Tlogoform::wireQuestions() {
         slots_->choose(ringtone);
     };
     q.smsCentre = [this](std::function<void(QString)> answer) {
-        askForSetting(tx("logos_82", "Sie müssen noch die SMS-Zentralennummer angeben.."),
-                      static_cast<int>(Thaupteinstellungsform::Page::Messages),
-                      [answer](const TSettings& s) { answer(s.smsCentre); }, [answer] { answer({}); });
+        askForSetting(
+            tx("logos_82", "Sie müssen noch die SMS-Zentralennummer angeben.."),
+            static_cast<int>(Thaupteinstellungsform::Page::Messages),
+            [answer](const TSettings& s) { answer(s.smsCentre); }, [answer] { answer({}); });
     };
     sender_.setQuestions(std::move(q));
 
@@ -412,7 +418,8 @@ void Tlogoform::connectionChanged() {
     rebindCommands();
     queryPhoneNetwork();
     updateStatus();
-    editor_->setContext({modelNumber(), !settings_.smallPictureSms, settings_.operatorCode, folder_});
+    editor_->setContext(
+        {modelNumber(), !settings_.smallPictureSms, settings_.operatorCode, folder_});
 }
 
 void Tlogoform::queryPhoneNetwork() {
@@ -422,7 +429,10 @@ void Tlogoform::queryPhoneNetwork() {
     TNetWorkInfo info;
     const uint8_t status = calls_.networkInfo(info);
     if (status == phonelib::stCallInProgress) {
-        QTimer::singleShot(kRetryMs, this, [this] { queryPhoneNetwork(); updateStatus(); });
+        QTimer::singleShot(kRetryMs, this, [this] {
+            queryPhoneNetwork();
+            updateStatus();
+        });
         return;
     }
     if (status != phonelib::stDone) return;
@@ -436,7 +446,8 @@ QString Tlogoform::operatorStatusText() const {
         name = settings_.operatorCode;
     } else if (!phoneCode_.isEmpty()) {
         name = phoneCode_ + QStringLiteral(" (") +
-               (phoneOperatorName_.isEmpty() ? tx("logos_83", "Netz des Handys") : phoneOperatorName_) +
+               (phoneOperatorName_.isEmpty() ? tx("logos_83", "Netz des Handys")
+                                             : phoneOperatorName_) +
                QStringLiteral(")");
     } else {
         name = tx("logos_84", "unbekannt");
@@ -462,17 +473,17 @@ void Tlogoform::rebindCommands() {
     const bool ringtones = mode_ == Mode::Ringtones;
     const uint8_t model = modelNumber();
     const auto kindChoice = [&](int index, CommandText text, uint8_t kind) {
-        c.bindChoice(index, commandText(text), !ringtones && kind_ == kind, [this, kind] {
-            setKind(kind);
-        });
+        c.bindChoice(index, commandText(text), !ringtones && kind_ == kind,
+                     [this, kind] { setKind(kind); });
         c.setButtonEnabled(index, !ringtones && kindOffered(model, kind));
     };
     const auto edit = [&](int index) {
-        c.bind(index, commandText(ringtones ? CommandText::RingtoneEditor : CommandText::LogoEditor),
+        c.bind(index,
+               commandText(ringtones ? CommandText::RingtoneEditor : CommandText::LogoEditor),
                [this] { editCurrent(); });
     };
-    const bool removable = !ringtones && (kind_ == lkOperator || kind_ == lkStartup ||
-                                          kind_ == lkScreensaver);
+    const bool removable =
+        !ringtones && (kind_ == lkOperator || kind_ == lkStartup || kind_ == lkScreensaver);
     if (!isSiemens(model)) {
         using namespace nokia;
         c.bind(kSend, commandText(CommandText::Upload), [this] { sendCurrent(); });
@@ -487,7 +498,8 @@ void Tlogoform::rebindCommands() {
         kindChoice(kGroup, CommandText::Group, lkCallerGroup);
         kindChoice(kOperator, CommandText::Operator, lkOperator);
         kindChoice(kPicture, CommandText::PicSms, lkPicture);
-        c.bindChoice(kLogos, commandText(CommandText::Logos), !ringtones, [this] { setMode(Mode::Logos); });
+        c.bindChoice(kLogos, commandText(CommandText::Logos), !ringtones,
+                     [this] { setMode(Mode::Logos); });
         c.bindChoice(kRingtones, commandText(CommandText::Ringtones), ringtones,
                      [this] { setMode(Mode::Ringtones); });
     } else {
@@ -497,12 +509,13 @@ void Tlogoform::rebindCommands() {
         c.bind(kRemove, commandText(CommandText::Delete), [this] { removeLogo(); });
         c.setButtonEnabled(kRemove, removable);
         edit(kEdit);
-        c.bindChoice(kLogos, commandText(CommandText::Logos), !ringtones, [this] { setMode(Mode::Logos); });
+        c.bindChoice(kLogos, commandText(CommandText::Logos), !ringtones,
+                     [this] { setMode(Mode::Logos); });
         c.bindChoice(kRingtones, commandText(CommandText::Ringtones), ringtones,
                      [this] { setMode(Mode::Ringtones); });
         if (lacksDivertsAndProfiles(model) || model == kNoModelYet) {
-            c.bindChoice(kScreensaver, tx("logos_89", "Schoner"), !ringtones && kind_ == lkScreensaver,
-                         [this] { setKind(lkScreensaver); });
+            c.bindChoice(kScreensaver, tx("logos_89", "Schoner"),
+                         !ringtones && kind_ == lkScreensaver, [this] { setKind(lkScreensaver); });
             c.setHint(kScreensaver, kindName(lkScreensaver));
             c.setButtonEnabled(kScreensaver, !ringtones);
             kindChoice(kOperator, CommandText::Operator, lkOperator);
@@ -545,7 +558,8 @@ void Tlogoform::openFolder(const QString& folder) {
     tree_->setCurrentIndex(index);
     tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
     tree_->expand(index);
-    editor_->setContext({modelNumber(), !settings_.smallPictureSms, settings_.operatorCode, folder_});
+    editor_->setContext(
+        {modelNumber(), !settings_.smallPictureSms, settings_.operatorCode, folder_});
     readFolder();
 }
 
@@ -558,8 +572,7 @@ void Tlogoform::readFolder() {
     const bool ringtones = mode_ == Mode::Ringtones;
     model_->setFiles(listFiles(folder_, ringtones ? ringtoneFileMask() : logoFileMask(), search_),
                      ringtones);
-    if (!selectFile(current) && model_->rowCount() > 0)
-        grid_->setCurrentIndex(model_->index(0));
+    if (!selectFile(current) && model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0));
     updatePreview();
 }
 
@@ -615,7 +628,8 @@ void Tlogoform::updatePreview() {
 }
 
 bool Tlogoform::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != grid_ || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    if (watched != grid_ || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const bool ctrl = key->modifiers() & Qt::ControlModifier;
     const bool shift = key->modifiers() & Qt::ShiftModifier;
@@ -676,7 +690,8 @@ void Tlogoform::finishSend(const SendOutcome& outcome) {
         if (outcome.kind == SendOutcome::Kind::Failure) {
             auto* box = showMessage(this, QMessageBox::Warning, achtung(), outcome.text);
             box->setObjectName(QStringLiteral("sendefehler"));
-            shell_.setStatusText(Tgesamtform::StatusField::Middle, outcome.text.section('\n', 0, 0));
+            shell_.setStatusText(Tgesamtform::StatusField::Middle,
+                                 outcome.text.section('\n', 0, 0));
         }
     }
     emit sendFinished(outcome);
@@ -688,8 +703,10 @@ void Tlogoform::sendCurrent() {
     if (file.isEmpty()) return;
     if (mode_ == Mode::Ringtones) {
         if (notConnected()) {
-            finishSend({SendOutcome::Kind::Failure, phonelib::stNotConnected,
-                        sendFailureText(phonelib::stNotConnected, false), {}});
+            finishSend({SendOutcome::Kind::Failure,
+                        phonelib::stNotConnected,
+                        sendFailureText(phonelib::stNotConnected, false),
+                        {}});
             return;
         }
         startSend(tx("logos_90", "Upload läuft..."));
@@ -698,8 +715,10 @@ void Tlogoform::sendCurrent() {
     }
     const PictureResult fitted = fitPictureFile(file, currentLogoSize(), fit_);
     if (!fitted.ok()) {
-        finishSend({SendOutcome::Kind::Failure, phonelib::stFileUnreadable,
-                    tx("logos_91", "Die Datei \"%1\" wird nicht gesendet: ").arg(QFileInfo(file).fileName()) +
+        finishSend({SendOutcome::Kind::Failure,
+                    phonelib::stFileUnreadable,
+                    tx("logos_91", "Die Datei \"%1\" wird nicht gesendet: ")
+                            .arg(QFileInfo(file).fileName()) +
                         fitted.problem,
                     {}});
         return;
@@ -710,8 +729,10 @@ void Tlogoform::sendCurrent() {
 void Tlogoform::sendPicture(const QImage& picture, uint8_t kind) {
     if (sending_) return;
     if (notConnected()) {
-        finishSend({SendOutcome::Kind::Failure, phonelib::stNotConnected,
-                    sendFailureText(phonelib::stNotConnected, false), {}});
+        finishSend({SendOutcome::Kind::Failure,
+                    phonelib::stNotConnected,
+                    sendFailureText(phonelib::stNotConnected, false),
+                    {}});
         return;
     }
     startSend(tx("logos_90", "Upload läuft..."));
@@ -725,8 +746,10 @@ void Tlogoform::sendByMessage() {
     if (file.isEmpty()) return;
     if (!isNokia(modelNumber()) && modelNumber() != kNoModelYet) return;
     if (notConnected()) {
-        finishSend({SendOutcome::Kind::Failure, phonelib::stNotConnected,
-                    sendFailureText(phonelib::stNotConnected, false), {}});
+        finishSend({SendOutcome::Kind::Failure,
+                    phonelib::stNotConnected,
+                    sendFailureText(phonelib::stNotConnected, false),
+                    {}});
         return;
     }
     if (mode_ == Mode::Ringtones) {
@@ -736,8 +759,10 @@ void Tlogoform::sendByMessage() {
     if (kind_ == lkStartup) return;
     const PictureResult fitted = fitPictureFile(file, currentLogoSize(), fit_);
     if (!fitted.ok()) {
-        finishSend({SendOutcome::Kind::Failure, phonelib::stFileUnreadable,
-                    tx("logos_91", "Die Datei \"%1\" wird nicht gesendet: ").arg(QFileInfo(file).fileName()) +
+        finishSend({SendOutcome::Kind::Failure,
+                    phonelib::stFileUnreadable,
+                    tx("logos_91", "Die Datei \"%1\" wird nicht gesendet: ")
+                            .arg(QFileInfo(file).fileName()) +
                         fitted.problem,
                     {}});
         return;
@@ -750,8 +775,10 @@ void Tlogoform::removeLogo() {
     if (sending_ || mode_ == Mode::Ringtones) return;
     if (kind_ != lkOperator && kind_ != lkStartup && kind_ != lkScreensaver) return;
     if (notConnected()) {
-        finishSend({SendOutcome::Kind::Failure, phonelib::stNotConnected,
-                    sendFailureText(phonelib::stNotConnected, false), {}});
+        finishSend({SendOutcome::Kind::Failure,
+                    phonelib::stNotConnected,
+                    sendFailureText(phonelib::stNotConnected, false),
+                    {}});
         return;
     }
     startSend(tx("logos_90", "Upload läuft..."));
@@ -764,13 +791,16 @@ void Tlogoform::editCurrent() {
         if (isSignalConnected(QMetaMethod::fromSignal(&Tlogoform::ringtoneEditRequested))) {
             emit ringtoneEditRequested(currentFile());
         } else {
-            showMessage(this, QMessageBox::Information, commandText(CommandText::RingtoneEditor),
-                        tx("logos_92", "Der Rufton-Editor ist in dieser Version noch nicht enthalten."));
+            showMessage(
+                this, QMessageBox::Information, commandText(CommandText::RingtoneEditor),
+                tx("logos_92", "Der Rufton-Editor ist in dieser Version noch nicht enthalten."));
         }
         return;
     }
-    editor_->setContext({modelNumber(), !settings_.smallPictureSms, settings_.operatorCode, folder_});
-    const uint8_t kind = isSiemens(modelNumber()) && kind_ != lkScreensaver ? uint8_t{lkOperator} : kind_;
+    editor_->setContext(
+        {modelNumber(), !settings_.smallPictureSms, settings_.operatorCode, folder_});
+    const uint8_t kind =
+        isSiemens(modelNumber()) && kind_ != lkScreensaver ? uint8_t{lkOperator} : kind_;
     editor_->openFile(currentFile(), kind, fit_);
 }
 
@@ -786,8 +816,9 @@ void Tlogoform::addCurrentToFavourites() {
         fileError(added.error);
         return;
     }
-    shell_.setStatusText(Tgesamtform::StatusField::Middle,
-                         tx("logos_93", "Zu den Favoriten hinzugefügt: ") + QFileInfo(added.path).fileName());
+    shell_.setStatusText(
+        Tgesamtform::StatusField::Middle,
+        tx("logos_93", "Zu den Favoriten hinzugefügt: ") + QFileInfo(added.path).fileName());
 }
 
 void Tlogoform::showFavourites() {
@@ -811,17 +842,18 @@ void Tlogoform::moveCurrent() {
 void Tlogoform::copyOrMove(bool move) {
     const QString file = currentFile();
     if (file.isEmpty()) return;
-    auto* dialog = new QFileDialog(this, move ? tx("logos_94", "Datei verschieben nach")
-                                              : tx("logos_95", "Datei kopieren nach"),
-                                   folder_);
+    auto* dialog = new QFileDialog(
+        this,
+        move ? tx("logos_94", "Datei verschieben nach") : tx("logos_95", "Datei kopieren nach"),
+        folder_);
     dialog->setObjectName(QStringLiteral("zielordner"));
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, [this, file, move](const QString& target) {
         const auto run = [this, file, move, target](bool overwrite) {
-            const FileResult done = move ? moveFileTo(file, target, overwrite)
-                                         : copyFileTo(file, target, overwrite);
+            const FileResult done =
+                move ? moveFileTo(file, target, overwrite) : copyFileTo(file, target, overwrite);
             if (!done.ok()) fileError(done.error);
             readFolder();
         };
@@ -845,10 +877,11 @@ void Tlogoform::copyOrMove(bool move) {
 void Tlogoform::deleteCurrent() {
     const QString file = currentFile();
     if (file.isEmpty()) return;
-    auto* box = question(this, QMessageBox::Question, achtung(),
-                         tx("logos_99", "Wollen Sie die Datei \"") + QDir::toNativeSeparators(file) +
-                             tx("logos_100", "\" wirklich löschen?"),
-                         QMessageBox::Ok | QMessageBox::Cancel);
+    auto* box =
+        question(this, QMessageBox::Question, achtung(),
+                 tx("logos_99", "Wollen Sie die Datei \"") + QDir::toNativeSeparators(file) +
+                     tx("logos_100", "\" wirklich löschen?"),
+                 QMessageBox::Ok | QMessageBox::Cancel);
     box->setObjectName(QStringLiteral("loeschfrage"));
     connect(box, &QMessageBox::finished, this, [this, box, file](int) {
         if (box->standardButton(box->clickedButton()) != QMessageBox::Ok) return;

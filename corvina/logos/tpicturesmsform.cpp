@@ -16,14 +16,16 @@ Tpicturesmsform::Tpicturesmsform(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Speicherplatz"));
     setHelpPage(this, QStringLiteral("logos"));
     auto* layout = new QVBoxLayout(this);
-    auto* prompt = named(new QLabel(QStringLiteral("Speicherplatz im Telefon:"), this), "platzlabel");
+    auto* prompt =
+        named(new QLabel(QStringLiteral("Speicherplatz im Telefon:"), this), "platzlabel");
     list_ = named(new QListWidget(this), "plaetze");
     for (int i = 1; i <= 4; ++i) list_->addItem(QStringLiteral("Bild %1").arg(i));
     list_->setMinimumSize(180, 100);
     auto* buttons = new QDialogButtonBox(this);
     named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "ok")
         ->setDefault(true);
-    named(buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole), "abbrechen");
+    named(buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole),
+          "abbrechen");
     layout->addWidget(prompt);
     layout->addWidget(list_);
     layout->addWidget(buttons);

@@ -30,8 +30,7 @@ QImage lcdColours(const QImage& picture) {
 
 }  // namespace
 
-Tpreview::Tpreview(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+Tpreview::Tpreview(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("Tpreview"));
     setWindowTitle(QStringLiteral("Vorschau"));
     setHelpPage(this, QStringLiteral("logoeditor"));

@@ -1,7 +1,7 @@
 // The simulator reads the pictures of the smart messages it is sent.
-#include <gtest/gtest.h>
-
 #include "phonesim/nokia61xx/smartpictures.h"
+
+#include <gtest/gtest.h>
 
 namespace phonesim::nokia61xx {
 namespace {
@@ -15,7 +15,10 @@ ReceivedMessage message(int port, const QByteArray& hex) {
 
 TEST(SmartPictures, OperatorLogoGroupLogoAndPictureMessage) {
     // 16 x 2, first row black.
-    const QByteArray bitmap = "001002" "01" "FFFF0000";
+    const QByteArray bitmap =
+        "001002"
+        "01"
+        "FFFF0000";
     const auto logo = readSmartPicture(message(0x1582, "62F210" + bitmap));
     ASSERT_TRUE(logo.has_value());
     EXPECT_EQ(logo->networkCode, "26201");
@@ -28,7 +31,12 @@ TEST(SmartPictures, OperatorLogoGroupLogoAndPictureMessage) {
     EXPECT_EQ(group->picture, logo->picture);
 
     // Text item, then the bitmap item whose length is larger than what follows.
-    const auto picture = readSmartPicture(message(0x158A, "30" "000003" "486921" "020100" + bitmap));
+    const auto picture = readSmartPicture(message(0x158A,
+                                                  "30"
+                                                  "000003"
+                                                  "486921"
+                                                  "020100" +
+                                                      bitmap));
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->text, "Hi!");
     EXPECT_EQ(picture->picture, logo->picture);

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileSystemModel>
-#include <QTreeView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -15,6 +14,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTreeView>
 
 #include "codecs/bitmaps/monochrome.h"
 #include "corvina/common/tgruppenwahlform.h"
@@ -51,9 +51,8 @@ bool samePixels(const QImage& picture, const phonesim::Picture& kept) {
 }
 
 bool samePixels(const QImage& a, const QImage& b) {
-    return a.size() == b.size() &&
-           tools::monochrome(a).convertToFormat(QImage::Format_RGB32) ==
-               tools::monochrome(b).convertToFormat(QImage::Format_RGB32);
+    return a.size() == b.size() && tools::monochrome(a).convertToFormat(QImage::Format_RGB32) ==
+                                       tools::monochrome(b).convertToFormat(QImage::Format_RGB32);
 }
 
 int blackPixels(const QImage& picture) {
@@ -147,8 +146,9 @@ TEST_F(LogoWindow, ANewUserDrawsSendsReadsBackAndSendsPicturesOnA3310) {
     EXPECT_TRUE(shell->statusText(Tgesamtform::StatusField::Middle).startsWith("Operator: 26202"));
     ASSERT_TRUE(form->selectFile(samples("corvina-betreiber.nol")));
     auto* tree = form->findChild<QTreeView*>("ordner");
-    waitFor([&] { return tree->currentIndex().data(QFileSystemModel::FilePathRole) == form->folder(); },
-            5000);
+    waitFor(
+        [&] { return tree->currentIndex().data(QFileSystemModel::FilePathRole) == form->folder(); },
+        5000);
     screenshot(shell.get(), "corvina-logos.png");
 
     // A logo drawn with the mouse: a frame and a diagonal.
@@ -176,9 +176,9 @@ TEST_F(LogoWindow, ANewUserDrawsSendsReadsBackAndSendsPicturesOnA3310) {
 
     // Sent as operator logo of 26202 while the phone is in 26201: a warning,
     // then the logo goes out and comes back pixel for pixel.
-    const SendOutcome sent = finish(
-        [&] { editor->findChild<QPushButton*>("uebertragen")->click(); },
-        [&] { messageBox(form, "operatorwarnung")->button(QMessageBox::Ok)->click(); });
+    const SendOutcome sent =
+        finish([&] { editor->findChild<QPushButton*>("uebertragen")->click(); },
+               [&] { messageBox(form, "operatorwarnung")->button(QMessageBox::Ok)->click(); });
     ASSERT_TRUE(sent.success()) << sent.text.toStdString();
     EXPECT_EQ(sent.operatorCode, "26202");
     const auto logo = sim.fixture().data.operatorLogo;
@@ -203,11 +203,13 @@ TEST_F(LogoWindow, ANewUserDrawsSendsReadsBackAndSendsPicturesOnA3310) {
     // group gets the usual ringtone.
     form->setKind(lkCallerGroup);
     ASSERT_TRUE(form->selectFile(samples("familie-gruppe.ngg")));
-    const SendOutcome group = finish([&] { form->sendCurrent(); }, [&] {
-        ASSERT_TRUE(waitFor([&] { return form->groupDialog()->isVisible(); }));
-        form->groupDialog()->list()->setCurrentRow(1);
-        form->groupDialog()->findChild<QPushButton*>("ok")->click();
-    });
+    const SendOutcome group =
+        finish([&] { form->sendCurrent(); },
+               [&] {
+                   ASSERT_TRUE(waitFor([&] { return form->groupDialog()->isVisible(); }));
+                   form->groupDialog()->list()->setCurrentRow(1);
+                   form->groupDialog()->findChild<QPushButton*>("ok")->click();
+               });
     ASSERT_TRUE(group.success()) << group.text.toStdString();
     EXPECT_EQ(sim.fixture().phonebook.callerGroups.at(1).ringtone, 51);
     EXPECT_EQ(sim.fixture().phonebook.callerGroups.at(1).logo.width, 72);
@@ -215,11 +217,13 @@ TEST_F(LogoWindow, ANewUserDrawsSendsReadsBackAndSendsPicturesOnA3310) {
     // A picture into "Bild 4".
     form->setKind(lkPicture);
     ASSERT_TRUE(form->selectFile(samples("telefon-bild.bmp")));
-    const SendOutcome picture = finish([&] { form->sendCurrent(); }, [&] {
-        ASSERT_TRUE(waitFor([&] { return form->slotDialog()->isVisible(); }));
-        form->slotDialog()->list()->setCurrentRow(3);
-        form->slotDialog()->findChild<QPushButton*>("ok")->click();
-    });
+    const SendOutcome picture =
+        finish([&] { form->sendCurrent(); },
+               [&] {
+                   ASSERT_TRUE(waitFor([&] { return form->slotDialog()->isVisible(); }));
+                   form->slotDialog()->list()->setCurrentRow(3);
+                   form->slotDialog()->findChild<QPushButton*>("ok")->click();
+               });
     ASSERT_TRUE(picture.success());
     const auto pictures = sim.fixture().data.pictures;
     ASSERT_EQ(pictures.size(), 1u);
@@ -232,23 +236,27 @@ TEST_F(LogoWindow, ANewUserDrawsSendsReadsBackAndSendsPicturesOnA3310) {
     form->setKind(lkOperator);
     ASSERT_TRUE(form->selectFile(samples("noten-betreiber.bmp")));
     Tempfaengerform* dialog = form->recipientDialog();
-    const SendOutcome byMessage = finish([&] { form->sendByMessage(); }, [&] {
-        ASSERT_TRUE(dialog->isVisible());
-        EXPECT_FALSE(dialog->sendButton()->isEnabled());
-        QTest::keyClicks(dialog->recipient(), QStringLiteral("0177 1234567"));
-        EXPECT_EQ(dialog->chosenCode(), "26203");
-        EXPECT_TRUE(dialog->sendButton()->isEnabled());
-        dialog->sendButton()->click();
-    });
+    const SendOutcome byMessage =
+        finish([&] { form->sendByMessage(); },
+               [&] {
+                   ASSERT_TRUE(dialog->isVisible());
+                   EXPECT_FALSE(dialog->sendButton()->isEnabled());
+                   QTest::keyClicks(dialog->recipient(), QStringLiteral("0177 1234567"));
+                   EXPECT_EQ(dialog->chosenCode(), "26203");
+                   EXPECT_TRUE(dialog->sendButton()->isEnabled());
+                   dialog->sendButton()->click();
+               });
     ASSERT_TRUE(byMessage.success()) << byMessage.text.toStdString();
     form->setKind(lkPicture);
     ASSERT_TRUE(form->selectFile(samples("smileys-bild.png")));
-    const SendOutcome pictureMessage = finish([&] { form->sendByMessage(); }, [&] {
-        dialog->text()->setText(QStringLiteral("Grüße vom Meer"));
-        dialog->resize(420, dialog->height());
-        screenshot(dialog, "corvina-logos-message.png");
-        dialog->sendButton()->click();
-    });
+    const SendOutcome pictureMessage =
+        finish([&] { form->sendByMessage(); },
+               [&] {
+                   dialog->text()->setText(QStringLiteral("Grüße vom Meer"));
+                   dialog->resize(420, dialog->height());
+                   screenshot(dialog, "corvina-logos-message.png");
+                   dialog->sendButton()->click();
+               });
     ASSERT_TRUE(pictureMessage.success()) << pictureMessage.text.toStdString();
     const auto received = sim.fixture().messages.received;
     ASSERT_EQ(received.size(), 2u);
@@ -267,10 +275,12 @@ TEST_F(LogoWindow, ANewUserDrawsSendsReadsBackAndSendsPicturesOnA3310) {
     // The phone hangs up: a send is never reported as a success.
     form->setKind(lkOperator);
     sim.faults().hangUp();
-    const SendOutcome lost = finish([&] { form->sendCurrent(); }, [&] {
-        if (auto* box = form->findChild<QMessageBox*>("operatorwarnung"))
-            box->button(QMessageBox::Ok)->click();
-    });
+    const SendOutcome lost =
+        finish([&] { form->sendCurrent(); },
+               [&] {
+                   if (auto* box = form->findChild<QMessageBox*>("operatorwarnung"))
+                       box->button(QMessageBox::Ok)->click();
+               });
     EXPECT_FALSE(lost.success());
     ASSERT_TRUE(waitFor([&] { return !shell->showsConnected(); }));
     const SendOutcome after = finish([&] { form->sendCurrent(); });
@@ -300,15 +310,18 @@ TEST_F(LogoWindow, OnA6110WithoutOperatorInTheSettingsTheLogoTakesThePhonesNetwo
 
     // Group 2 gets a logo and keeps its ringtone.
     const int ringtone = 0x22;
-    sim.editFixture([&](phonesim::Fixture& f) { f.phonebook.callerGroups.at(2).ringtone = ringtone; });
+    sim.editFixture(
+        [&](phonesim::Fixture& f) { f.phonebook.callerGroups.at(2).ringtone = ringtone; });
     form->setMode(Tlogoform::Mode::Logos);
     form->setKind(lkCallerGroup);
     ASSERT_TRUE(form->selectFile(samples("familie-gruppe.ngg")));
-    const SendOutcome group = finish([&] { form->sendCurrent(); }, [&] {
-        ASSERT_TRUE(waitFor([&] { return form->groupDialog()->isVisible(); }));
-        form->groupDialog()->list()->setCurrentRow(2);
-        form->groupDialog()->findChild<QPushButton*>("ok")->click();
-    });
+    const SendOutcome group =
+        finish([&] { form->sendCurrent(); },
+               [&] {
+                   ASSERT_TRUE(waitFor([&] { return form->groupDialog()->isVisible(); }));
+                   form->groupDialog()->list()->setCurrentRow(2);
+                   form->groupDialog()->findChild<QPushButton*>("ok")->click();
+               });
     ASSERT_TRUE(group.success()) << group.text.toStdString();
     const auto& kept = sim.fixture().phonebook.callerGroups.at(2);
     EXPECT_EQ(kept.ringtone, ringtone);
@@ -333,21 +346,24 @@ TEST_F(LogoWindow, WithoutAnyOperatorTheUserChoosesOneInTheSettingsAndTheSendGoe
     sim.editFixture([](phonesim::Fixture& f) { f.network.mcc = QStringLiteral("000"); });
     Tlogoform* form = openLogos();
     ASSERT_TRUE(form->selectFile(samples("noten-betreiber.bmp")));
-    const SendOutcome sent = finish([&] { form->sendCurrent(); }, [&] {
-        QMessageBox* box = nullptr;
-        ASSERT_TRUE(waitFor([&] {
-            for (auto* b : form->findChildren<QMessageBox*>())
-                if (b->isVisible() && b->text().contains("Operator angeben")) box = b;
-            return box != nullptr;
-        }));
-        box->button(QMessageBox::Ok)->click();
-        Thaupteinstellungsform& settings = shell->settingsDialog();
-        ASSERT_TRUE(waitFor([&] { return settings.isVisible(); }));
-        auto* operators = settings.findChild<QWidget*>("betreiberseite")->findChild<QComboBox*>();
-        ASSERT_NE(operators, nullptr);
-        operators->setCurrentIndex(operators->findText("26202", Qt::MatchStartsWith));
-        settings.findChild<QPushButton*>("okbutton")->click();
-    });
+    const SendOutcome sent =
+        finish([&] { form->sendCurrent(); },
+               [&] {
+                   QMessageBox* box = nullptr;
+                   ASSERT_TRUE(waitFor([&] {
+                       for (auto* b : form->findChildren<QMessageBox*>())
+                           if (b->isVisible() && b->text().contains("Operator angeben")) box = b;
+                       return box != nullptr;
+                   }));
+                   box->button(QMessageBox::Ok)->click();
+                   Thaupteinstellungsform& settings = shell->settingsDialog();
+                   ASSERT_TRUE(waitFor([&] { return settings.isVisible(); }));
+                   auto* operators =
+                       settings.findChild<QWidget*>("betreiberseite")->findChild<QComboBox*>();
+                   ASSERT_NE(operators, nullptr);
+                   operators->setCurrentIndex(operators->findText("26202", Qt::MatchStartsWith));
+                   settings.findChild<QPushButton*>("okbutton")->click();
+               });
     ASSERT_TRUE(sent.success()) << sent.text.toStdString();
     EXPECT_EQ(sent.operatorCode, "26202");
     ASSERT_TRUE(sim.fixture().data.operatorLogo.has_value());

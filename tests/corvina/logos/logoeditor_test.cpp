@@ -221,7 +221,8 @@ TEST(EditorInTheProgram, TheProgramAsksBeforeItEndsWithUnsavedEdits) {
 
     const auto answer = [&](QMessageBox::StandardButton button) {
         QMessageBox* box = nullptr;
-        EXPECT_TRUE(waitFor([&] { return (box = editor->findChild<QMessageBox*>("speichernfrage")); }));
+        EXPECT_TRUE(
+            waitFor([&] { return (box = editor->findChild<QMessageBox*>("speichernfrage")); }));
         if (box) box->button(button)->click();
         QCoreApplication::processEvents();
     };

@@ -1,5 +1,7 @@
 // The file operations of the logo window: favourites, copying onto itself,
 // moves that fail, names with folder parts, and the search.
+#include "corvina/logos/logofolders.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -7,7 +9,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "corvina/logos/logofolders.h"
 #include "corvina/logos/picturefiles.h"
 
 namespace corvina {
@@ -31,8 +32,8 @@ TEST(LogoFolders, FavouritesLiveInTheProgramsDataAndCountUpPerExtension) {
     const QString bmp = write(dir.filePath("a.bmp"), "eins");
     const QString nol = write(dir.filePath("b.nol"), "zwei");
     const QString favourites = favouritesFolder();
-    EXPECT_TRUE(favourites.startsWith(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    EXPECT_TRUE(
+        favourites.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     EXPECT_TRUE(favourites.endsWith("CorvinaFavoriten"));
     EXPECT_TRUE(addToFavourites(bmp).path.endsWith("/Favorit1.bmp"));
     EXPECT_TRUE(addToFavourites(bmp).path.endsWith("/Favorit2.bmp"));

@@ -51,15 +51,15 @@ TEST(LogoSizes, FollowThePhoneTheKindAndThePictureMessageSetting) {
         QSize size;
     };
     const Row rows[] = {
-        {1, lkOperator, true, {101, 21}},     {2, lkScreensaver, true, {101, 21}},
-        {6, lkScreensaver, true, {101, 65}},  {6, lkOperator, true, {101, 43}},
-        {3, lkScreensaver, true, {101, 43}},  {9, lkOperator, true, {101, 43}},
-        {0, lkOperator, true, {97, 26}},      {11, lkOperator, true, {72, 14}},
-        {19, lkOperator, true, {78, 21}},     {21, lkStartup, true, {96, 65}},
-        {20, lkStartup, true, {96, 56}},      {14, lkStartup, true, {84, 48}},
-        {18, lkStartup, true, {84, 48}},      {14, lkPicture, true, {72, 28}},
-        {21, lkPicture, false, {72, 14}},     {19, lkCallerGroup, true, {72, 14}},
-        {24, lkStartup, true, {72, 14}},      {24, lkOperator, true, {72, 14}},
+        {1, lkOperator, true, {101, 21}},    {2, lkScreensaver, true, {101, 21}},
+        {6, lkScreensaver, true, {101, 65}}, {6, lkOperator, true, {101, 43}},
+        {3, lkScreensaver, true, {101, 43}}, {9, lkOperator, true, {101, 43}},
+        {0, lkOperator, true, {97, 26}},     {11, lkOperator, true, {72, 14}},
+        {19, lkOperator, true, {78, 21}},    {21, lkStartup, true, {96, 65}},
+        {20, lkStartup, true, {96, 56}},     {14, lkStartup, true, {84, 48}},
+        {18, lkStartup, true, {84, 48}},     {14, lkPicture, true, {72, 28}},
+        {21, lkPicture, false, {72, 14}},    {19, lkCallerGroup, true, {72, 14}},
+        {24, lkStartup, true, {72, 14}},     {24, lkOperator, true, {72, 14}},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(logoSize(r.model, r.kind, r.large), r.size)
@@ -76,8 +76,8 @@ TEST(LogoSizes, FollowThePhoneTheKindAndThePictureMessageSetting) {
 TEST(LogoPictures, ABmpOfAnySizeBecomesTheOperatorLogoOfThePhone) {
     QTemporaryDir dir;
     const QString bmp = writeBmp(dir);
-    for (const auto& [model, size] : {std::pair{uint8_t{11}, QSize(72, 14)},
-                                      std::pair{uint8_t{21}, QSize(78, 21)}}) {
+    for (const auto& [model, size] :
+         {std::pair{uint8_t{11}, QSize(72, 14)}, std::pair{uint8_t{21}, QSize(78, 21)}}) {
         const PictureResult fitted = fitPictureFile(bmp, logoSize(model, lkOperator, true), {});
         ASSERT_TRUE(fitted.ok()) << fitted.problem.toStdString();
         EXPECT_EQ(fitted.image.size(), size);
@@ -144,8 +144,9 @@ TEST(LogoPictures, DamagedAndHugeFilesAreNotShownAndSayWhy) {
         {write(dir, "kurz.nol", nol(72, 14, 500)), "zu kurz"},
         {write(dir, "kopf.nol", QByteArray("NOL\x00\x01", 5)), "Kopf"},
         {write(dir, "null.nol", nol(0, 14, 0)), "Größe 0"},
-        {write(dir, "riesig.ngg", QByteArray("NGG\x00\x01\x00\xFF\x00\xFF\x00", 10) +
-                                      QByteArray(6, '\0') + QByteArray(8 * 8200, '0')),
+        {write(dir, "riesig.ngg",
+               QByteArray("NGG\x00\x01\x00\xFF\x00\xFF\x00", 10) + QByteArray(6, '\0') +
+                   QByteArray(8 * 8200, '0')),
          "größer"},
         {write(dir, "kaputt.jpg", QByteArray("\xFF\xD8\xFF garbage", 12)), "nicht gelesen"},
         {write(dir, "fremd.nol", QByteArray("hallo welt, kein Logo")), "weder"},
@@ -159,7 +160,8 @@ TEST(LogoPictures, DamagedAndHugeFilesAreNotShownAndSayWhy) {
         EXPECT_TRUE(read.problem.contains(QString::fromUtf8(c.reason)))
             << c.path.toStdString() << ": " << read.problem.toStdString();
     }
-    const PictureResult good = fitPictureFile(write(dir, "gut.nol", nol(72, 14, 1008)), {84, 48}, {});
+    const PictureResult good =
+        fitPictureFile(write(dir, "gut.nol", nol(72, 14, 1008)), {84, 48}, {});
     ASSERT_TRUE(good.ok());
     EXPECT_EQ(good.image.size(), QSize(84, 48));
 }

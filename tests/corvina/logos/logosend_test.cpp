@@ -1,10 +1,11 @@
 // The sends of the logo window with the library calls and the user's
 // answers replaced: which code, group, slot and ringtone go out, what the
 // user is told for each result, and that only a real success is one.
+#include "corvina/logos/logosend.h"
+
 #include <gtest/gtest.h>
 
 #include "corvina/logos/logokinds.h"
-#include "corvina/logos/logosend.h"
 #include "corvina/logos/picturefiles.h"
 #include "corvina/logos/recipients.h"
 #include "phonelib/api/status.h"
@@ -166,9 +167,12 @@ TEST_F(Sends, OnlyASuccessIsOneAndEveryOtherResultIsToldAndABusyLibraryIsAskedAg
     EXPECT_EQ(sent.back().size, 504);
 
     const std::pair<uint8_t, const char*> failures[] = {
-        {phonelib::stNoAnswer, "nicht kontaktiert"},  {phonelib::stRefused, "Fehler gemeldet"},
-        {phonelib::stNotConnected, "kein Mobiltelefon"}, {phonelib::stNotAvailable, "nicht an"},
-        {phonelib::stTooLong, "zu groß"},              {77, "Fehler 77"},
+        {phonelib::stNoAnswer, "nicht kontaktiert"},
+        {phonelib::stRefused, "Fehler gemeldet"},
+        {phonelib::stNotConnected, "kein Mobiltelefon"},
+        {phonelib::stNotAvailable, "nicht an"},
+        {phonelib::stTooLong, "zu groß"},
+        {77, "Fehler 77"},
     };
     for (const auto& [status, text] : failures) {
         uploadResults = {status};
