@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QTemporaryFile>
-#include <QTimer>
 #include <memory>
 
 #include "codecs/bitmaps/drawbin.h"
@@ -72,15 +71,8 @@ int32_t LogoSender::defaultGroupRingtone(uint8_t modelNumber) {
     return isNokia7110Family(modelNumber) ? kGroupRingtone7110 : kGroupRingtone;
 }
 
-void LogoSender::attempt(std::function<uint8_t()> call, std::function<void(uint8_t)> then) {
-    const uint8_t status = call();
-    if (status != phonelib::stCallInProgress) {
-        then(status);
-        return;
-    }
-    QTimer::singleShot(retryMs_, this, [this, call = std::move(call), then = std::move(then)] {
-        attempt(call, then);
-    });
+void LogoSender::attempt(CallSequence::Call call, CallSequence::Then then) {
+    sequence_.add(std::move(call), std::move(then));
 }
 
 void LogoSender::withOperator(uint8_t model, const QString& settingsCode,

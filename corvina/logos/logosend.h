@@ -6,7 +6,8 @@
 // not block, and tests answer at once). Each step calls the next when its
 // answer comes; the chain ends in exactly one outcome.
 //
-// A call refused because another call of this thread is still running
+// The library calls run one after the other from the event loop; a call
+// refused because another call of this thread is still running
 // (stCallInProgress) is tried again a moment later, never taken as a
 // failure.
 #pragma once
@@ -19,6 +20,7 @@
 #include <optional>
 #include <string>
 
+#include "corvina/common/callsequence.h"
 #include "records/typendefinitionen.h"
 
 namespace corvina {
@@ -100,7 +102,7 @@ class LogoSender : public QObject {
 
     void setQuestions(SendQuestions questions) { questions_ = std::move(questions); }
     // Milliseconds before a call refused with stCallInProgress is tried again.
-    void setRetryInterval(int milliseconds) { retryMs_ = milliseconds; }
+    void setRetryInterval(int milliseconds) { sequence_.setRetryInterval(milliseconds); }
 
     using Done = std::function<void(const SendOutcome&)>;
     void sendLogo(const LogoJob& job, Done done);
@@ -115,8 +117,9 @@ class LogoSender : public QObject {
     static int32_t defaultGroupRingtone(uint8_t modelNumber);
 
   private:
-    // Runs the call until it is not refused for a call in progress.
-    void attempt(std::function<uint8_t()> call, std::function<void(uint8_t)> then);
+    // Makes the call from the event loop (again while refused for a call
+    // in progress), then goes on with its status.
+    void attempt(CallSequence::Call call, CallSequence::Then then);
     void withOperator(uint8_t modelNumber, const QString& settingsCode,
                       std::function<void(QString)> then, Done done);
     void upload(GSMBitmap bitmap, uint8_t modelNumber, Done done);
@@ -125,7 +128,7 @@ class LogoSender : public QObject {
 
     LogoCalls calls_;
     SendQuestions questions_;
-    int retryMs_ = 200;
+    CallSequence sequence_;
 };
 
 // The phone's network as an operator code: country code, then the network

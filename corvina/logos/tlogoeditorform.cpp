@@ -11,12 +11,12 @@
 #include <QSaveFile>
 #include <QShortcut>
 #include <QStandardItemModel>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "codecs/bitmaps/logofile.h"
 #include "codecs/tools/filebytes.h"
+#include "corvina/common/callsequence.h"
 #include "corvina/common/tgruppenwahlform.h"
 #include "corvina/connection/modelnumbers.h"
 #include "corvina/help/helpcontext.h"
@@ -35,8 +35,6 @@
 namespace corvina {
 
 namespace {
-
-constexpr int kRetryMs = 200;
 
 struct ToolEntry {
     DrawTool tool;
@@ -86,6 +84,7 @@ Tlogoeditorform::Tlogoeditorform(QWidget* parent, std::function<uint8_t(GSMBitma
     layout->addWidget(buildButtons());
     preview_ = new Tpreview(this);
     scanner_ = new Scanner(this);
+    calls_ = new CallSequence(this);
     groups_ = new Tgruppenwahlform(this);
     setHelpPage(groups_, QStringLiteral("logoeditor"));
 
@@ -513,12 +512,12 @@ void Tlogoeditorform::phoneClicked() {
 }
 
 void Tlogoeditorform::readFromPhone(GSMBitmap request) {
-    GSMBitmap bitmap = request;
-    const uint8_t status = getBitmap_(bitmap);
-    if (status == phonelib::stCallInProgress) {
-        QTimer::singleShot(kRetryMs, this, [this, request] { readFromPhone(request); });
-        return;
-    }
+    auto bitmap = std::make_shared<GSMBitmap>(request);
+    calls_->add([this, bitmap] { return getBitmap_(*bitmap); },
+                [this, bitmap](uint8_t status) { takePhonePicture(*bitmap, status); });
+}
+
+void Tlogoeditorform::takePhonePicture(const GSMBitmap& bitmap, uint8_t status) {
     const QImage picture = status == phonelib::stDone ? pictureFromBitmap(bitmap) : QImage();
     if (picture.isNull()) {
         report(tx("logos_71", "Vom Handy laden"),

@@ -19,6 +19,7 @@
 
 namespace corvina {
 
+class CallSequence;
 class PixelGrid;
 class Scanner;
 class Tgruppenwahlform;
@@ -93,6 +94,7 @@ class Tlogoeditorform : public QWidget {
     void scanClicked();
     void phoneClicked();
     void readFromPhone(GSMBitmap request);
+    void takePhonePicture(const GSMBitmap& bitmap, uint8_t status);
     void report(const QString& title, const QString& text);
 
     LogoEditing editing_;
@@ -102,6 +104,7 @@ class Tlogoeditorform : public QWidget {
     QScrollArea* scroll_ = nullptr;
     Tpreview* preview_ = nullptr;
     Scanner* scanner_ = nullptr;
+    CallSequence* calls_ = nullptr;
     Tgruppenwahlform* groups_ = nullptr;
     QComboBox* types_ = nullptr;
     QComboBox* fits_ = nullptr;

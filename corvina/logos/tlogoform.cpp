@@ -9,10 +9,10 @@
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QSplitter>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "codecs/tools/cp1252.h"
+#include "corvina/common/callsequence.h"
 #include "corvina/common/tgruppenwahlform.h"
 #include "corvina/connection/modelnumbers.h"
 #include "corvina/help/helpcontext.h"
@@ -39,7 +39,6 @@ namespace {
 
 constexpr int kPreviewScale = 3;
 constexpr int kShiftStep = 1;
-constexpr int kRetryMs = 200;
 
 // The buttons of the two command sets.
 namespace nokia {
@@ -132,6 +131,7 @@ Tlogoform::Tlogoform(Tgesamtform& shell, LogoCalls calls)
     splitter->setStretchFactor(1, 3);
     splitter->setSizes({200, 560});
 
+    networkCalls_ = new CallSequence(this);
     editor_ = new Tlogoeditorform(this, calls_.getBitmap);
     recipients_ = new Tempfaengerform(this);
     slots_ = new Tpicturesmsform(this);
@@ -425,19 +425,17 @@ void Tlogoform::connectionChanged() {
 void Tlogoform::queryPhoneNetwork() {
     phoneCode_.clear();
     phoneOperatorName_.clear();
-    if (notConnected() || !isNokia(modelNumber()) || !isVisible()) return;
-    TNetWorkInfo info;
-    const uint8_t status = calls_.networkInfo(info);
-    if (status == phonelib::stCallInProgress) {
-        QTimer::singleShot(kRetryMs, this, [this] {
-            queryPhoneNetwork();
-            updateStatus();
-        });
+    if (notConnected() || !isNokia(modelNumber()) || !isVisible() || networkCalls_->running())
         return;
-    }
-    if (status != phonelib::stDone) return;
-    phoneCode_ = networkCodeOf(info);
-    phoneOperatorName_ = tools::fromCp1252(info.networkOperator.operatorName);
+    auto info = std::make_shared<TNetWorkInfo>();
+    networkCalls_->add([this, info] { return calls_.networkInfo(*info); },
+                       [this, info](uint8_t status) {
+                           if (status != phonelib::stDone) return;
+                           phoneCode_ = networkCodeOf(*info);
+                           phoneOperatorName_ =
+                               tools::fromCp1252(info->networkOperator.operatorName);
+                           updateStatus();
+                       });
 }
 
 QString Tlogoform::operatorStatusText() const {

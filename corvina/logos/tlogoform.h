@@ -24,6 +24,7 @@ class QFileSystemModel;
 
 namespace corvina {
 
+class CallSequence;
 class CommandBar;
 class ModuleRegistry;
 class Tempfaengerform;
@@ -133,6 +134,7 @@ class Tlogoform : public QWidget {
     Tgesamtform& shell_;
     LogoCalls calls_;
     LogoSender sender_;
+    CallSequence* networkCalls_ = nullptr;  // the phone's network for the status line
     ThumbnailCache cache_;
     TSettings settings_;
     QString phoneCode_;  // the network the phone reports, when the settings name none

@@ -292,7 +292,9 @@ TEST_F(LogoWindow, ANewUserDrawsSendsReadsBackAndSendsPicturesOnA3310) {
 TEST_F(LogoWindow, OnA6110WithoutOperatorInTheSettingsTheLogoTakesThePhonesNetwork) {
     useModel(QStringLiteral("NSE-3"), QStringLiteral("01"));
     Tlogoform* form = openLogos();
-    EXPECT_TRUE(shell->statusText(Tgesamtform::StatusField::Middle).startsWith("Operator: 26201"));
+    EXPECT_TRUE(waitFor([&] {
+        return shell->statusText(Tgesamtform::StatusField::Middle).startsWith("Operator: 26201");
+    })) << shell->statusText(Tgesamtform::StatusField::Middle).toStdString();
     ASSERT_TRUE(form->selectFile(samples("corvina-betreiber.nol")));
     const SendOutcome sent = finish([&] { form->sendCurrent(); });
     ASSERT_TRUE(sent.success()) << sent.text.toStdString();
