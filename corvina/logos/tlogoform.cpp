@@ -99,17 +99,14 @@ Tlogoform::Tlogoform(Tgesamtform& shell, LogoCalls calls)
     folders_->setRootPath(QDir::rootPath());
     // The tree shows the folder in use once its parents are read.
     connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
-        if (folder_.isEmpty()) return;
-        const QModelIndex index = folders_->index(folder_);
-        if (index.isValid() && tree_->currentIndex() != index) {
-            tree_->setCurrentIndex(index);
-            tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
-        }
+        if (treeFollows_) showFolderInTree();
     });
     tree_ = named(new QTreeView(left), "ordner");
     tree_->setModel(folders_);
     for (int column = 1; column < folders_->columnCount(); ++column) tree_->hideColumn(column);
     tree_->setHeaderHidden(true);
+    tree_->setSortingEnabled(true);
+    tree_->sortByColumn(0, Qt::AscendingOrder);
     leftLayout->addWidget(tree_, 1);
 
     auto* right = new QWidget(splitter);
@@ -552,13 +549,24 @@ void Tlogoform::refreshThumbnails() {
 
 void Tlogoform::openFolder(const QString& folder) {
     folder_ = folder;
-    const QModelIndex index = folders_->index(folder);
-    tree_->setCurrentIndex(index);
-    tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    tree_->expand(index);
+    treeFollows_ = true;
+    // The model reads the folder and its parents first.
+    folders_->setRootPath(folder);
+    showFolderInTree();
     editor_->setContext(
         {modelNumber(), !settings_.smallPictureSms, settings_.operatorCode, folder_});
     readFolder();
+}
+
+void Tlogoform::showFolderInTree() {
+    const QModelIndex index = folders_->index(folder_);
+    if (!index.isValid()) return;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        tree_->expand(parent);
+    tree_->setCurrentIndex(index);
+    tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // Once it shows, the tree is the user's again.
+    treeFollows_ = !tree_->visualRect(index).isValid();
 }
 
 void Tlogoform::setSearch(const QString& words) {

@@ -110,6 +110,8 @@ class Tlogoform : public QWidget {
     void menuTexts();
     void wireQuestions();
     void readFolder();
+    // Opens the tree down to the folder in use and selects it.
+    void showFolderInTree();
     void refreshThumbnails();
     void updatePreview();
     void updateStatus();
@@ -145,6 +147,7 @@ class Tlogoform : public QWidget {
     uint8_t kind_ = lkOperator;
     FitSettings fit_;
     bool sending_ = false;
+    bool treeFollows_ = false;  // the folder tree still loads its way to the folder
     CommandBar* commands_ = nullptr;
 
     QFileSystemModel* folders_ = nullptr;
