@@ -703,44 +703,45 @@ void Tlogoform::finishSend(const SendOutcome& outcome) {
     emit sendFinished(outcome);
 }
 
+bool Tlogoform::refusedUnconnected() {
+    if (!notConnected()) return false;
+    finishSend({SendOutcome::Kind::Failure,
+                phonelib::stNotConnected,
+                sendFailureText(phonelib::stNotConnected, false),
+                {}});
+    return true;
+}
+
+std::optional<QImage> Tlogoform::fittedForSending(const QString& file) {
+    const PictureResult fitted = fitPictureFile(file, currentLogoSize(), fit_);
+    if (fitted.ok()) return fitted.image;
+    finishSend(
+        {SendOutcome::Kind::Failure,
+         phonelib::stFileUnreadable,
+         tx("logos_91", "Die Datei \"%1\" wird nicht gesendet: ").arg(QFileInfo(file).fileName()) +
+             fitted.problem,
+         {}});
+    return std::nullopt;
+}
+
 void Tlogoform::sendCurrent() {
     if (sending_) return;
     const QString file = currentFile();
     if (file.isEmpty()) return;
     if (mode_ == Mode::Ringtones) {
-        if (notConnected()) {
-            finishSend({SendOutcome::Kind::Failure,
-                        phonelib::stNotConnected,
-                        sendFailureText(phonelib::stNotConnected, false),
-                        {}});
-            return;
-        }
+        if (refusedUnconnected()) return;
         startSend(tx("logos_90", "Upload läuft..."));
         sender_.sendRingtone(file, modelNumber(), [this](const SendOutcome& o) { finishSend(o); });
         return;
     }
-    const PictureResult fitted = fitPictureFile(file, currentLogoSize(), fit_);
-    if (!fitted.ok()) {
-        finishSend({SendOutcome::Kind::Failure,
-                    phonelib::stFileUnreadable,
-                    tx("logos_91", "Die Datei \"%1\" wird nicht gesendet: ")
-                            .arg(QFileInfo(file).fileName()) +
-                        fitted.problem,
-                    {}});
-        return;
-    }
-    sendPicture(fitted.image, kind_);
+    const std::optional<QImage> fitted = fittedForSending(file);
+    if (!fitted) return;
+    sendPicture(*fitted, kind_);
 }
 
 void Tlogoform::sendPicture(const QImage& picture, uint8_t kind) {
     if (sending_) return;
-    if (notConnected()) {
-        finishSend({SendOutcome::Kind::Failure,
-                    phonelib::stNotConnected,
-                    sendFailureText(phonelib::stNotConnected, false),
-                    {}});
-        return;
-    }
+    if (refusedUnconnected()) return;
     startSend(tx("logos_90", "Upload läuft..."));
     LogoJob job{picture, kind, modelNumber(), settings_.operatorCode};
     sender_.sendLogo(job, [this](const SendOutcome& o) { finishSend(o); });
@@ -751,42 +752,22 @@ void Tlogoform::sendByMessage() {
     const QString file = currentFile();
     if (file.isEmpty()) return;
     if (!isNokia(modelNumber()) && modelNumber() != kNoModelYet) return;
-    if (notConnected()) {
-        finishSend({SendOutcome::Kind::Failure,
-                    phonelib::stNotConnected,
-                    sendFailureText(phonelib::stNotConnected, false),
-                    {}});
-        return;
-    }
+    if (refusedUnconnected()) return;
     if (mode_ == Mode::Ringtones) {
         recipients_->ask({}, false, lastRecipient_, lastMessageCode_);
         return;
     }
     if (kind_ == lkStartup) return;
-    const PictureResult fitted = fitPictureFile(file, currentLogoSize(), fit_);
-    if (!fitted.ok()) {
-        finishSend({SendOutcome::Kind::Failure,
-                    phonelib::stFileUnreadable,
-                    tx("logos_91", "Die Datei \"%1\" wird nicht gesendet: ")
-                            .arg(QFileInfo(file).fileName()) +
-                        fitted.problem,
-                    {}});
-        return;
-    }
+    const std::optional<QImage> fitted = fittedForSending(file);
+    if (!fitted) return;
     const QString code = lastMessageCode_.isEmpty() ? settings_.operatorCode : lastMessageCode_;
-    recipients_->ask(fitted.image, kind_ == lkPicture, lastRecipient_, code);
+    recipients_->ask(*fitted, kind_ == lkPicture, lastRecipient_, code);
 }
 
 void Tlogoform::removeLogo() {
     if (sending_ || mode_ == Mode::Ringtones) return;
     if (kind_ != lkOperator && kind_ != lkStartup && kind_ != lkScreensaver) return;
-    if (notConnected()) {
-        finishSend({SendOutcome::Kind::Failure,
-                    phonelib::stNotConnected,
-                    sendFailureText(phonelib::stNotConnected, false),
-                    {}});
-        return;
-    }
+    if (refusedUnconnected()) return;
     startSend(tx("logos_90", "Upload läuft..."));
     sender_.removeLogo(kind_, modelNumber(), settings_.operatorCode, currentLogoSize(),
                        [this](const SendOutcome& o) { finishSend(o); });

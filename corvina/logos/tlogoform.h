@@ -119,6 +119,11 @@ class Tlogoform : public QWidget {
     void rebindCommands();
     void connectionChanged();
     void settingsChanged(const TSettings& settings);
+    // Reports "not connected" (true) when no phone is there.
+    bool refusedUnconnected();
+    // The file fitted into the logo size; nothing, with the reason
+    // reported, when it cannot be read.
+    std::optional<QImage> fittedForSending(const QString& file);
     void startSend(const QString& what);
     void finishSend(const SendOutcome& outcome);
     void whenConnected(std::function<void()> work);
