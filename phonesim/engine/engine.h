@@ -13,6 +13,7 @@
 #include <set>
 
 #include "phonesim/engine/journal.h"
+#include "phonesim/engine/phoneengine.h"
 #include "phonesim/faults/faults.h"
 #include "phonesim/fixture/fixture.h"
 #include "phonesim/link/cablelink.h"
@@ -35,22 +36,19 @@ struct EngineSettings {
     LinkTiming timing;
 };
 
-class Engine {
+class Engine : public PhoneEngine {
   public:
-    // direction: "PC" for requests, "Telefon" for answers.
-    using Trace = std::function<void(const char* direction, const Message& message)>;
-
     Engine(Fixture fixture, Transport& transport, Scheduler& scheduler, Faults& faults,
            Journal& journal, EngineSettings settings = {});
-    ~Engine();
+    ~Engine() override;
 
-    const Fixture& fixture() const { return fixture_; }
-    Fixture& fixture() { return fixture_; }
+    const Fixture& fixture() const override { return fixture_; }
+    Fixture& fixture() override { return fixture_; }
 
     // Unsolicited display text (type 0x0D, sub-code 0x50).
-    void sendDisplayText(const QString& text);
+    void sendDisplayText(const QString& text) override;
     void hangUp();
-    void setTrace(Trace trace) { trace_ = std::move(trace); }
+    void setTrace(Trace trace) override { trace_ = std::move(trace); }
 
   private:
     void bytesIn(std::span<const uint8_t> bytes);
