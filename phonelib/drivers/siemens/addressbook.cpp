@@ -1,6 +1,7 @@
 #include "phonelib/drivers/siemens/addressbook.h"
 
 #include "codecs/tools/hextext.h"
+#include "phonelib/drivers/request.h"
 #include "phonelib/api/library.h"
 #include "phonelib/drivers/siemens/answers.h"
 #include "phonelib/drivers/siemens/atdriver.h"
@@ -81,7 +82,7 @@ uint8_t readAddressEntry(TPhoneBookEntry& entry) {
 
 uint8_t writeAddressEntry(const TPhoneBookEntry& entry) {
     const int32_t index = entry.location - 1;
-    if (index < 0 || index > 255) return stNoSuchLocation;
+    if (!fitsOneByte(index)) return stNoSuchLocation;
     if (isBlankAddressEntry(entry)) {
         return addressCommand("AT^SBNW=\"vcf\"," + std::to_string(index) + ",0,0\r", kDeleteTicks);
     }

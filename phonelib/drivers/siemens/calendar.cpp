@@ -6,6 +6,7 @@
 // The phone is not asked for its capacity: 50 notes on the SL45, SLIK, ME45,
 // C45 and S45, 30 on the others.
 #include "codecs/tools/hextext.h"
+#include "phonelib/drivers/request.h"
 #include "phonelib/api/library.h"
 #include "phonelib/drivers/siemens/atdriver.h"
 #include "phonelib/drivers/siemens/objects.h"
@@ -64,7 +65,7 @@ uint8_t WriteCalendarEntry(TCalendarEntry& entry) {
 }
 
 uint8_t DeleteCalendarentry(int32_t location) {
-    if (location < 0 || location > 255) return stNoSuchLocation;
+    if (!fitsOneByte(location)) return stNoSuchLocation;
     auto& driver = atdriver();
     driver.calendarFlag = 0;
     atsend("AT^SBNW=\"vcs\"," + std::to_string(location) + ",0\r");

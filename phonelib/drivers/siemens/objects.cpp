@@ -1,5 +1,6 @@
 #include "phonelib/drivers/siemens/objects.h"
 
+#include "phonelib/drivers/request.h"
 #include "phonelib/api/status.h"
 #include "phonelib/drivers/siemens/atdriver.h"
 
@@ -59,7 +60,7 @@ bool splitcardparts(std::string_view hex, TENTRY& entry) {
 }
 
 uint8_t sendobject(const TENTRY& entry, int32_t index) {
-    if (index < 0 || index > 255) return stNoSuchLocation;
+    if (!fitsOneByte(index)) return stNoSuchLocation;
     if (entry.partCount < 1 || entry.partCount > kObjectParts) return stTooLong;
     auto& flag = flagOf(entry.objectKind);
     uint8_t result = stDone;
