@@ -5,6 +5,10 @@
 // Anrufergruppe, Aus), ringtone number, volume 1-5, messagetone 0-4, warning
 // 0-1, groups bit set (255 all). "profile set" turns them back into the
 // phone's codes, which SetProfile sends as they are.
+//
+// Siemens phones have one profile, the active one: ringtone (from 1),
+// volume 1-4, mode 0 Rufton, 1 Aus, 3 Einzelton, 5 Lautlos, earpiece 0-4,
+// vibration 0-1.
 #include <array>
 #include <functional>
 #include <optional>
@@ -101,21 +105,63 @@ const std::vector<Feature>& features() {
     return list;
 }
 
+const char* siemensMode(int32_t mode) {
+    switch (mode) {
+        case 0:
+            return "Rufton";
+        case 1:
+            return "Aus";
+        case 3:
+            return "Einzelton";
+        case 5:
+            return "Lautlos";
+        default:
+            return "-";
+    }
+}
+
+const std::vector<Feature>& siemensFeatures() {
+    static const std::vector<Feature> list = {
+        {"mode", &TProfile::ringingMode,
+         [](const TProfile& p) { return std::string(siemensMode(p.ringingMode)); },
+         [](int32_t v) {
+             return v == 0 || v == 1 || v == 3 || v == 5 ? std::optional<int32_t>(v) : std::nullopt;
+         }},
+        // Read from 1; the phone counts from 0, and the program sends its number.
+        {"ringtone", &TProfile::ringtoneNumber, [](const TProfile& p) { return p.ringtoneName; },
+         [](int32_t v) { return v >= 1 && v <= 99 ? std::optional<int32_t>(v - 1) : std::nullopt; }},
+        {"volume", &TProfile::volume,
+         [](const TProfile& p) { return "Stufe " + std::to_string(p.volume); },
+         [](int32_t v) { return inRange(v, 1, 4); }},
+        {"vibration", &TProfile::vibration, [](const TProfile& p) { return onOff(p.vibration); },
+         [](int32_t v) { return inRange(v, 0, 1); }},
+    };
+    return list;
+}
+
+// The earpiece volume is a 16-bit field of its own.
+void printEarpiece(const TProfile& profile) {
+    printRecord({"earpiece", std::to_string(profile.earpieceVolume),
+                 "Stufe " + std::to_string(profile.earpieceVolume)});
+}
+
 uint8_t readProfile(int number, TProfile& profile) {
     profile = TProfile{};
     profile.profileNumber = number;
     return phonelib::GetProfile(profile);
 }
 
-void printProfile(const TProfile& profile) {
+void printProfile(const TProfile& profile, bool at) {
     printRecord({"number", std::to_string(profile.profileNumber)});
-    printRecord({"name", nameOf(profile)});
-    for (const Feature& feature : features()) {
+    printRecord({"name", at ? "Allgemein" : nameOf(profile)});
+    for (const Feature& feature : at ? siemensFeatures() : features()) {
         printRecord({feature.key, std::to_string(profile.*feature.field), feature.text(profile)});
     }
+    if (at) printEarpiece(profile);
 }
 
-int setProfile(int number, const QStringList& assignments) {
+int setProfile(int number, const QStringList& assignments, bool at) {
+    const auto& list = at ? siemensFeatures() : features();
     TProfile profile;
     const uint8_t read = readProfile(number, profile);
     if (read != phonelib::stDone) return failed("Profil nicht gelesen", read);
@@ -124,13 +170,19 @@ int setProfile(int number, const QStringList& assignments) {
         const QString key = assignment.left(equals);
         const QString value = assignment.mid(equals + 1);
         if (equals <= 0) return usageError(kUsage);
-        if (key == "name") {
+        if (key == "name" && !at) {
             profile.name = phoneText(value);
             continue;
         }
+        if (key == "earpiece" && at) {
+            const auto level = numberArgument(value, "earpiece", 0, 4);
+            if (!level) return 2;
+            profile.earpieceVolume = static_cast<uint16_t>(*level);
+            continue;
+        }
         const auto feature = std::ranges::find_if(
-            features(), [&](const Feature& f) { return key == QLatin1String(f.key); });
-        if (feature == features().end()) {
+            list, [&](const Feature& f) { return key == QLatin1String(f.key); });
+        if (feature == list.end()) {
             printError("Unbekannter Schlüssel: " + key.toStdString());
             return 2;
         }
@@ -140,7 +192,7 @@ int setProfile(int number, const QStringList& assignments) {
     }
     // SetProfile takes the phone's codes.
     TProfile codes = profile;
-    for (const Feature& feature : features()) {
+    for (const Feature& feature : list) {
         const auto code = feature.code(profile.*feature.field);
         if (!code) {
             printError(std::string("Wert für ") + feature.key + " ungültig oder unbekannt: " +
@@ -152,13 +204,14 @@ int setProfile(int number, const QStringList& assignments) {
     const uint8_t status = phonelib::SetProfile(codes);
     if (status != phonelib::stDone) return failed("Profil nicht geschrieben", status);
     TProfile written;
-    if (readProfile(number, written) == phonelib::stDone) printProfile(written);
+    if (readProfile(number, written) == phonelib::stDone) printProfile(written, at);
     return 0;
 }
 
 }  // namespace
 
-int profile(Session&, const QStringList& arguments) {
+int profile(Session& session, const QStringList& arguments) {
+    const bool at = session.speaksAt();
     const QString action = arguments.value(0);
     if (action == "list" && arguments.size() == 1) {
         for (int number = 0; number < kMaxProfiles; ++number) {
@@ -169,20 +222,21 @@ int profile(Session&, const QStringList& arguments) {
                 if (number == 0) return failed("Profile nicht gelesen", status);
                 break;
             }
-            printRecord({std::to_string(number), nameOf(profile),
-                         named(kRingingModes, profile.ringingMode), profile.ringtoneName,
-                         "Stufe " + std::to_string(profile.volume)});
+            printRecord({std::to_string(number), at ? "Allgemein" : nameOf(profile),
+                         at ? siemensMode(profile.ringingMode)
+                            : named(kRingingModes, profile.ringingMode),
+                         profile.ringtoneName, "Stufe " + std::to_string(profile.volume)});
         }
         return 0;
     }
     if ((action != "get" && action != "set") || arguments.size() < 2) return usageError(kUsage);
     const auto number = numberArgument(arguments[1], "Die Profilnummer", 0, kMaxProfiles - 1);
     if (!number) return 2;
-    if (action == "set") return setProfile(*number, arguments.mid(2));
+    if (action == "set") return setProfile(*number, arguments.mid(2), at);
     TProfile profile;
     const uint8_t status = readProfile(*number, profile);
     if (status != phonelib::stDone) return failed("Profil nicht gelesen", status);
-    printProfile(profile);
+    printProfile(profile, at);
     return 0;
 }
 

@@ -41,6 +41,7 @@ constexpr int kNotAllowed = 3;
 constexpr int kNotSupported = 4;
 constexpr int kInvalidIndex = 21;
 constexpr int kTextTooLong = 24;
+constexpr int kInvalidCharacters = 25;
 constexpr int kDialStringTooLong = 26;
 constexpr int kInvalidDialString = 27;
 constexpr int kCmsNotSupported = 303;

@@ -9,8 +9,8 @@
 //   AT+CPBW=<i>         clear
 //   AT^SPBG=?           ^SPBG: (1-<used>),20,<name length>   (0) when empty
 // Errors: +CME ERROR 21 for an index outside the memory, 24 for a name and
-// 26 for a number too long, 27 for a number with other characters, 3 for
-// writing a call list.
+// 26 for a number too long, 25 for a name with bytes that are no GSM code,
+// 27 for a number with other characters, 3 for writing a call list.
 #include <algorithm>
 
 #include "phonesim/siemens/atphone.h"
@@ -137,6 +137,9 @@ AtOutcome onWriteEntry(AtPhone& phone, const AtCommand& command) {
     const std::string name = arguments.size() > 3 ? arguments[3].text : std::string();
     if (number.size() > kNumberLength) return AtOutcome::equipmentError(kDialStringTooLong);
     if (!dialable(number)) return AtOutcome::equipmentError(kInvalidDialString);
+    const bool sevenBit = std::all_of(name.begin(), name.end(),
+                                      [](char c) { return static_cast<uint8_t>(c) < 0x80; });
+    if (phone.link.charset == "GSM" && !sevenBit) return AtOutcome::equipmentError(kInvalidCharacters);
     const QString text = decodeText(name, phone.link.charset);
     if (text.size() > memory->nameLength) return AtOutcome::equipmentError(kTextTooLong);
     PhonebookEntry& entry = entries[*index];

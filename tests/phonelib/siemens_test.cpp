@@ -188,6 +188,7 @@ TEST(SiemensObjects, PartsAndNames) {
     EXPECT_EQ(entry.partCount, 2) << "left as it was";
 
     EXPECT_EQ(escapetext("a\"b@c\\d"), "a\\22b\\00c\\5Cd");
+    EXPECT_EQ(escapetext("Zo\xEB \xC4"), "Zo? [") << "no GSM code for the e with diaeresis";
     EXPECT_EQ(objectHex({"AT^SBNR=\"vcf\",0", "^SBNR: \"vcf\",0,1,2", "4142", "^SBNR: \"vcf\",0,2,2",
                          "43", "OK"}),
               "414243");

@@ -9,6 +9,7 @@
 
 #include "codecs/bitmaps/drawbin.h"
 #include "codecs/bitmaps/logofile.h"
+#include "codecs/bitmaps/monochrome.h"
 #include "codecs/tools/filebytes.h"
 #include "codecs/tools/hextext.h"
 #include "codecs/tools/privatetemp.h"
@@ -33,13 +34,16 @@ int32_t logoIndex(uint8_t kind) {
 }
 
 // The Windows bitmap the phone takes: the bitmap's picture file when it is
-// one, else the picture drawn as a one-bit bitmap.
+// one; another picture file (a JPEG) in one bit; else the bitmap's own
+// picture.
 std::optional<std::string> bitmapBytes(const GSMBitmap& bitmap) {
+    QImage image;
     if (!bitmap.pictureFile.empty()) {
         auto file = tools::readfilebytes(bitmap.pictureFile, kLargestMediaObject);
         if (file && file->starts_with("BM")) return file;
+        if (file) image = tools::monochrome(QImage::fromData(QByteArray::fromStdString(*file)));
     }
-    const QImage image = tools::bitmapimage(bitmap);
+    if (image.isNull()) image = tools::bitmapimage(bitmap);
     if (image.isNull()) return std::nullopt;
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -70,7 +70,9 @@ std::string escapetext(std::string text) {
     tools::latintogsm(text);
     std::string escaped;
     for (const char c : text) {
-        if (c == '\\') {
+        if (static_cast<uint8_t>(c) > 0x7F) {
+            escaped += '?';  // no GSM code: the phone cannot store it
+        } else if (c == '\\') {
             escaped += "\\5C";
         } else if (c == '"') {
             escaped += "\\22";

@@ -20,8 +20,9 @@ namespace phonelib::siemens {
 // confirmed is remembered.
 uint8_t selectmemory(uint8_t memory);
 
-// A name for a write command: mapped to the GSM default alphabet, then
-// backslash, double quote and '@' (GSM code 0) as \5C, \22 and \00.
+// A name for a write command: mapped to the GSM default alphabet (a
+// character it lacks becomes '?'), then backslash, double quote and '@'
+// (GSM code 0) as \5C, \22 and \00.
 std::string escapetext(std::string text);
 
 }  // namespace phonelib::siemens
