@@ -38,13 +38,13 @@ constexpr std::array<Field, 7> kFields = {{
 }};
 
 std::string withBreaks(std::string text) {
-    for (size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos;) text.replace(at, 2, "\\n");
+    for (size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos;)
+        text.replace(at, 2, "\\n");
     return text;
 }
 
 void printEntry(int32_t location, const TPhoneBookEntry& entry) {
-    std::vector<std::string> fields = {std::to_string(location), entry.name,
-                                       entry.group.groupName};
+    std::vector<std::string> fields = {std::to_string(location), entry.name, entry.group.groupName};
     for (const Field& field : kFields) {
         const std::string value = [&] {
             if (field.number) {
@@ -72,7 +72,8 @@ int readEntries(const QStringList& arguments) {
     TCapacity capacity;
     capacity.memory = memAddressBook;
     const uint8_t asked = phonelib::GetCapacity(capacity);
-    if (asked != phonelib::stDone) return failed("Die Größe des Adressbuchs ist nicht zu erfahren", asked);
+    if (asked != phonelib::stDone)
+        return failed("Die Größe des Adressbuchs ist nicht zu erfahren", asked);
     int32_t from = 1;
     int32_t to = capacity.total;
     const bool whole = arguments.isEmpty();
@@ -123,8 +124,9 @@ int writeEntry(const QStringList& arguments, bool clear) {
     for (const QString& option : arguments.mid(2)) {
         const QString key = option.section(QLatin1Char('='), 0, 0);
         const std::string value = phoneText(option.section(QLatin1Char('='), 1));
-        const auto* field = std::find_if(kFields.begin(), kFields.end(),
-                                         [&](const Field& f) { return key == QLatin1String(f.key); });
+        const auto* field = std::find_if(kFields.begin(), kFields.end(), [&](const Field& f) {
+            return key == QLatin1String(f.key);
+        });
         if (field != kFields.end()) {
             if (field->number) {
                 entry.numbers.push_back(TNumberItem{value, field->type, 0});
@@ -134,7 +136,8 @@ int writeEntry(const QStringList& arguments, bool clear) {
         } else if (addressKeys.contains(key)) {
             address[static_cast<size_t>(addressKeys.indexOf(key))] = value;
         } else if (key == "group") {
-            const auto group = numberArgument(option.section(QLatin1Char('='), 1), "Die Gruppe", 0, 4);
+            const auto group =
+                numberArgument(option.section(QLatin1Char('='), 1), "Die Gruppe", 0, 4);
             if (!group) return 2;
             entry.group.groupIndex = *group;
         } else {
@@ -153,8 +156,9 @@ int writeEntry(const QStringList& arguments, bool clear) {
     if (entry.group.groupIndex != 5) phonelib::DownloadGroupnames();
     const uint8_t result = phonelib::WritePhoneBookEntry(entry);
     if (result != phonelib::stDone) {
-        return failed(clear ? "Die Adresse wurde nicht gelöscht" : "Die Adresse wurde nicht geschrieben",
-                      result);
+        return failed(
+            clear ? "Die Adresse wurde nicht gelöscht" : "Die Adresse wurde nicht geschrieben",
+            result);
     }
     return 0;
 }

@@ -83,7 +83,8 @@ std::optional<int32_t> freeLocation() {
     for (int i = 0; i < count; ++i) {
         TCalendarEntry entry;
         const int32_t location = info.locations[static_cast<size_t>(i)];
-        if (phonelib::ReadCalendarEntry(entry, location) == phonelib::stEmptyLocation) return location;
+        if (phonelib::ReadCalendarEntry(entry, location) == phonelib::stEmptyLocation)
+            return location;
     }
     return std::nullopt;
 }

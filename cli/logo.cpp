@@ -195,10 +195,13 @@ int logo(Session& session, const QStringList& arguments) {
     }
     if (arguments.value(0) == "delete") {
         const bool screensaver = arguments.value(1) == "screensaver";
-        if (arguments.size() > 2 || (arguments.size() == 2 && !screensaver)) return usageError(kUsage);
-        const uint8_t status = phonelib::DeleteLogo({}, screensaver ? bkScreensaver : bkOperatorLogo);
+        if (arguments.size() > 2 || (arguments.size() == 2 && !screensaver))
+            return usageError(kUsage);
+        const uint8_t status =
+            phonelib::DeleteLogo({}, screensaver ? bkScreensaver : bkOperatorLogo);
         if (status != phonelib::stDone) return failed("Logo nicht gelöscht", status);
-        printRecord({cp1252(screensaver ? "Bildschirmschoner gelöscht" : "Betreiberlogo gelöscht")});
+        printRecord(
+            {cp1252(screensaver ? "Bildschirmschoner gelöscht" : "Betreiberlogo gelöscht")});
         return 0;
     }
     return usageError(kUsage);

@@ -129,7 +129,9 @@ const std::vector<Feature>& siemensFeatures() {
          }},
         // Read from 1; the phone counts from 0, and the program sends its number.
         {"ringtone", &TProfile::ringtoneNumber, [](const TProfile& p) { return p.ringtoneName; },
-         [](int32_t v) { return v >= 1 && v <= 99 ? std::optional<int32_t>(v - 1) : std::nullopt; }},
+         [](int32_t v) {
+             return v >= 1 && v <= 99 ? std::optional<int32_t>(v - 1) : std::nullopt;
+         }},
         {"volume", &TProfile::volume,
          [](const TProfile& p) { return "Stufe " + std::to_string(p.volume); },
          [](int32_t v) { return inRange(v, 1, 4); }},
@@ -222,10 +224,10 @@ int profile(Session& session, const QStringList& arguments) {
                 if (number == 0) return failed("Profile nicht gelesen", status);
                 break;
             }
-            printRecord({std::to_string(number), at ? "Allgemein" : nameOf(profile),
-                         at ? siemensMode(profile.ringingMode)
-                            : named(kRingingModes, profile.ringingMode),
-                         profile.ringtoneName, "Stufe " + std::to_string(profile.volume)});
+            printRecord(
+                {std::to_string(number), at ? "Allgemein" : nameOf(profile),
+                 at ? siemensMode(profile.ringingMode) : named(kRingingModes, profile.ringingMode),
+                 profile.ringtoneName, "Stufe " + std::to_string(profile.volume)});
         }
         return 0;
     }

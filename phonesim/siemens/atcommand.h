@@ -12,7 +12,7 @@ namespace phonesim::siemens {
 
 struct AtCommand {
     enum class Form { Action, Set, Query, Test };  // "+X", "+X=…", "+X?", "+X=?"
-    std::string name;                               // upper case: "+CPBR", "^SBNW", "E"
+    std::string name;                              // upper case: "+CPBR", "^SBNW", "E"
     Form form = Form::Action;
     std::string arguments;  // after '=' (Set), or the digits of a basic command
 };

@@ -31,8 +31,12 @@ struct AtOutcome {
     std::function<AtOutcome(const std::string& data)> input;
 
     static AtOutcome ok(std::vector<std::string> lines = {}) { return {std::move(lines), {}, {}}; }
-    static AtOutcome equipmentError(int code) { return {{}, AtError{AtError::Kind::Equipment, code}, {}}; }
-    static AtOutcome messageError(int code) { return {{}, AtError{AtError::Kind::Message, code}, {}}; }
+    static AtOutcome equipmentError(int code) {
+        return {{}, AtError{AtError::Kind::Equipment, code}, {}};
+    }
+    static AtOutcome messageError(int code) {
+        return {{}, AtError{AtError::Kind::Message, code}, {}};
+    }
     static AtOutcome plainError() { return {{}, AtError{}, {}}; }
 };
 

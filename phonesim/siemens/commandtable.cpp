@@ -91,7 +91,8 @@ std::string replyText(const AtPhone& phone, const AtOutcome& outcome) {
         case AtError::Kind::Message:
             return text + line("+CMS ERROR: " + std::to_string(error.code));
         case AtError::Kind::Equipment:
-            if (phone.link.errorMode == 1) return text + line("+CME ERROR: " + std::to_string(error.code));
+            if (phone.link.errorMode == 1)
+                return text + line("+CME ERROR: " + std::to_string(error.code));
             if (phone.link.errorMode == 2) return text + line("+CME ERROR: unknown");
             [[fallthrough]];
         default:

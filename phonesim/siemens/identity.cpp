@@ -75,8 +75,8 @@ AtOutcome onRegistration(AtPhone& phone, const AtCommand& command) {
     if (phone.link.registrationMode != 2) return AtOutcome::ok({head});
     const auto& cell = phone.fixture.network;
     const std::string quote = phone.isS25() ? "" : "\"";
-    return AtOutcome::ok({head + "," + quote + hex4(cell.lac) + quote + "," + quote +
-                          hex4(cell.cell) + quote});
+    return AtOutcome::ok(
+        {head + "," + quote + hex4(cell.lac) + quote + "," + quote + hex4(cell.cell) + quote});
 }
 
 AtOutcome onOperator(AtPhone& phone, const AtCommand& command) {
@@ -87,12 +87,13 @@ AtOutcome onOperator(AtPhone& phone, const AtCommand& command) {
         }
         return AtOutcome::ok();
     }
-    if (command.form == AtCommand::Form::Test) return AtOutcome::ok({"+COPS: (2,\"\",,\"\"),,(0-4),(0,2)"});
+    if (command.form == AtCommand::Form::Test)
+        return AtOutcome::ok({"+COPS: (2,\"\",,\"\"),,(0-4),(0,2)"});
     const auto& network = phone.fixture.network;
     const QString name = phone.link.operatorFormat == 2 ? network.mcc + network.mnc
-                                                   : phone.fixture.siemens.operatorName;
-    return AtOutcome::ok({"+COPS: 0," + std::to_string(phone.link.operatorFormat == 2 ? 2 : 0) + ",\"" +
-                          name.toStdString() + "\""});
+                                                        : phone.fixture.siemens.operatorName;
+    return AtOutcome::ok({"+COPS: 0," + std::to_string(phone.link.operatorFormat == 2 ? 2 : 0) +
+                          ",\"" + name.toStdString() + "\""});
 }
 
 AtOutcome onBaudRate(AtPhone&, const AtCommand& command) {

@@ -101,7 +101,8 @@ AtOutcome onMessageStorage(AtPhone& phone, const AtCommand& command) {
             return AtOutcome::ok({"+CPMS: " + kStorage + "," + used + "," + kStorage + "," + used +
                                   "," + kStorage + "," + used});
         case AtCommand::Form::Test:
-            return AtOutcome::ok({"+CPMS: (" + kStorage + "),(" + kStorage + "),(" + kStorage + ")"});
+            return AtOutcome::ok(
+                {"+CPMS: (" + kStorage + "),(" + kStorage + "),(" + kStorage + ")"});
         case AtCommand::Form::Set:
             for (const AtArgument& storage : splitArguments(command.arguments)) {
                 if (storage.text != "SM") return AtOutcome::messageError(kCmsNotSupported);

@@ -137,8 +137,8 @@ AtOutcome onWriteObject(AtPhone& phone, const AtCommand& command) {
     const auto parts = numberArgument(arguments, 3);
     if (!parts || *part < 1 || *part > *parts) return AtOutcome::equipmentError(kNotAllowed);
     AtOutcome prompt;
-    prompt.input = [&phone, kind, index = *index, part = *part, parts = *parts](
-                       const std::string& data) {
+    prompt.input = [&phone, kind, index = *index, part = *part,
+                    parts = *parts](const std::string& data) {
         return partReceived(phone, kind, index, part, parts, data);
     };
     return prompt;

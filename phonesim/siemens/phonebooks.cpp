@@ -23,7 +23,7 @@ namespace {
 constexpr int kNumberLength = 20;
 
 struct Memory {
-    PhonebookMemory* stored = nullptr;           // SIM and phone memory
+    PhonebookMemory* stored = nullptr;            // SIM and phone memory
     std::vector<PhonebookEntry>* list = nullptr;  // call lists
     int nameLength = 20;
 
@@ -36,7 +36,8 @@ struct Memory {
             const auto found = stored->entries.find(index);
             return found == stored->entries.end() ? nullptr : &found->second;
         }
-        return index >= 1 && index <= static_cast<int>(list->size()) ? &(*list)[index - 1] : nullptr;
+        return index >= 1 && index <= static_cast<int>(list->size()) ? &(*list)[index - 1]
+                                                                     : nullptr;
     }
 };
 
@@ -139,7 +140,8 @@ AtOutcome onWriteEntry(AtPhone& phone, const AtCommand& command) {
     if (!dialable(number)) return AtOutcome::equipmentError(kInvalidDialString);
     const bool sevenBit = std::all_of(name.begin(), name.end(),
                                       [](char c) { return static_cast<uint8_t>(c) < 0x80; });
-    if (phone.link.charset == "GSM" && !sevenBit) return AtOutcome::equipmentError(kInvalidCharacters);
+    if (phone.link.charset == "GSM" && !sevenBit)
+        return AtOutcome::equipmentError(kInvalidCharacters);
     const QString text = decodeText(name, phone.link.charset);
     if (text.size() > memory->nameLength) return AtOutcome::equipmentError(kTextTooLong);
     PhonebookEntry& entry = entries[*index];

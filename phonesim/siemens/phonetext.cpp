@@ -11,7 +11,10 @@ std::string encodeText(const QString& text, const std::string& charset) {
     if (charset == "UCS2") {
         std::string hex;
         for (const QChar c : text) {
-            hex += QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper().toStdString();
+            hex += QStringLiteral("%1")
+                       .arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                       .toUpper()
+                       .toStdString();
         }
         return hex;
     }

@@ -38,8 +38,8 @@ std::string divertLine(const Divert* divert, int callClass, int reason) {
     const std::string mask = std::to_string(1 << callClass);
     if (!divert) return "+CCFC: 0," + mask;
     const std::string number = divert->number.toStdString();
-    std::string line = "+CCFC: 1," + mask + ",\"" + number + "\"," +
-                       (number.starts_with('+') ? "145" : "129");
+    std::string line =
+        "+CCFC: 1," + mask + ",\"" + number + "\"," + (number.starts_with('+') ? "145" : "129");
     if (reason == kNoReply) line += ",,," + std::to_string(divert->delay);
     return line;
 }
@@ -51,7 +51,8 @@ AtOutcome numberSetting(const AtCommand& command, const std::string& name, int& 
         return AtOutcome::ok({name + ": " + std::to_string(value)});
     }
     if (command.form == AtCommand::Form::Test) {
-        return AtOutcome::ok({name + ": (" + std::to_string(low) + "-" + std::to_string(high) + ")"});
+        return AtOutcome::ok(
+            {name + ": (" + std::to_string(low) + "-" + std::to_string(high) + ")"});
     }
     const auto given = numberArgument(splitArguments(command.arguments), 0);
     if (command.form != AtCommand::Form::Set || !given || *given < low || *given > high) {
@@ -69,7 +70,8 @@ AtOutcome onDivert(AtPhone& phone, const AtCommand& command) {
     const auto arguments = splitArguments(command.arguments);
     const auto reason = numberArgument(arguments, 0);
     const auto mode = numberArgument(arguments, 1);
-    if (!reason || !mode || *reason < 0 || *reason > 3) return AtOutcome::equipmentError(kNotSupported);
+    if (!reason || !mode || *reason < 0 || *reason > 3)
+        return AtOutcome::equipmentError(kNotSupported);
     auto& diverts = phone.fixture.data.diverts;
     const auto classes = classesOf(numberArgument(arguments, 4).value_or(7));
     for (const int callClass : classes) {
@@ -80,7 +82,9 @@ AtOutcome onDivert(AtPhone& phone, const AtCommand& command) {
     }
     const int stored = fixtureReason(*reason);
     const auto matching = [&](int callClass) {
-        return [&, callClass](const Divert& d) { return d.callClass == callClass && d.reason == stored; };
+        return [&, callClass](const Divert& d) {
+            return d.callClass == callClass && d.reason == stored;
+        };
     };
     AtOutcome outcome;
     for (const int callClass : classes) {

@@ -45,7 +45,8 @@ TEST_F(CliSiemens, IdentityPhonebookMessagesAndSettings) {
 
     run = at({"sms", "list"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(has(run, "2\tEingang\tungelesen\tD1-Info\t12.05.01\t10:30:45\tIhr Guthaben: 5 EUR\n"))
+    EXPECT_TRUE(
+        has(run, "2\tEingang\tungelesen\tD1-Info\t12.05.01\t10:30:45\tIhr Guthaben: 5 EUR\n"))
         << run.out;
     EXPECT_TRUE(has(run, "3\tEingang\tgelesen\t+491701234567\t12.05.01\t10:30:45\tGrüße €?\n"))
         << run.out;
@@ -69,11 +70,13 @@ TEST_F(CliSiemens, AddressBookAndCalendar) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     run = at({"addressbook", "read"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(has(run, "1\tMeier, Hans\t\thome=+4930111222\tmobile=01701112223\t"
-                         "email=hans@example.org\n"))
+    EXPECT_TRUE(has(run,
+                    "1\tMeier, Hans\t\thome=+4930111222\tmobile=01701112223\t"
+                    "email=hans@example.org\n"))
         << run.out;
-    EXPECT_TRUE(has(run, "7\tMuster, Max\t\thome=+4930123\tmobile=0170999\t"
-                         "address=Weg 1\\n12345 Ort\\nDE\n"))
+    EXPECT_TRUE(has(run,
+                    "7\tMuster, Max\t\thome=+4930123\tmobile=0170999\t"
+                    "address=Weg 1\\n12345 Ort\\nDE\n"))
         << run.out;
     EXPECT_EQ(at({"addressbook", "clear", "7"}).exitCode, 0);
     EXPECT_FALSE(sim_.fixture().siemens.addressBook.objects.contains(6));

@@ -19,8 +19,7 @@ std::string deliver(const std::string& firstOctet, const std::string& address,
 }
 
 TEST(SmsPdu, SevenBitFromAnInternationalSender) {
-    const auto pdu =
-        decodepdu(deliver("04", "0C91947110325476", "00", "0AC8309BFD065DCB6C3A"));
+    const auto pdu = decodepdu(deliver("04", "0C91947110325476", "00", "0AC8309BFD065DCB6C3A"));
     ASSERT_TRUE(pdu);
     EXPECT_EQ(pdu->kind, PduKind::Deliver);
     EXPECT_EQ(pdu->serviceCentre.text, "+491722270333");
@@ -44,8 +43,8 @@ TEST(SmsPdu, SevenBitFromAnInternationalSender) {
 }
 
 TEST(SmsPdu, AlphanumericSenderIsPackedText) {
-    const auto pdu = decodepdu(deliver("04", "0DD0C4582BE936BF01", "00",
-                                       "1349B41C74ACD3D16171D9AD03D540C5AA14"));
+    const auto pdu = decodepdu(
+        deliver("04", "0DD0C4582BE936BF01", "00", "1349B41C74ACD3D16171D9AD03D540C5AA14"));
     ASSERT_TRUE(pdu);
     EXPECT_TRUE(pdu->address.alphanumeric());
     EXPECT_EQ(pdu->address.text, "D1-Info");
@@ -53,12 +52,15 @@ TEST(SmsPdu, AlphanumericSenderIsPackedText) {
 }
 
 TEST(SmsPdu, OtherAlphabets) {
-    const auto ucs2 = decodepdu(
-        deliver("04", "0C91947110325476", "08", "100047007200FC00DF0065002020AC005B"));
+    const auto ucs2 =
+        decodepdu(deliver("04", "0C91947110325476", "08", "100047007200FC00DF0065002020AC005B"));
     ASSERT_TRUE(ucs2);
     EXPECT_EQ(ucs2->alphabet, Alphabet::Ucs2);
-    EXPECT_EQ(ucs2tocp1252(ucs2->userData), "Gr\xFC\xDF" "e \x80[");
-    EXPECT_EQ(ucs2tocp1252(std::string("\x04\x14\x00", 3)), "?") << "Cyrillic, and half a character";
+    EXPECT_EQ(ucs2tocp1252(ucs2->userData),
+              "Gr\xFC\xDF"
+              "e \x80[");
+    EXPECT_EQ(ucs2tocp1252(std::string("\x04\x14\x00", 3)), "?")
+        << "Cyrillic, and half a character";
 
     const auto eight = decodepdu(deliver("04", "0C91947110325476", "04", "040102FF10"));
     ASSERT_TRUE(eight);
@@ -82,14 +84,13 @@ TEST(SmsPdu, OtherAlphabets) {
 }
 
 TEST(SmsPdu, UserDataHeaderLeadsTheText) {
-    const auto pdu = decodepdu(
-        deliver("44", "0C91947110325476", "00", "100500032A0301A8E5341B544EBBE7"));
+    const auto pdu =
+        decodepdu(deliver("44", "0C91947110325476", "00", "100500032A0301A8E5341B544EBBE7"));
     ASSERT_TRUE(pdu);
     EXPECT_EQ(pdu->header, std::string("\x00\x03\x2A\x03\x01", 5));
     EXPECT_EQ(pdu->userData, "Teil eins");
 
-    const auto eightBit =
-        decodepdu(deliver("44", "0C91947110325476", "04", "080605041582000041"));
+    const auto eightBit = decodepdu(deliver("44", "0C91947110325476", "04", "080605041582000041"));
     ASSERT_TRUE(eightBit);
     EXPECT_EQ(eightBit->header, std::string("\x05\x04\x15\x82\x00\x00", 6));
     EXPECT_EQ(eightBit->userData, "A");
@@ -107,8 +108,7 @@ TEST(SmsPdu, StatusReportAndStoredSubmit) {
     EXPECT_EQ(report->reportStatus, 0);
     EXPECT_TRUE(report->complete);
 
-    const auto submit =
-        decodepdu(std::string(kCentre) + "11000A8110173254760000A705E8329BFD06");
+    const auto submit = decodepdu(std::string(kCentre) + "11000A8110173254760000A705E8329BFD06");
     ASSERT_TRUE(submit);
     EXPECT_EQ(submit->kind, PduKind::Submit);
     EXPECT_EQ(submit->reference, 0);
@@ -119,15 +119,17 @@ TEST(SmsPdu, StatusReportAndStoredSubmit) {
     EXPECT_EQ(submit->userData, "hello");
 
     // Enhanced validity: seven octets, then the user data.
-    const auto enhanced =
-        decodepdu("0009000A811017325476000001000000000000" "05E8329BFD06");
+    const auto enhanced = decodepdu(
+        "0009000A811017325476000001000000000000"
+        "05E8329BFD06");
     ASSERT_TRUE(enhanced);
     EXPECT_EQ(enhanced->validityFormat, ValidityFormat::Enhanced);
     EXPECT_EQ(enhanced->userData, "hello");
 }
 
 TEST(SmsPdu, DamagedPdusAreReadAsFarAsTheyGo) {
-    const std::string whole = deliver("44", "0C91947110325476", "00", "100500032A0301A8E5341B544EBBE7");
+    const std::string whole =
+        deliver("44", "0C91947110325476", "00", "100500032A0301A8E5341B544EBBE7");
     for (size_t length = 0; length < whole.size(); length += 2) {
         const auto pdu = decodepdu(whole.substr(0, length));
         if (!pdu) {
@@ -138,8 +140,9 @@ TEST(SmsPdu, DamagedPdusAreReadAsFarAsTheyGo) {
         EXPECT_LE(pdu->userData.size(), 9u) << length;
     }
     EXPECT_FALSE(decodepdu("07919471ZZ"));
-    EXPECT_TRUE(decodepdu("0791947122723033040c91947110325476000010502101035480"
-                          "0ac8309bfd065dcb6c3a"))
+    EXPECT_TRUE(
+        decodepdu("0791947122723033040c91947110325476000010502101035480"
+                  "0ac8309bfd065dcb6c3a"))
         << "lower case";
     // Lengths far beyond the data: an address of 255 digits, 255 septets.
     const auto huge = decodepdu("0004FF91" + std::string(20, '1'));

@@ -169,7 +169,8 @@ TEST(SiemensVCalendar, WrittenLinesAndReadBack) {
     EXPECT_EQ(todo.find("DTEND"), std::string::npos);
     EXPECT_EQ(parsevcal(todo).noteType, ntTask);
     EXPECT_EQ(parsevcal(todo).status, 0);
-    EXPECT_EQ(parsevcal("DTSTART:2001\r\n").date.month, 0) << "a short time reads as far as it goes";
+    EXPECT_EQ(parsevcal("DTSTART:2001\r\n").date.month, 0)
+        << "a short time reads as far as it goes";
     EXPECT_EQ(parsevcal("").noStart, 1);
 }
 
@@ -189,8 +190,8 @@ TEST(SiemensObjects, PartsAndNames) {
 
     EXPECT_EQ(escapetext("a\"b@c\\d"), "a\\22b\\00c\\5Cd");
     EXPECT_EQ(escapetext("Zo\xEB \xC4"), "Zo? [") << "no GSM code for the e with diaeresis";
-    EXPECT_EQ(objectHex({"AT^SBNR=\"vcf\",0", "^SBNR: \"vcf\",0,1,2", "4142", "^SBNR: \"vcf\",0,2,2",
-                         "43", "OK"}),
+    EXPECT_EQ(objectHex({"AT^SBNR=\"vcf\",0", "^SBNR: \"vcf\",0,1,2", "4142",
+                         "^SBNR: \"vcf\",0,2,2", "43", "OK"}),
               "414243");
 }
 

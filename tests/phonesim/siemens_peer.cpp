@@ -27,7 +27,8 @@ class SiemensPeer : public ::testing::Test {
 
     // Starts phonesim as an S45; the device path, or empty.
     QString startPhone() {
-        sim_.start(QStringLiteral(PHONESIM_PROGRAM), {QStringLiteral("--model"), QStringLiteral("S45")});
+        sim_.start(QStringLiteral(PHONESIM_PROGRAM),
+                   {QStringLiteral("--model"), QStringLiteral("S45")});
         if (!sim_.waitForReadyRead(10000)) return {};
         return QString::fromLocal8Bit(sim_.readLine()).trimmed();
     }
@@ -97,28 +98,32 @@ TEST_F(GnokiiAt, IdentifiesTheSimulatedS45) {
         << qPrintable(output);
     EXPECT_TRUE(output.contains(QStringLiteral("Manufacturer : SIEMENS"))) << qPrintable(output);
     EXPECT_TRUE(output.contains(QStringLiteral("Model        : S45"))) << qPrintable(output);
-    EXPECT_TRUE(output.contains(QStringLiteral("Revision     : ") + fixture_.identity.softwareVersion))
+    EXPECT_TRUE(
+        output.contains(QStringLiteral("Revision     : ") + fixture_.identity.softwareVersion))
         << qPrintable(output);
 }
 
 TEST_F(GnokiiAt, ReadsTheSimPhonebook) {
-    const QString output = gnokii(
-        {QStringLiteral("--getphonebook"), QStringLiteral("SM"), QStringLiteral("1"), QStringLiteral("10")});
+    const QString output = gnokii({QStringLiteral("--getphonebook"), QStringLiteral("SM"),
+                                   QStringLiteral("1"), QStringLiteral("10")});
     for (const auto& [location, entry] : fixture_.phonebook.sim.entries) {
         if (location > 10) continue;
         EXPECT_TRUE(output.contains(QStringLiteral("%1. Name: %2").arg(location).arg(entry.name)))
             << qPrintable(output);
-        EXPECT_TRUE(output.contains(QStringLiteral("Number: ") + entry.number)) << qPrintable(output);
+        EXPECT_TRUE(output.contains(QStringLiteral("Number: ") + entry.number))
+            << qPrintable(output);
     }
     EXPECT_EQ(output.count(QStringLiteral(". Name: ")), 3) << qPrintable(output);
 }
 
 TEST_F(GnokiiAt, TakesTheStoredPdusApart) {
     const auto read = [&](int location) {
-        return gnokii({QStringLiteral("--getsms"), QStringLiteral("SM"), QString::number(location)});
+        return gnokii(
+            {QStringLiteral("--getsms"), QStringLiteral("SM"), QString::number(location)});
     };
     QString output = read(1);
-    EXPECT_TRUE(output.contains(QStringLiteral("Date/time: 12/05/2001 10:30:45 +0200"))) << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral("Date/time: 12/05/2001 10:30:45 +0200")))
+        << qPrintable(output);
     EXPECT_TRUE(output.contains(QStringLiteral("Sender: +491701234567 Msg Center: +491722270333")))
         << qPrintable(output);
     EXPECT_TRUE(output.contains(QStringLiteral("Hallo Welt"))) << qPrintable(output);
@@ -145,13 +150,14 @@ class GammuAt : public SiemensPeer {
     void SetUp() override {
         gammu_ = tool("gammu");
         if (gammu_.isEmpty()) {
-            GTEST_SKIP() << "gammu is not installed (Debian package gammu; scripts/test.sh installs it)";
+            GTEST_SKIP()
+                << "gammu is not installed (Debian package gammu; scripts/test.sh installs it)";
         }
         const QString device = startPhone();
         ASSERT_FALSE(device.isEmpty()) << "phonesim did not start";
-        config_ = writeFile(QStringLiteral("gammurc"),
-                            QStringLiteral("[gammu]\nport = %1\nconnection = at19200\nmodel = at\n")
-                                .arg(device));
+        config_ = writeFile(
+            QStringLiteral("gammurc"),
+            QStringLiteral("[gammu]\nport = %1\nconnection = at19200\nmodel = at\n").arg(device));
     }
 
     QString gammu(const QStringList& arguments) {
@@ -170,7 +176,8 @@ TEST_F(GammuAt, SecondOpinionOnIdentityPhonebookAndMessages) {
     QString output = gammu({QStringLiteral("identify")});
     EXPECT_TRUE(output.contains(QStringLiteral("S45"))) << qPrintable(output);
     EXPECT_TRUE(output.contains(fixture_.identity.imei)) << qPrintable(output);
-    output = gammu({QStringLiteral("getmemory"), QStringLiteral("SM"), QStringLiteral("1"), QStringLiteral("2")});
+    output = gammu({QStringLiteral("getmemory"), QStringLiteral("SM"), QStringLiteral("1"),
+                    QStringLiteral("2")});
     EXPECT_TRUE(output.contains(QStringLiteral("\"Büro\""))) << qPrintable(output);
     output = gammu({QStringLiteral("getsms"), QStringLiteral("1"), QStringLiteral("2")});
     EXPECT_TRUE(output.contains(QStringLiteral("\"D1-Info\""))) << qPrintable(output);

@@ -1,8 +1,8 @@
 #include "phonelib/drivers/siemens/addressbook.h"
 
 #include "codecs/tools/hextext.h"
-#include "phonelib/drivers/request.h"
 #include "phonelib/api/library.h"
+#include "phonelib/drivers/request.h"
 #include "phonelib/drivers/siemens/answers.h"
 #include "phonelib/drivers/siemens/atdriver.h"
 #include "phonelib/drivers/siemens/objects.h"

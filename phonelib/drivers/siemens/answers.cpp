@@ -119,7 +119,8 @@ void readPhonebookLine(std::string_view line, TPhoneBookEntry& entry) {
     TNumberItem number;
     number.type = ntGeneral;
     number.isDefault = 1;
-    if (second != std::string_view::npos) number.number = line.substr(first + 1, second - first - 1);
+    if (second != std::string_view::npos)
+        number.number = line.substr(first + 1, second - first - 1);
     std::string name;
     if (third != std::string_view::npos) {
         name = line.substr(third + 1);

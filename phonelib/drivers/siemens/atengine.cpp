@@ -123,9 +123,8 @@ uint8_t atsendprompt(const std::string& command, const std::string& data,
     library.state.AtStatus = 1;
     library.state.TickCount = 0;
     library.state.WaitLimit = kPromptTicks;
-    library.processEventsUntil([&] {
-        return prompt != 0 || flag != 0 || library.state.TickCount >= kPromptTicks;
-    });
+    library.processEventsUntil(
+        [&] { return prompt != 0 || flag != 0 || library.state.TickCount >= kPromptTicks; });
     if (prompt != 1) {
         // No prompt: the phone answered the command itself, or nothing came.
         flag = flag == 0 ? uint8_t{stNoAnswer} : flag == 1 ? uint8_t{stRefused} : flag.load();

@@ -6,8 +6,8 @@
 // The phone is not asked for its capacity: 50 notes on the SL45, SLIK, ME45,
 // C45 and S45, 30 on the others.
 #include "codecs/tools/hextext.h"
-#include "phonelib/drivers/request.h"
 #include "phonelib/api/library.h"
+#include "phonelib/drivers/request.h"
 #include "phonelib/drivers/siemens/atdriver.h"
 #include "phonelib/drivers/siemens/objects.h"
 #include "phonelib/drivers/siemens/procedures.h"

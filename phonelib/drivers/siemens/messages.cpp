@@ -95,9 +95,8 @@ uint8_t SendSMS(GSMSMS& message, const std::string&, int32_t recipient, int32_t 
     if (pdu.status != stDone) return pdu.status;
     const intptr_t tag = progressTag(recipient, recipients);
     lib().post(nfSmsProgress, tag, 0);
-    const uint8_t result =
-        atsendprompt("AT+CMGS=" + std::to_string(tpdulength(pdu.hex)) + "\r", pdu.hex + "\x1A",
-                     atdriver().messageFlag, kSendTicks);
+    const uint8_t result = atsendprompt("AT+CMGS=" + std::to_string(tpdulength(pdu.hex)) + "\r",
+                                        pdu.hex + "\x1A", atdriver().messageFlag, kSendTicks);
     lib().post(nfSmsProgress, tag, progressOutcome(result));
     return result;
 }

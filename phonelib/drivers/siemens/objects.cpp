@@ -1,7 +1,7 @@
 #include "phonelib/drivers/siemens/objects.h"
 
-#include "phonelib/drivers/request.h"
 #include "phonelib/api/status.h"
+#include "phonelib/drivers/request.h"
 #include "phonelib/drivers/siemens/atdriver.h"
 
 namespace phonelib::siemens {
@@ -44,7 +44,8 @@ bool splitparts(std::string_view hex, size_t partLength, ObjectKind kind, TENTRY
     const size_t parts = (hex.size() + partLength - 1) / partLength;
     if (parts > static_cast<size_t>(kObjectParts)) return false;
     entry = TENTRY{};
-    for (size_t i = 0; i < parts; ++i) entry.parts[i] = std::string(hex.substr(i * partLength, partLength));
+    for (size_t i = 0; i < parts; ++i)
+        entry.parts[i] = std::string(hex.substr(i * partLength, partLength));
     entry.partCount = static_cast<int32_t>(parts);
     entry.objectKind = kind;
     return true;
@@ -66,9 +67,9 @@ uint8_t sendobject(const TENTRY& entry, int32_t index) {
     uint8_t result = stDone;
     for (int32_t part = 1; part <= entry.partCount; ++part) {
         const std::string& hex = entry.parts[static_cast<size_t>(part - 1)];
-        const std::string command = std::string("AT^SBNW=\"") + kindName(entry.objectKind) +
-                                    "\"," + std::to_string(index) + "," + std::to_string(part) +
-                                    "," + std::to_string(entry.partCount) + "\r";
+        const std::string command = std::string("AT^SBNW=\"") + kindName(entry.objectKind) + "\"," +
+                                    std::to_string(index) + "," + std::to_string(part) + "," +
+                                    std::to_string(entry.partCount) + "\r";
         result = atsendprompt(command, hex + "\x1A", flag, kPartTicks);
         const bool written = atdriver().promptFlag == 1;
         if (written && hex.size() < kShortestConfirmedPart) result = stDone;

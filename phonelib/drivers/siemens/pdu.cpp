@@ -35,9 +35,8 @@ std::string validityOctet(int32_t code) {
 // The code of a relative validity period: the shortest of the periods
 // above that is not shorter, so what was written reads back the same.
 int validityCode(uint8_t relative) {
-    const auto* longer =
-        std::find_if(std::begin(kValidityPeriods), std::end(kValidityPeriods),
-                     [&](uint8_t period) { return relative <= period; });
+    const auto* longer = std::find_if(std::begin(kValidityPeriods), std::end(kValidityPeriods),
+                                      [&](uint8_t period) { return relative <= period; });
     return static_cast<int>(longer - std::begin(kValidityPeriods)) + 1;
 }
 
@@ -114,9 +113,8 @@ SubmitPdu buildpdu(const GSMSMS& message) {
         pdu = hexByte(static_cast<int>((centre->digits.size() + 1) / 2 + 1)) + centre->type +
               tools::semioctetencode(centre->digits);
     }
-    const auto destination = message.remoteNumber.empty()
-                                 ? std::nullopt
-                                 : addressDigits(message.remoteNumber);
+    const auto destination =
+        message.remoteNumber.empty() ? std::nullopt : addressDigits(message.remoteNumber);
     if (!destination) return {stBadNumber, {}};
     const std::string validity = validityOctet(message.validity);
     const int firstOctet = (message.statusReport ? 0x21 : 0x01) | (validity.empty() ? 0 : 0x10);

@@ -11,9 +11,9 @@ namespace {
 
 // YYYYMMDDThhmm00: the seconds are always written as 00.
 std::string timeText(const TDateTimeRec& t) {
-    std::string text = std::to_string(t.year) + QString::asprintf("%02d%02d%02d%02d00", t.month,
-                                                                  t.day, t.hour, t.minute)
-                                                    .toStdString();
+    std::string text =
+        std::to_string(t.year) +
+        QString::asprintf("%02d%02d%02d%02d00", t.month, t.day, t.hour, t.minute).toStdString();
     text.insert(std::min<size_t>(8, text.size()), "T");
     return text;
 }

@@ -37,7 +37,7 @@ std::string addressLine(const std::string& postal) {
     const std::string code = place.substr(0, blank);
     std::string city = blank == std::string::npos ? std::string() : place.substr(blank + 1);
     city.erase(0, city.find_first_not_of(' ') == std::string::npos ? city.size()
-                                                                     : city.find_first_not_of(' '));
+                                                                   : city.find_first_not_of(' '));
     if (street.empty() && city.empty() && code.empty() && country.empty()) return {};
     return ";;" + street + ";" + city + ";;" + code + ";" + country;
 }

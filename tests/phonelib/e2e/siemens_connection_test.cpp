@@ -17,9 +17,9 @@ TEST_F(SiemensConnection, SetUpSwitchesEchoAndErrorsOnThenAsksForTheModel) {
     ASSERT_EQ(connect(ckAtCable), stDone);
     const auto lines = commands();
     ASSERT_GE(lines.size(), 5u);
-    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 5),
-              (std::vector<std::string>{"ATE1", "AT+CMEE=1", "AT+CSCS=\"GSM\"", "AT+CMGF=0",
-                                        "AT+CGMM"}));
+    EXPECT_EQ(
+        std::vector<std::string>(lines.begin(), lines.begin() + 5),
+        (std::vector<std::string>{"ATE1", "AT+CMEE=1", "AT+CSCS=\"GSM\"", "AT+CMGF=0", "AT+CGMM"}));
     uint8_t id = 0;
     GetModelName(id);
     EXPECT_EQ(id, 8);
@@ -34,8 +34,8 @@ TEST_F(SiemensConnection, SetUpSwitchesEchoAndErrorsOnThenAsksForTheModel) {
 }
 
 TEST_F(SiemensConnection, ModelIdsOfTheSiemensFamily) {
-    for (const auto& [code, expected] : {std::pair{"S25", 0}, std::pair{"C35i", 1},
-                                         std::pair{"SL45", 4}, std::pair{"ME45", 6}}) {
+    for (const auto& [code, expected] :
+         {std::pair{"S25", 0}, std::pair{"C35i", 1}, std::pair{"SL45", 4}, std::pair{"ME45", 6}}) {
         connectTo(code);
         uint8_t id = 255;
         GetModelName(id);

@@ -25,11 +25,14 @@ TEST_F(SiemensMessages, StoredPdusOfEveryKind) {
     const Expected expected[] = {
         {1, "+491701234567", "Hallo Welt", 0, 0, "12.05.01", "10:30:45"},
         {2, "D1-Info", "Ihr Guthaben: 5 EUR", 0, 1, "12.05.01", "10:30:45"},  // alphanumeric
-        {3, "+491701234567", "Gr\xFC\xDF" "e \x80?", 0, 0, "12.05.01", "10:30:45"},  // UCS-2
-        {4, "+491701234567", "0102FF10", 0, 0, "12.05.01", "10:30:45"},       // 8-bit
-        {5, "+491701234567", "Teil eins", 0, 0, "12.05.01", "10:30:45"},      // with header
+        {3, "+491701234567",
+         "Gr\xFC\xDF"
+         "e \x80?",
+         0, 0, "12.05.01", "10:30:45"},                                   // UCS-2
+        {4, "+491701234567", "0102FF10", 0, 0, "12.05.01", "10:30:45"},   // 8-bit
+        {5, "+491701234567", "Teil eins", 0, 0, "12.05.01", "10:30:45"},  // with header
         {6, "+491711234567", "Sendebericht: zugestellt", 0, 0, "12.05.01", "10:31:02"},
-        {7, "0171234567", "hello", 2, 1, "", ""},  // stored sent: status 2, unread 1
+        {7, "0171234567", "hello", 2, 1, "", ""},                 // stored sent: status 2, unread 1
         {8, "01701234567", "Hi!", 0, 0, "12.05.01", "10:30:45"},  // national sender (81)
     };
     for (const Expected& e : expected) {
@@ -98,7 +101,7 @@ TEST_F(SiemensMessages, SendingBuildsThePdu) {
     GSMSMS report = hello();
     report.statusReport = 1;
     report.flash = 1;
-    report.serviceCentre.clear();  // the phone's own centre
+    report.serviceCentre.clear();   // the phone's own centre
     report.text = "\xC4rger @ 5$";  // Latin-1; the export maps it to the GSM alphabet
     ASSERT_EQ(SendSMS(report, 1, 1), stDone);
     const QByteArray pdu = sim->fixture().siemens.sent.back();

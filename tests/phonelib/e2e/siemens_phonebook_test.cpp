@@ -154,8 +154,9 @@ TEST_F(SiemensPhonebook, AddressBookEntriesTravelAsVCards) {
     EXPECT_GT(inputs().size(), 1u);
     const QByteArray stored = sim->fixture().siemens.addressBook.objects.at(3);
     EXPECT_TRUE(stored.contains("\r\nFN:Smith, John\r\nN:Smith;John\r\n"));
-    EXPECT_TRUE(stored.contains("\r\nADR:;;Lindenallee 12;M\xFC"
-                                "nchen;;80331;Deutschland\r\n"));
+    EXPECT_TRUE(
+        stored.contains("\r\nADR:;;Lindenallee 12;M\xFC"
+                        "nchen;;80331;Deutschland\r\n"));
 
     TPhoneBookEntry back = entryAt(memAddressBook, 4);
     ASSERT_EQ(ReadPhoneBookEntry(back), stDone);
