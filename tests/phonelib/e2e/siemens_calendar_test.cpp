@@ -1,4 +1,5 @@
 // Calendar notes of a simulated Siemens phone, as vCalendar objects.
+#include "phonelib/drivers/siemens/vcalendar.h"
 #include "tests/phonelib/e2e/siemensphone.h"
 
 using namespace phonelib;
@@ -80,6 +81,25 @@ TEST_F(SiemensCalendar, NotesAreReadWrittenAndDeleted) {
     EXPECT_EQ(WriteCalendarEntry(call), stNoSuchLocation);
     EXPECT_EQ(DeleteCalendarentry(256), stNoSuchLocation);
     EXPECT_TRUE(driverCommands().empty());
+}
+
+TEST_F(SiemensCalendar, AShortLastPartCountsAsWritten) {
+    connectTo("S45");
+    TCalendarEntry note;
+    note.location = 5;
+    note.date = {2001, 7, 1, 8, 0, 0, 0};
+    // A text that leaves the object's last part of 200 hex characters short.
+    do {
+        note.text += 'x';
+    } while (siemens::writevcal(note).size() * 2 % 200 == 0 ||
+             siemens::writevcal(note).size() * 2 % 200 >= 13);
+    ASSERT_EQ(WriteCalendarEntry(note), stDone);
+    const auto parts = inputs();
+    ASSERT_GE(parts.size(), 2u);
+    EXPECT_LT(parts.back().size(), 13u);
+    TCalendarEntry back;
+    ASSERT_EQ(ReadCalendarEntry(back, 5), stDone);
+    EXPECT_EQ(back.text, note.text);
 }
 
 TEST_F(SiemensCalendar, OlderModelsHaveThirtyNotes) {
