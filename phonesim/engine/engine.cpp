@@ -40,7 +40,6 @@ Engine::~Engine() {
     faults_.setHangUpHandler({});
     transport_.setReceiver({});
     transport_.setSessionHandler({});
-    for (const auto id : delayedAnswers_) scheduler_.cancel(id);
 }
 
 void Engine::bytesIn(std::span<const uint8_t> bytes) {
@@ -72,17 +71,7 @@ void Engine::requestIn(const Message& request) {
 }
 
 void Engine::answer(Message message) {
-    const Millis delay = faults_.answerDelay();
-    if (delay <= Millis(0)) {
-        send(message);
-        return;
-    }
-    auto id = std::make_shared<Scheduler::TimerId>();
-    *id = scheduler_.after(delay, [this, id, message = std::move(message)] {
-        delayedAnswers_.erase(*id);
-        send(message);
-    });
-    delayedAnswers_.insert(*id);
+    delayedAnswers_.deliver([this, message = std::move(message)] { send(message); });
 }
 
 void Engine::send(const Message& message) {
@@ -95,8 +84,7 @@ void Engine::sendDisplayText(const QString& text) {
 }
 
 void Engine::dropPending() {
-    for (const auto id : delayedAnswers_) scheduler_.cancel(id);
-    delayedAnswers_.clear();
+    delayedAnswers_.cancelAll();
     link_->reset();
     output_.reset();
 }

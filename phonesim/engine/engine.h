@@ -10,8 +10,8 @@
 #include <QString>
 #include <functional>
 #include <memory>
-#include <set>
 
+#include "phonesim/engine/answerdelay.h"
 #include "phonesim/engine/journal.h"
 #include "phonesim/engine/phoneengine.h"
 #include "phonesim/faults/faults.h"
@@ -68,7 +68,7 @@ class Engine : public PhoneEngine {
     std::unique_ptr<MessageLink> link_;
     ModemPrelude modem_;
     nokia61xx::Phone phone_;
-    std::set<Scheduler::TimerId> delayedAnswers_;
+    AnswerDelay delayedAnswers_{scheduler_, faults_};
     bool wasSilent_ = false;
     Trace trace_;
     // Lets work posted from other threads see that the engine is gone.

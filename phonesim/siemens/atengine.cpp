@@ -36,7 +36,6 @@ AtEngine::~AtEngine() {
     faults_.setHangUpHandler({});
     transport_.setReceiver({});
     transport_.setSessionHandler({});
-    for (const auto id : delayedAnswers_) scheduler_.cancel(id);
 }
 
 void AtEngine::bytesIn(std::span<const uint8_t> bytes) {
@@ -98,17 +97,7 @@ void AtEngine::dataIn() {
 
 void AtEngine::answer(std::string text) {
     if (text.empty()) return;
-    const Millis delay = faults_.answerDelay();
-    if (delay <= Millis(0)) {
-        write(text);
-        return;
-    }
-    auto id = std::make_shared<Scheduler::TimerId>();
-    *id = scheduler_.after(delay, [this, id, text = std::move(text)] {
-        delayedAnswers_.erase(*id);
-        write(text);
-    });
-    delayedAnswers_.insert(*id);
+    delayedAnswers_.deliver([this, text = std::move(text)] { write(text); });
 }
 
 void AtEngine::write(const std::string& text) {
@@ -117,8 +106,7 @@ void AtEngine::write(const std::string& text) {
 }
 
 void AtEngine::newSession() {
-    for (const auto id : delayedAnswers_) scheduler_.cancel(id);
-    delayedAnswers_.clear();
+    delayedAnswers_.cancelAll();
     output_.reset();
     line_.clear();
     data_.clear();

@@ -11,9 +11,9 @@
 #pragma once
 
 #include <memory>
-#include <set>
 #include <string>
 
+#include "phonesim/engine/answerdelay.h"
 #include "phonesim/engine/journal.h"
 #include "phonesim/engine/phoneengine.h"
 #include "phonesim/faults/faults.h"
@@ -59,7 +59,7 @@ class AtEngine : public PhoneEngine {
     std::string line_;
     std::string data_;
     std::function<AtOutcome(const std::string&)> input_;  // set while the prompt waits
-    std::set<Scheduler::TimerId> delayedAnswers_;
+    AnswerDelay delayedAnswers_{scheduler_, faults_};
     bool wasSilent_ = false;
     Trace trace_;
     std::shared_ptr<int> lifetime_ = std::make_shared<int>();

@@ -93,26 +93,38 @@ AtOutcome partReceived(AtPhone& phone, const std::string& kind, int index, int p
     return AtOutcome::ok();
 }
 
+// The object a command names: its kind, store and index; nothing when the
+// kind is unknown or the index outside its store.
+struct Target {
+    std::string kind;
+    Store store;
+    int index = 0;
+};
+
+std::optional<Target> targetOf(AtPhone& phone, const std::vector<AtArgument>& arguments) {
+    const std::string kind = arguments.empty() ? std::string() : lower(arguments[0].text);
+    const auto store = storeOf(phone, kind);
+    const auto index = numberArgument(arguments, 1);
+    if (!store || !index || *index < store->first || *index > store->last) return std::nullopt;
+    return Target{kind, *store, *index};
+}
+
 }  // namespace
 
 AtOutcome onReadObject(AtPhone& phone, const AtCommand& command) {
     if (command.form == AtCommand::Form::Test) return sizes(phone);
     if (command.form != AtCommand::Form::Set) return AtOutcome::plainError();
-    const auto arguments = splitArguments(command.arguments);
-    const std::string kind = arguments.empty() ? std::string() : lower(arguments[0].text);
-    const auto store = storeOf(phone, kind);
-    const auto index = numberArgument(arguments, 1);
-    if (!store || !index || *index < store->first || *index > store->last) {
-        return AtOutcome::equipmentError(kInvalidIndex);
-    }
-    if (!store->objects) return AtOutcome::equipmentError(kNotSupported);
-    const auto found = store->objects->find(*index);
-    if (found == store->objects->end()) return AtOutcome::ok();
+    const auto target = targetOf(phone, splitArguments(command.arguments));
+    if (!target) return AtOutcome::equipmentError(kInvalidIndex);
+    const auto& [kind, store, index] = *target;
+    if (!store.objects) return AtOutcome::equipmentError(kNotSupported);
+    const auto found = store.objects->find(index);
+    if (found == store.objects->end()) return AtOutcome::ok();
     const std::string object = found->second.toStdString();
     const size_t parts = (object.size() + kReadPartBytes - 1) / kReadPartBytes;
     AtOutcome outcome;
     for (size_t part = 0; part < parts; ++part) {
-        outcome.lines.push_back("^SBNR: \"" + kind + "\"," + std::to_string(*index) + "," +
+        outcome.lines.push_back("^SBNR: \"" + kind + "\"," + std::to_string(index) + "," +
                                 std::to_string(part + 1) + "," + std::to_string(parts));
         outcome.lines.push_back(hexText(object.substr(part * kReadPartBytes, kReadPartBytes)));
     }
@@ -123,21 +135,18 @@ AtOutcome onWriteObject(AtPhone& phone, const AtCommand& command) {
     if (command.form == AtCommand::Form::Test) return sizes(phone);
     if (command.form != AtCommand::Form::Set) return AtOutcome::plainError();
     const auto arguments = splitArguments(command.arguments);
-    const std::string kind = arguments.empty() ? std::string() : lower(arguments[0].text);
-    const auto store = storeOf(phone, kind);
-    const auto index = numberArgument(arguments, 1);
+    const auto target = targetOf(phone, arguments);
     const auto part = numberArgument(arguments, 2);
-    if (!store || !index || !part || *index < store->first || *index > store->last) {
-        return AtOutcome::equipmentError(kInvalidIndex);
-    }
+    if (!target || !part) return AtOutcome::equipmentError(kInvalidIndex);
+    const auto& [kind, store, index] = *target;
     if (*part == 0) {
-        if (store->objects) store->objects->erase(*index);
+        if (store.objects) store.objects->erase(index);
         return AtOutcome::ok();
     }
     const auto parts = numberArgument(arguments, 3);
     if (!parts || *part < 1 || *part > *parts) return AtOutcome::equipmentError(kNotAllowed);
     AtOutcome prompt;
-    prompt.input = [&phone, kind, index = *index, part = *part,
+    prompt.input = [&phone, kind = kind, index = index, part = *part,
                     parts = *parts](const std::string& data) {
         return partReceived(phone, kind, index, part, parts, data);
     };

@@ -41,7 +41,16 @@ class SiemensPeer : public ::testing::Test {
         return path;
     }
 
-    // Runs the client and returns what it printed; *exitCode its exit code.
+    // Runs the client with its configuration file and the arguments; returns
+    // what it printed and expects it to succeed.
+    QString client(const QStringList& configuration, const QStringList& arguments) {
+        int exitCode = -1;
+        const QString output = run(program_, configuration + arguments, &exitCode);
+        EXPECT_EQ(exitCode, 0) << qPrintable(output);
+        return output;
+    }
+
+    // Runs a program and returns what it printed; *exitCode its exit code.
     static QString run(const QString& program, const QStringList& arguments, int* exitCode) {
         QProcess client;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -60,6 +69,7 @@ class SiemensPeer : public ::testing::Test {
     }
 
     const phonesim::Fixture fixture_ = phonesim::Fixture::forModel(QStringLiteral("S45"));
+    QString program_;  // the client
     QTemporaryDir dir_;
     QProcess sim_;
 };
@@ -67,8 +77,8 @@ class SiemensPeer : public ::testing::Test {
 class GnokiiAt : public SiemensPeer {
   protected:
     void SetUp() override {
-        gnokii_ = tool("gnokii");
-        if (gnokii_.isEmpty()) {
+        program_ = tool("gnokii");
+        if (program_.isEmpty()) {
             GTEST_SKIP() << "gnokii is not installed (Debian package gnokii-cli; scripts/test.sh "
                             "installs it)";
         }
@@ -81,14 +91,9 @@ class GnokiiAt : public SiemensPeer {
     }
 
     QString gnokii(const QStringList& arguments) {
-        int exitCode = -1;
-        const QString output =
-            run(gnokii_, QStringList{QStringLiteral("--config"), config_} + arguments, &exitCode);
-        EXPECT_EQ(exitCode, 0) << qPrintable(output);
-        return output;
+        return client({QStringLiteral("--config"), config_}, arguments);
     }
 
-    QString gnokii_;
     QString config_;
 };
 
@@ -148,8 +153,8 @@ TEST_F(GnokiiAt, TakesTheStoredPdusApart) {
 class GammuAt : public SiemensPeer {
   protected:
     void SetUp() override {
-        gammu_ = tool("gammu");
-        if (gammu_.isEmpty()) {
+        program_ = tool("gammu");
+        if (program_.isEmpty()) {
             GTEST_SKIP()
                 << "gammu is not installed (Debian package gammu; scripts/test.sh installs it)";
         }
@@ -161,14 +166,9 @@ class GammuAt : public SiemensPeer {
     }
 
     QString gammu(const QStringList& arguments) {
-        int exitCode = -1;
-        const QString output =
-            run(gammu_, QStringList{QStringLiteral("-c"), config_} + arguments, &exitCode);
-        EXPECT_EQ(exitCode, 0) << qPrintable(output);
-        return output;
+        return client({QStringLiteral("-c"), config_}, arguments);
     }
 
-    QString gammu_;
     QString config_;
 };
 

@@ -18,9 +18,7 @@ constexpr int32_t kDeleteTicks = 2;
 constexpr int32_t kSizeTicks = 3;
 
 uint8_t addressCommand(const std::string& command, int32_t ticks) {
-    atdriver().phonebookFlag = 0;
-    atsend(command);
-    return atwait(atdriver().phonebookFlag, ticks);
+    return atcommand(atdriver().phonebookFlag, command, ticks);
 }
 
 // The name of the entry's caller group for CATEGORIES; none for an entry

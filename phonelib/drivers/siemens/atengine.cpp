@@ -113,6 +113,12 @@ uint8_t atwait(const std::atomic<uint8_t>& flag, int32_t seconds) {
     return lib().waitForFlag(flag, seconds);
 }
 
+uint8_t atcommand(std::atomic<uint8_t>& flag, const std::string& command, int32_t seconds) {
+    flag = 0;
+    atsend(command);
+    return atwait(flag, seconds);
+}
+
 uint8_t atsendprompt(const std::string& command, const std::string& data,
                      std::atomic<uint8_t>& flag, int32_t seconds) {
     auto& library = lib();

@@ -26,6 +26,9 @@ void atsend(const std::string& command);
 // flag, or 3 when the time ran out.
 uint8_t atwait(const std::atomic<uint8_t>& flag, int32_t seconds);
 
+// The usual round: the flag := 0, atsend, atwait.
+uint8_t atcommand(std::atomic<uint8_t>& flag, const std::string& command, int32_t seconds);
+
 // Commands that take data after the phone's "> " prompt (messages, objects):
 // sends the command and waits up to 4 s for the prompt. When it does not
 // come (or the phone answers the command with an error instead), the flag

@@ -49,9 +49,8 @@ void onCalendarWritten(const Lines& lines) {
 
 uint8_t ReadCalendarEntry(TCalendarEntry& entry, int32_t location) {
     auto& driver = atdriver();
-    driver.calendarFlag = 0;
-    atsend("AT^SBNR=\"vcs\"," + std::to_string(location) + "\r");
-    const uint8_t result = atwait(driver.calendarFlag, kReadTicks);
+    const uint8_t result = atcommand(
+        driver.calendarFlag, "AT^SBNR=\"vcs\"," + std::to_string(location) + "\r", kReadTicks);
     entry = driver.calendar;
     return result;
 }
@@ -66,10 +65,8 @@ uint8_t WriteCalendarEntry(TCalendarEntry& entry) {
 
 uint8_t DeleteCalendarentry(int32_t location) {
     if (!fitsOneByte(location)) return stNoSuchLocation;
-    auto& driver = atdriver();
-    driver.calendarFlag = 0;
-    atsend("AT^SBNW=\"vcs\"," + std::to_string(location) + ",0\r");
-    return atwait(driver.calendarFlag, kDeleteTicks);
+    return atcommand(atdriver().calendarFlag,
+                     "AT^SBNW=\"vcs\"," + std::to_string(location) + ",0\r", kDeleteTicks);
 }
 
 uint8_t getcalinfo(TCalendarInfo& info) {

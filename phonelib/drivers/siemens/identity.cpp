@@ -21,9 +21,7 @@ constexpr int32_t kBaudTicks = 5;
 
 // The identity group's flag is the library's ReplyState.
 uint8_t ask(const char* command) {
-    lib().state.ReplyState = 0;
-    atsend(command);
-    return atwait(lib().state.ReplyState, kIdentityTicks);
+    return atcommand(lib().state.ReplyState, command, kIdentityTicks);
 }
 
 // Waits for a model query of the keep-alive that may still be on its way.
@@ -32,9 +30,7 @@ void letKeepAliveFinish() {
 }
 
 uint8_t askInto(std::atomic<uint8_t>& flag, const char* command) {
-    flag = 0;
-    atsend(command);
-    return atwait(flag, kIdentityTicks);
+    return atcommand(flag, command, kIdentityTicks);
 }
 
 }  // namespace
@@ -112,9 +108,7 @@ uint8_t GetNetworkInfo(TNetWorkInfo& info) {
 }
 
 uint8_t changeconnectionspeed(int32_t baud) {
-    lib().state.ReplyState = 0;
-    atsend("AT+IPR=" + std::to_string(baud) + "\r");
-    return atwait(lib().state.ReplyState, kBaudTicks);
+    return atcommand(lib().state.ReplyState, "AT+IPR=" + std::to_string(baud) + "\r", kBaudTicks);
 }
 
 }  // namespace phonelib::siemens

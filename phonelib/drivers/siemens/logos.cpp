@@ -82,9 +82,9 @@ void onRingtoneWritten(const Lines& lines) {
 uint8_t GetBitmap(GSMBitmap& bitmap) {
     auto& driver = atdriver();
     driver.objectBytes.clear();
-    driver.logoFlag = 0;
-    atsend("AT^SBNR=\"bmp\"," + std::to_string(logoIndex(bitmap.kind)) + "\r");
-    const uint8_t result = atwait(driver.logoFlag, kReadTicks);
+    const uint8_t result =
+        atcommand(driver.logoFlag,
+                  "AT^SBNR=\"bmp\"," + std::to_string(logoIndex(bitmap.kind)) + "\r", kReadTicks);
     if (result != stDone || driver.objectBytes.empty()) return result;
     // The picture file of the bitmap, which the program shows.
     const std::string file = tools::privatetempfile("~tempbmp.bmp");
@@ -102,10 +102,9 @@ uint8_t Sendbitmap(GSMBitmap& bitmap) {
 }
 
 uint8_t DeleteLogo(std::string&, uint8_t logoKind) {
-    auto& driver = atdriver();
-    driver.logoFlag = 0;
-    atsend("AT^SBNW=\"BMP\"," + std::to_string(logoIndex(logoKind)) + ",0\r");
-    return atwait(driver.logoFlag, kDeleteTicks);
+    return atcommand(atdriver().logoFlag,
+                     "AT^SBNW=\"BMP\"," + std::to_string(logoIndex(logoKind)) + ",0\r",
+                     kDeleteTicks);
 }
 
 uint8_t SendRingTone(std::string& fileName, uint8_t) {

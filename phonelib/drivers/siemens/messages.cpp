@@ -22,9 +22,7 @@ constexpr int32_t kMessageTicks = 3;
 constexpr int32_t kSendTicks = 10;
 
 uint8_t messageCommand(const std::string& command) {
-    atdriver().messageFlag = 0;
-    atsend(command);
-    return atwait(atdriver().messageFlag, kMessageTicks);
+    return atcommand(atdriver().messageFlag, command, kMessageTicks);
 }
 
 // Sending progress: 11 for the only part, plus the recipient's number and

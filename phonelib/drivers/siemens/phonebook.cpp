@@ -42,9 +42,7 @@ bool isCallList(uint8_t memory) {
 }
 
 uint8_t phonebookCommand(const std::string& command) {
-    atdriver().phonebookFlag = 0;
-    atsend(command);
-    return atwait(atdriver().phonebookFlag, kEntryTicks);
+    return atcommand(atdriver().phonebookFlag, command, kEntryTicks);
 }
 
 bool holdsNameOrNumber(const TPhoneBookEntry& entry) {
@@ -59,9 +57,8 @@ uint8_t selectmemory(uint8_t memory) {
     if (memory == driver.selectedMemory) return stDone;
     const char* name = memoryName(memory);
     if (!name) return stNotAvailable;
-    driver.phonebookFlag = 0;
-    atsend(std::string("AT+CPBS=") + name + "\r");
-    const uint8_t result = atwait(driver.phonebookFlag, kSelectTicks);
+    const uint8_t result =
+        atcommand(driver.phonebookFlag, std::string("AT+CPBS=") + name + "\r", kSelectTicks);
     driver.selectedMemory = result == stDone ? memory : kNoMemory;
     return result;
 }

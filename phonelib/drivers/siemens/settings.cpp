@@ -24,9 +24,7 @@ constexpr int32_t kProfileTicks = 3;
 constexpr int32_t kDivertTicks = 10;
 
 uint8_t profileCommand(const std::string& command) {
-    atdriver().profileFlag = 0;
-    atsend(command);
-    return atwait(atdriver().profileFlag, kProfileTicks);
+    return atcommand(atdriver().profileFlag, command, kProfileTicks);
 }
 
 bool isS25() {
@@ -132,10 +130,11 @@ uint8_t SetProfile(TProfile& profile) {
 uint8_t GetDiverts(TDivert& divert) {
     auto& driver = atdriver();
     driver.divert = divert;
-    driver.divertFlag = 0;
-    atsend("AT+CCFC=" + std::to_string(reasonCode(divert.reason)) + ",2,,," +
-           std::to_string(classCode(divert.callClass)) + "\r");
-    const uint8_t result = atwait(driver.divertFlag, kDivertTicks);
+    const uint8_t result =
+        atcommand(driver.divertFlag,
+                  "AT+CCFC=" + std::to_string(reasonCode(divert.reason)) + ",2,,," +
+                      std::to_string(classCode(divert.callClass)) + "\r",
+                  kDivertTicks);
     divert = driver.divert;
     return result;
 }
@@ -153,9 +152,7 @@ uint8_t SetDiverts(TDivert& divert) {
     } else {
         command = "AT+CCFC=" + reason + ",4,,," + callClass + "\r";
     }
-    atdriver().divertFlag = 0;
-    atsend(command);
-    return atwait(atdriver().divertFlag, kDivertTicks);
+    return atcommand(atdriver().divertFlag, command, kDivertTicks);
 }
 
 }  // namespace phonelib::siemens
