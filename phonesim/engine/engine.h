@@ -13,6 +13,7 @@
 
 #include "phonesim/engine/answerdelay.h"
 #include "phonesim/engine/journal.h"
+#include "phonesim/engine/linkhooks.h"
 #include "phonesim/engine/phoneengine.h"
 #include "phonesim/faults/faults.h"
 #include "phonesim/fixture/fixture.h"
@@ -71,8 +72,7 @@ class Engine : public PhoneEngine {
     AnswerDelay delayedAnswers_{scheduler_, faults_};
     bool wasSilent_ = false;
     Trace trace_;
-    // Lets work posted from other threads see that the engine is gone.
-    std::shared_ptr<int> lifetime_ = std::make_shared<int>();
+    LinkHooks hooks_;  // last: unhooked first
 };
 
 }  // namespace phonesim

@@ -21,22 +21,14 @@ AtEngine::AtEngine(Fixture fixture, Transport& transport, Scheduler& scheduler, 
       journal_(journal),
       fixture_(std::move(fixture)),
       output_(transport, scheduler, faults, journal),
-      phone_{fixture_} {
-    transport.setReceiver([this](std::span<const uint8_t> bytes) { bytesIn(bytes); });
-    transport.setSessionHandler([this] { newSession(); });
-    faults.setHangUpHandler([this, alive = std::weak_ptr<int>(lifetime_)] {
-        scheduler_.post([this, alive] {
-            if (alive.lock()) hangUp();
-        });
-    });
+      phone_{fixture_},
+      hooks_(transport, scheduler, faults,
+             {[this](std::span<const uint8_t> bytes) { bytesIn(bytes); },
+              [this] { newSession(); }, [this] { hangUp(); }}) {
     journal_.restartPreamble();
 }
 
-AtEngine::~AtEngine() {
-    faults_.setHangUpHandler({});
-    transport_.setReceiver({});
-    transport_.setSessionHandler({});
-}
+AtEngine::~AtEngine() = default;
 
 void AtEngine::bytesIn(std::span<const uint8_t> bytes) {
     if (faults_.silent()) {

@@ -15,6 +15,7 @@
 
 #include "phonesim/engine/answerdelay.h"
 #include "phonesim/engine/journal.h"
+#include "phonesim/engine/linkhooks.h"
 #include "phonesim/engine/phoneengine.h"
 #include "phonesim/faults/faults.h"
 #include "phonesim/link/linkoutput.h"
@@ -62,7 +63,7 @@ class AtEngine : public PhoneEngine {
     AnswerDelay delayedAnswers_{scheduler_, faults_};
     bool wasSilent_ = false;
     Trace trace_;
-    std::shared_ptr<int> lifetime_ = std::make_shared<int>();
+    LinkHooks hooks_;  // last: unhooked first
 };
 
 }  // namespace phonesim::siemens
