@@ -4,6 +4,7 @@
 #include <QThread>
 
 #include "phonesim/link/qtscheduler.h"
+#include "phonesim/siemens/atengine.h"
 #include "phonesim/transport/infrareddevice.h"
 #include "phonesim/transport/ptytransport.h"
 #include "phonesim/transport/sockettransport.h"
@@ -15,7 +16,7 @@ namespace phonesim {
 struct Simulator::Runtime {
     struct Link {
         std::unique_ptr<Transport> transport;
-        std::unique_ptr<Engine> engine;
+        std::unique_ptr<PhoneEngine> engine;
     };
 
     explicit Runtime(QObject* context) : scheduler(context) {}
@@ -26,8 +27,22 @@ struct Simulator::Runtime {
     QString infraredService;
     std::vector<Link> links;  // closed before the infrared device folder goes
     // The engine of the latest session; it holds what the phone holds now.
-    Engine* current = nullptr;
+    PhoneEngine* current = nullptr;
 };
+
+namespace {
+
+// Siemens models answer AT commands, the others FBUS in the given framing.
+std::unique_ptr<PhoneEngine> phoneFor(const Fixture& fixture, Transport& transport,
+                                      Scheduler& scheduler, Faults& faults, Journal& journal,
+                                      EngineSettings settings) {
+    if (isSiemensModel(fixture.identity.modelCode)) {
+        return std::make_unique<siemens::AtEngine>(fixture, transport, scheduler, faults, journal);
+    }
+    return std::make_unique<Engine>(fixture, transport, scheduler, faults, journal, settings);
+}
+
+}  // namespace
 
 Simulator::Simulator(Fixture fixture, LinkTiming timing)
     : timing_(timing), fixture_(std::move(fixture)), thread_(std::make_unique<QThread>()) {
@@ -53,11 +68,10 @@ void Simulator::onSimulatorThread(const std::function<void()>& work) const {
 }
 
 void Simulator::addLink(Runtime& r, std::unique_ptr<Transport> transport, Framing framing) {
-    auto engine =
-        std::make_unique<Engine>(r.current ? r.current->fixture() : fixture_, *transport,
-                                 r.scheduler, faults_, journal_, EngineSettings{framing, timing_});
+    auto engine = phoneFor(r.current ? r.current->fixture() : fixture_, *transport, r.scheduler,
+                           faults_, journal_, EngineSettings{framing, timing_});
     engine->setTrace(trace_);
-    Engine* added = engine.get();
+    PhoneEngine* added = engine.get();
     // The phone's content goes with the PC that starts to talk.
     transport->setSessionStartHandler([&r, added] {
         if (r.current == added) return;
@@ -108,8 +122,12 @@ bool Simulator::addInfrared(const QString& deviceId) {
             return;
         }
         if (!r.infrared.create(deviceId, &error_)) return;
+        // A Siemens phone takes AT commands over IrCOMM, a Nokia phone FBUS
+        // messages over PhoNet.
+        const Fixture& content = r.current ? r.current->fixture() : fixture_;
+        const bool siemens = isSiemensModel(content.identity.modelCode);
         auto socket = std::make_unique<SocketTransport>();
-        const QString path = r.infrared.servicePath(kPhoNetService);
+        const QString path = r.infrared.servicePath(siemens ? kIrCommService : kPhoNetService);
         if (!socket->listen(path)) {
             error_ = socket->errorString();
             return;

@@ -170,7 +170,7 @@ TEST(Simulator, InfraredDeviceInItsPrivateFolder) {
     QLocalSocket pc;
     pc.connectToServer(path);
     ASSERT_TRUE(pc.waitForConnected(5000));
-    const QByteArray status("14 0c 00 04 00 09 00 01 00 02 01 04 00 01 03");
+    const QByteArray status("14 0c 00 04 00 09 00 01 00 02 01 04 00 02 03");
     EXPECT_EQ(askStatus(pc).toHex(' '), status);
     {
         // A PC looking for devices in range connects and leaves without a
