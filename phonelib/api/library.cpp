@@ -65,6 +65,7 @@ void Library::load() {
     infrared_ = new InfraredLink(state);
     infrared_->setParent(context_);
     infrared_->setOnReceiveData([this](const uint8_t* data, size_t size) { receive(data, size); });
+    infrared_->setTickPeriod(tickPeriod_);
     tickTimer_ = new QTimer(context_);
     tickTimer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(tickTimer_, &QTimer::timeout, context_, [this] { tick(); });
@@ -191,6 +192,7 @@ void Library::sleepScaled(int milliseconds) {
 void Library::setTickPeriod(int milliseconds) {
     runJob([this, milliseconds] {
         tickPeriod_ = milliseconds;
+        infrared_->setTickPeriod(milliseconds);
         if (milliseconds <= 0) {
             tickTimer_->stop();
         } else if (tickTimer_->isActive()) {

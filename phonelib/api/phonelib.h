@@ -142,7 +142,8 @@ PHONELIB_EXPORT std::string getringtonename(int32_t number, const std::string& m
 // --- Library settings and statistics ----------------------------------------
 
 // Period of the library tick in milliseconds (default 1000). Every time
-// limit and the keep-alive count in ticks, so tests run with short ticks.
+// limit and the keep-alive count in ticks, so tests run with short ticks;
+// the infrared poll keeps to ten polls per tick.
 PHONELIB_EXPORT void setTickPeriod(int milliseconds);
 
 // Why the serial port of the last connection set-up could not be opened,

@@ -42,7 +42,7 @@ bool connectTo(int fd, const std::string& path) {
 }  // namespace
 
 InfraredLink::InfraredLink(LibraryState& state) : state_(state) {
-    pollTimer_.setInterval(kPollMs);
+    setTickPeriod(1000);
     connect(&pollTimer_, &QTimer::timeout, this, &InfraredLink::poll);
 }
 
@@ -121,8 +121,8 @@ void InfraredLink::Close() {
 }
 
 void InfraredLink::poll() {
-    if (!state_.SocketOpen || fd_ < 0) {
-        pollTimer_.stop();  // a lost link is read again only after the next set-up
+    if (!state_.SocketOpen || fd_ < 0 || ended_) {
+        pollTimer_.stop();  // a lost or closed link is read again only after the next set-up
         return;
     }
     uint8_t buffer[kReceiveSize];
@@ -136,12 +136,15 @@ void InfraredLink::poll() {
     if (n == 0) peerGone();
 }
 
+void InfraredLink::setTickPeriod(int milliseconds) {
+    if (milliseconds > 0) pollTimer_.setInterval(std::max(1, milliseconds / kPollsPerTick));
+}
+
 void InfraredLink::peerGone() {
     if (ended_) return;
     ended_ = true;
     pollTimer_.stop();
     qCInfo(infraredLog, "device %s closed the link", deviceId_.c_str());
-    if (onLinkEnded_) onLinkEnded_();
 }
 
 int64_t InfraredLink::write(const uint8_t* data, size_t size) {

@@ -4,7 +4,8 @@
 //
 // A 100 ms poll reads up to 3000 bytes at a time and hands them to the
 // receive handler, also an empty chunk when the phone has closed its end;
-// the end of the stream is then reported once to the link-ended handler.
+// after that the link neither reads nor sends, and the keep-alive finds the
+// phone gone.
 // Nothing is sent while the library's SocketOpen is false or LinkLost is
 // true: the keep-alive clears SocketOpen when it declares the link lost,
 // and the link stays quiet until the next OpenInfrared.
@@ -15,7 +16,6 @@
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "phonelib/api/librarystate.h"
@@ -28,7 +28,9 @@ class InfraredLink : public QObject, public Transport {
     Q_OBJECT
 
   public:
-    static constexpr int kPollMs = 100;
+    // The poll runs ten times per library tick: every 100 ms at the
+    // tick of 1000 ms.
+    static constexpr int kPollsPerTick = 10;
     static constexpr size_t kReceiveSize = 3000;
     // How long the close-first drain waits for the phone's last bytes.
     static constexpr int kDrainMs = 20000;
@@ -40,7 +42,6 @@ class InfraredLink : public QObject, public Transport {
     ~InfraredLink() override;
 
     void setOnReceiveData(ReceiveHandler handler) { onReceiveData_ = std::move(handler); }
-    void setOnLinkEnded(std::function<void()> handler) { onLinkEnded_ = std::move(handler); }
 
     // Connects to the service of the connection kind (3 IrCOMM, 4 PhoNet) on
     // the device named, or on the first device in range when the name is
@@ -58,6 +59,8 @@ class InfraredLink : public QObject, public Transport {
 
     // One poll, as the timer runs it.
     void poll();
+    // Follows the library's tick period (a tick of 0 keeps the poll as it is).
+    void setTickPeriod(int milliseconds);
 
     PortOpenError lastOpenError() const { return lastOpenError_; }
     const std::string& lastOpenErrorText() const { return lastOpenErrorText_; }
@@ -72,7 +75,6 @@ class InfraredLink : public QObject, public Transport {
     QTimer pollTimer_;
     bool ended_ = false;
     ReceiveHandler onReceiveData_;
-    std::function<void()> onLinkEnded_;
     PortOpenError lastOpenError_ = PortOpenError::None;
     std::string lastOpenErrorText_;
 };
