@@ -20,6 +20,13 @@ TEST(CliInfrared, IdentifiesTheFirstPhoneInRange) {
 
     const auto named = runCli("ir0", {"identify"}, {"--connection", "irda-fbus"});
     EXPECT_EQ(named.exitCode, 0) << named.err;
+
+    // A Siemens phone beside it, named, over IrCOMM.
+    phonesim::Simulator siemens(phonesim::Fixture::forModel("S45"));
+    ASSERT_TRUE(siemens.addInfrared("s45")) << siemens.errorString().toStdString();
+    const auto at = runCli("s45", {"identify"}, {"--connection", "irda-at"});
+    EXPECT_EQ(at.exitCode, 0) << at.err;
+    EXPECT_NE(at.out.find("Modell\tS45\t"), std::string::npos) << at.out;
 }
 
 TEST(CliInfrared, SaysWhatIsMissing) {

@@ -36,5 +36,23 @@ TEST_F(InfraredProgram, TheSettingsInfraredFindTheFirstPhoneInRange) {
     ASSERT_TRUE(waitFor([&] { return shell->showsConnected(); }, 30000));
 }
 
+TEST_F(InfraredProgram, ASiemensPhoneInRangeAnswersOverIrComm) {
+    phonesim::Simulator siemens(phonesim::Fixture::forModel("S45"));
+    ASSERT_TRUE(siemens.addInfrared("s45")) << siemens.errorString().toStdString();
+    TSettings settings;
+    settings.lastModel = 3;  // AT over infrared, as a search before found it
+    writeSettings(settings);
+
+    Tgesamtform::Options options;
+    options.splash = false;
+    shell = std::make_unique<Tgesamtform>(std::move(options));
+    shell->start();
+    ASSERT_TRUE(waitFor([&] { return shell->showsConnected(); }));
+    EXPECT_EQ(shell->statusText(Tgesamtform::StatusField::Left), "Siemens S45");
+    EXPECT_EQ(shell->connection().modelNumber(), 8);
+    EXPECT_EQ(readSettings().lastModel, 3);
+    shell.reset();  // the program ends before the phone goes
+}
+
 }  // namespace
 }  // namespace corvina
