@@ -45,6 +45,22 @@ TPhoneBookEntry simEntry(int32_t location) {
     return entry;
 }
 
+// SIM location 9 written, and read back, over whatever link is up.
+void writeSimEntry() {
+    auto written = simEntry(9);
+    written.name = "Infrarot";
+    written.numbers = {TNumberItem{"+49301234", ntGeneral, 1}};
+    written.numberCount = 1;
+    ASSERT_EQ(WritePhoneBookEntry(written), stDone);
+}
+void expectSimEntry() {
+    auto back = simEntry(9);
+    ASSERT_EQ(ReadPhoneBookEntry(back), stDone);
+    EXPECT_EQ(back.name, "Infrarot");
+    ASSERT_EQ(back.numberCount, 1);
+    EXPECT_EQ(back.numbers[0].number, "+49301234");
+}
+
 TEST_F(Infrared, SetUpOverPhoNetAndAPhonebookRoundTrip) {
     offer("NSE-3");
     ASSERT_EQ(connectInfrared(ckFbusInfrared), stDone);
@@ -56,16 +72,8 @@ TEST_F(Infrared, SetUpOverPhoNetAndAPhonebookRoundTrip) {
     auto entry = simEntry(1);
     ASSERT_EQ(ReadPhoneBookEntry(entry), stDone);
     EXPECT_EQ(entry.name, "Anna");
-    auto written = simEntry(9);
-    written.name = "Infrarot";
-    written.numbers = {TNumberItem{"+49301234", 0, 1}};
-    written.numberCount = 1;
-    ASSERT_EQ(WritePhoneBookEntry(written), stDone);
-    auto back = simEntry(9);
-    ASSERT_EQ(ReadPhoneBookEntry(back), stDone);
-    EXPECT_EQ(back.name, "Infrarot");
-    ASSERT_EQ(back.numberCount, 1);
-    EXPECT_EQ(back.numbers[0].number, "+49301234");
+    writeSimEntry();
+    expectSimEntry();
 }
 
 TEST_F(Infrared, SetUpOverIrCommAndAddressBookAndPhonebookRoundTrips) {
@@ -102,16 +110,8 @@ TEST_F(Infrared, SetUpOverIrCommAndAddressBookAndPhonebookRoundTrips) {
     ASSERT_FALSE(back.texts.empty());
     EXPECT_EQ(back.texts.at(0).text, "Lindenallee 12\r\n80331 M\xFCnchen\r\nDeutschland");
 
-    auto written = simEntry(9);
-    written.name = "Infrarot";
-    written.numbers = {TNumberItem{"+49301234", ntGeneral, 1}};
-    written.numberCount = 1;
-    ASSERT_EQ(WritePhoneBookEntry(written), stDone);
-    auto read = simEntry(9);
-    ASSERT_EQ(ReadPhoneBookEntry(read), stDone);
-    EXPECT_EQ(read.name, "Infrarot");
-    ASSERT_EQ(read.numberCount, 1);
-    EXPECT_EQ(read.numbers[0].number, "+49301234");
+    writeSimEntry();
+    expectSimEntry();
 }
 
 TEST_F(Infrared, EachPhoneOffersOnlyTheServiceOfItsProtocol) {
@@ -134,18 +134,12 @@ TEST_F(Infrared, OnePhoneOnCableAndInfraredKeepsOneContent) {
     startPhone("NSE-3");
     ASSERT_TRUE(sim->addInfrared("1")) << sim->errorString().toStdString();
     ASSERT_EQ(connectInfrared(ckFbusInfrared), stDone);
-    auto written = simEntry(9);
-    written.name = "Infrarot";
-    written.numbers = {TNumberItem{"+49301234", 0, 1}};
-    written.numberCount = 1;
-    ASSERT_EQ(WritePhoneBookEntry(written), stDone);
+    writeSimEntry();
 
     // A cable set-up closes the infrared link.
     ASSERT_EQ(connect(ckFbusCable), stDone);
     EXPECT_FALSE(state().SocketOpen);
-    auto back = simEntry(9);
-    ASSERT_EQ(ReadPhoneBookEntry(back), stDone);
-    EXPECT_EQ(back.name, "Infrarot");
+    expectSimEntry();
 }
 
 TEST_F(Infrared, ASilentPhoneInRangeIsNotIdentified) {
