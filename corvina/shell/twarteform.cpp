@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QMainWindow>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "corvina/language/language.h"
 #include "corvina/language/languageapply.h"
@@ -87,6 +88,14 @@ QWidget* Twarteform::buildProgressPage() {
     progress_ = new QLabel(page);
     progress_->setAlignment(Qt::AlignCenter);
     layout->addWidget(progress_);
+    cancel_ = new QPushButton(QStringLiteral("Abbrechen"), page);
+    cancel_->setObjectName(QStringLiteral("abbrechen"));
+    cancel_->hide();
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        cancel_->setEnabled(false);
+        if (auto action = std::exchange(cancelAction_, nullptr)) action();
+    });
+    layout->addWidget(cancel_, 0, Qt::AlignHCenter);
     pages_->addWidget(page);
     return page;
 }
@@ -131,6 +140,13 @@ void Twarteform::setProgressText(const QString& text) {
     progress_->setText(text);
 }
 
+void Twarteform::offerCancel(std::function<void()> action) {
+    cancelAction_ = std::move(action);
+    cancel_->setEnabled(true);
+    cancel_->show();
+    adjustSize();
+}
+
 void Twarteform::finish() {
     hide();
 }
@@ -139,6 +155,8 @@ void Twarteform::hideEvent(QHideEvent*) {
     timer_.stop();
     queue_.clear();
     holding_ = false;
+    cancelAction_ = nullptr;
+    cancel_->hide();
     heading_->setText(tx("warte_14", "Datenübertragung läuft..."));
     setWindowsEnabled(true);
 }

@@ -8,10 +8,12 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
+#include <functional>
 
 #include "corvina/shell/activityanimation.h"
 
@@ -36,6 +38,10 @@ class Twarteform : public QWidget {
     void showPage(WaitPage page, QWidget* moduleWindow = nullptr);
     void setHeading(const QString& heading);
     void setProgressText(const QString& text);
+    // Shows "Abbrechen" below the progress; a click runs the action once.
+    // The button goes again when the window hides.
+    void offerCancel(std::function<void()> action);
+    QPushButton* cancelButton() const { return cancel_; }
     // Hides the window and enables the windows again.
     void finish();
 
@@ -88,6 +94,8 @@ class Twarteform : public QWidget {
     QLabel* divertType_ = nullptr;
     QLabel* divertCondition_ = nullptr;
     QLabel* progress_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    std::function<void()> cancelAction_;
 
     QTimer timer_;
     std::deque<Progress> queue_;
