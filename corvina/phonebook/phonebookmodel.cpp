@@ -1,0 +1,135 @@
+#include "corvina/phonebook/phonebookmodel.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
+#include "corvina/language/language.h"
+
+namespace corvina {
+
+namespace {
+
+const QColor kNotAvailable(192, 192, 192);
+const QColor kChanged(255, 236, 160);
+const QColor kUnread(128, 128, 128);
+
+QString shown(QString cell) {
+    cell.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    cell.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    while (cell.endsWith(QLatin1Char('\n'))) cell.chop(1);
+    return cell;
+}
+
+}  // namespace
+
+QString phonebookColumnCaption(int column) {
+    switch (column) {
+        case colLocation:
+            return tx("telefonbuch_kopf_0", "Nr. ");
+        case colName:
+            return tx("telefonbuch_kopf_1", "Name");
+        case colGroup:
+            return tx("telefonbuch_kopf_2", "Gruppe");
+        case colGeneral:
+            return tx("telefonbuch_kopf_3", "Nummer(Allgemein)");
+        case colMobile:
+            return tx("telefonbuch_kopf_4", "Mobil");
+        case colHome:
+            return tx("telefonbuch_kopf_5", "Privat");
+        case colWork:
+            return tx("telefonbuch_kopf_6", "Geschäftlich");
+        case colFax:
+            return tx("telefonbuch_kopf_7", "Fax");
+        case colEmail:
+            return tx("telefonbuch_kopf_8", "E-Mail");
+        case colAddress:
+            return tx("telefonbuch_kopf_9", "Adresse");
+        case colNote:
+            return tx("telefonbuch_kopf_10", "Bemerkung");
+        case colCompany:
+            return tx("telefonbuch_kopf_11", "Firma");
+        case colUrl:
+            return tx("telefonbuch_kopf_12", "URL");
+        default:
+            return {};
+    }
+}
+
+PhonebookModel::PhonebookModel(PhonebookTable& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {}
+
+void PhonebookModel::reload() {
+    beginResetModel();
+    endResetModel();
+}
+
+int PhonebookModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : table_.size();
+}
+
+int PhonebookModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kPhonebookColumns;
+}
+
+QVariant PhonebookModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= table_.size()) return {};
+    const PhonebookRow& row = table_.row(index.row());
+    const int column = index.column();
+    switch (role) {
+        case Qt::DisplayRole:
+            if (row.unread && column == colName) return tx("telefonbuch_100", "nicht gelesen");
+            return shown(row.cells.at(column));
+        case Qt::FontRole:
+            if (column == row.bold || row.unread) {
+                QFont font;
+                font.setBold(column == row.bold);
+                font.setItalic(row.unread);
+                return font;
+            }
+            return {};
+        case Qt::BackgroundRole:
+            if (row.isNotAvailable(column)) return QBrush(kNotAvailable);
+            if (row.changed && column == colLocation) return QBrush(kChanged);
+            return {};
+        case Qt::ForegroundRole:
+            return row.unread ? QVariant(QBrush(kUnread)) : QVariant();
+        case Qt::ToolTipRole:
+            if (row.unread) {
+                return tx("telefonbuch_101",
+                          "Das Telefon hat diese Speicherstelle beim Download "
+                          "nicht herausgegeben; der Upload lässt sie aus, "
+                          "bis Sie einen Eintrag hineinschreiben.");
+            }
+            if (row.changed && column == colLocation)
+                return tx("telefonbuch_102", "Seit dem letzten Download oder Upload geändert");
+            return {};
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::AlignLeft | Qt::AlignTop);
+        default:
+            return {};
+    }
+}
+
+QVariant PhonebookModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    return phonebookColumnCaption(section);
+}
+
+PhonebookFilter::PhonebookFilter(PhonebookModel& model, QObject* parent)
+    : QSortFilterProxyModel(parent), model_(model) {
+    setSourceModel(&model);
+    setDynamicSortFilter(false);
+}
+
+void PhonebookFilter::setFilterText(const QString& text) {
+    text_ = text;
+    invalidateRowsFilter();
+}
+
+bool PhonebookFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
+    return sourceRow < model_.table().size() &&
+           rowMatchesFilter(model_.table().row(sourceRow), text_);
+}
+
+}  // namespace corvina

@@ -1,0 +1,130 @@
+// Download and upload of one memory table, as a step machine: each step
+// makes at most one library call, and the next step runs from the event
+// loop, so the window stays responsive, the wait window can show "r / n",
+// and a cancel takes effect between two entries. Questions to the user are
+// handed to UserDialogs and the transfer goes on with the answer.
+//
+// A call refused because another call of this thread is still in flight is
+// tried again a moment later. A lost link (status 14, or the 0x465
+// notification through linkLost()) ends the transfer at once with one
+// message; what was read stays in the table.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "corvina/common/userdialogs.h"
+#include "corvina/phonebook/phonebookcalls.h"
+#include "corvina/phonebook/phonebookseams.h"
+#include "corvina/phonebook/phonebooktable.h"
+
+namespace corvina {
+
+class PhonebookTransfer : public QObject {
+    Q_OBJECT
+
+  public:
+    enum class Kind { Download, Upload };
+    Q_ENUM(Kind)
+    enum class End { Done, Failed, Cancelled, LinkLost };
+    Q_ENUM(End)
+
+    PhonebookTransfer(PhonebookCalls calls, UserDialogs dialogs, PhonebookSeams seams,
+                      QObject* parent = nullptr);
+
+    // Start a transfer of the table for the phone of this model number; the
+    // table must outlive the transfer. Nothing happens while one runs.
+    void download(PhonebookTable& table, uint8_t modelNumber);
+    void upload(PhonebookTable& table, uint8_t modelNumber);
+    bool running() const { return active_; }
+    Kind kind() const { return kind_; }
+
+    // Ends the transfer before the next entry.
+    void cancel() { cancelled_ = true; }
+    // The library lost the link (0x465).
+    void linkLost();
+
+    void setRetryInterval(int milliseconds) { retryMs_ = milliseconds; }
+
+  signals:
+    // The first phone call is about to be made (show the wait window).
+    void started();
+    void progress(int done, int total);
+    // A text for the main window's status line.
+    void status(const QString& text);
+    // Total, free and used locations of the memory.
+    void capacityText(const QString& text);
+    void tableChanged();
+    void finished(corvina::PhonebookTransfer::End end);
+
+  private:
+    using Step = void (PhonebookTransfer::*)();
+
+    void begin(PhonebookTable& table, uint8_t modelNumber, Kind kind);
+    void schedule(Step step, int delayMs = 0);
+    void ask(const Question& question, std::function<void(Answer)> then);
+    // Runs a library call. Nothing when the step has to wait (a retry is
+    // scheduled) or the transfer ended (lost link).
+    std::optional<uint8_t> call(const std::function<uint8_t()>& libraryCall, Step retry);
+    // Whether the step may go on (no cancel, no lost link); ends the
+    // transfer otherwise.
+    bool proceed();
+    void end(End how);
+    void endLinkLost();
+    void reportCapacityFailure();
+    void showCapacity(int total, int free, int used);
+
+    // Download
+    void downloadGroupNames();
+    void downloadCapacity();
+    void downloadIdentity();
+    void downloadNext();
+    void downloadFinish();
+    void keepRow(PhonebookRow row);
+    // Upload
+    void uploadCapacity();
+    void uploadFit();
+    void uploadCheck();
+    void uploadAskInvalidLocations(size_t from);
+    void uploadAskUnencodable();
+    void uploadConfirm();
+    void uploadIdentity();
+    void uploadNext();
+    void uploadFinish();
+
+    PhonebookCalls calls_;
+    UserDialogs dialogs_;
+    PhonebookSeams seams_;
+    int retryMs_ = 100;
+
+    PhonebookTable* table_ = nullptr;
+    uint8_t model_ = 0;
+    Kind kind_ = Kind::Download;
+    bool active_ = false;
+    bool cancelled_ = false;
+    bool linkLost_ = false;
+    bool waitingForAnswer_ = false;
+    unsigned run_ = 0;
+
+    TCapacity capacity_;
+    // Download
+    int location_ = 0;
+    int found_ = 0;
+    int emptyInARow_ = 0;
+    bool complete_ = true;
+    // Upload
+    std::vector<int> invalidRows_;  // occupied rows whose location is no number
+    QStringList unencodable_;       // characters the phone's character set lacks
+    std::vector<int> toWrite_;      // locations, in order
+    size_t written_ = 0;
+    QStringList failures_;
+};
+
+// The reason behind a status, for messages that name a failed location.
+QString statusReason(uint8_t status);
+
+}  // namespace corvina
