@@ -43,22 +43,25 @@ PhonebookPage::PhonebookPage(PhonebookTable& table, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
 
     auto* top = new QHBoxLayout;
-    filter_ = new QLineEdit(this);
-    filter_->setPlaceholderText(tx("telefonbuch_103", "Filter: Name oder Nummer"));
-    filter_->setClearButtonEnabled(true);
-    filter_->setMinimumWidth(180);
-    filter_->setMaximumWidth(240);
-    top->addWidget(filter_);
+    auto* letters = new QHBoxLayout;
+    letters->setSpacing(0);
     for (char c = 'a'; c <= 'z'; ++c) {
         auto* button = new QToolButton(this);
         button->setText(QString(QLatin1Char(c)));
         button->setAutoRaise(true);
-        button->setFixedWidth(20);
+        button->setFixedWidth(18);
         const QChar letter = QLatin1Char(c);
         connect(button, &QToolButton::clicked, this, [this, letter] { emit letterChosen(letter); });
-        top->addWidget(button);
+        letters->addWidget(button);
     }
+    top->addLayout(letters);
     top->addStretch();
+    filter_ = new QLineEdit(this);
+    filter_->setPlaceholderText(tx("telefonbuch_103", "Filter: Name oder Nummer"));
+    filter_->setClearButtonEnabled(true);
+    filter_->setMinimumWidth(170);
+    filter_->setMaximumWidth(240);
+    top->addWidget(filter_);
     layout->addLayout(top);
 
     view_ = new QTableView(this);

@@ -42,6 +42,8 @@ class PhonebookTransfer : public QObject {
     void upload(PhonebookTable& table, uint8_t modelNumber);
     bool running() const { return active_; }
     Kind kind() const { return kind_; }
+    // The memory of the table the last transfer worked on.
+    uint8_t memory() const { return table_ ? table_->memory() : uint8_t{memSim}; }
 
     // Ends the transfer before the next entry.
     void cancel() { cancelled_ = true; }

@@ -165,7 +165,8 @@ void Tphonebook_grid::connectTransfer() {
         shell_.setStatusText(Tgesamtform::StatusField::Middle, text);
     });
     connect(transfer_, &PhonebookTransfer::capacityText, capacity_, &QLabel::setText);
-    connect(transfer_, &PhonebookTransfer::tableChanged, this, [this] { reloadPages(); });
+    connect(transfer_, &PhonebookTransfer::tableChanged, this,
+            [this] { page(transfer_->memory())->reload(); });
     connect(transfer_, &PhonebookTransfer::finished, this, [this, &wait] {
         wait.finish();
         reloadPages();
