@@ -364,7 +364,7 @@ EntryEditorRules::Outcome EntryEditorRules::ok(const EditorSetup& setup, EditorF
     }
     PhonebookRow& row = target.row(target.rowAt(location));
     writeFields(setup, fields, row);
-    row.unread = false;
+    row.unread = row.unread && row.isEmpty();  // only an entry the user gave replaces it
     row.changed = true;
     target.sortByLocation();
     out.kind = Outcome::Stored;

@@ -171,7 +171,6 @@ void PhonebookTable::clearRows(const std::vector<int>& indices) {
     for (const int index : indices) {
         PhonebookRow& row = rows_.at(static_cast<size_t>(index));
         row.clearContent();
-        row.unread = false;
         row.changed = true;
     }
 }

@@ -84,7 +84,9 @@ class PhonebookTable {
     // Moves the content of `from` into the row at location `to` (made when
     // missing); `from` keeps its location, empty.
     void moveContent(int fromIndex, int toLocation);
-    // Empties the rows (their locations stay, so an upload clears them).
+    // Empties the rows (their locations stay, so an upload clears them). A
+    // location the phone would not give stays marked: only an entry written
+    // into it lets the upload touch it.
     void clearRows(const std::vector<int>& indices);
 
     // Undo history: beginEdit() before each change.

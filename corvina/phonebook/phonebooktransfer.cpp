@@ -126,7 +126,7 @@ void PhonebookTransfer::end(End how) {
     if (!active_) return;
     active_ = false;
     ++run_;
-    if (how == End::Cancelled) {
+    if (how == End::Cancelled && cancelled_) {
         emit status(
             kind_ == Kind::Download
                 ? tx("telefonbuch_1", "Download abgebrochen: gelesen bis Speicherstelle %1.")
@@ -493,7 +493,7 @@ void PhonebookTransfer::uploadIdentity() {
     }
     table_->sortByLocation();
     for (const PhonebookRow& row : table_->rows()) {
-        if (row.location() && !row.unread) toWrite_.push_back(*row.location());
+        if (row.location().value_or(0) >= 1 && !row.unread) toWrite_.push_back(*row.location());
     }
     emit tableChanged();
     schedule(&PhonebookTransfer::uploadNext);

@@ -298,6 +298,10 @@ TEST_F(EditorRules, UnreadTargetsAskAndTheSevenOTenFamilyIsWarnedAboutTheNote) {
     unread.unread = true;
     sim.appendRow(unread);
     const EditorSetup setup = rules->setup(memSim, kNokia61xx);
+    // Opened and closed with OK but left empty, it stays unread.
+    ASSERT_EQ(okOn(setup, rules->load(setup, at(sim, 7)), {Rules::Use::Edit, memSim, 7}).kind,
+              Outcome::Stored);
+    EXPECT_TRUE(at(sim, 7).unread);
     EditorFields fields = rules->blank(setup);
     EXPECT_EQ(fields.location, "8") << "an unread location is never offered";
     fields.name = "Neu";

@@ -71,6 +71,9 @@ TEST(PhonebookTableLocations, EmptyMeansNoNameNumberOrTextAndCompactionFollowsLo
     for (const auto& r : table.rows()) EXPECT_TRUE(r.location().has_value());
     EXPECT_TRUE(at(4).changed);
 
+    table.clearRows({table.indexOfLocation(3)});
+    EXPECT_TRUE(at(3).unread) << "deleting leaves what the phone holds there alone";
+
     table.removeTrailingEmptyRows();
     EXPECT_EQ(table.highestLocation(), 5);
 }
