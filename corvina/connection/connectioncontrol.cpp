@@ -1,5 +1,6 @@
 #include "corvina/connection/connectioncontrol.h"
 
+#include <QLoggingCategory>
 #include <QTimer>
 
 #include "phonelib/api/notification.h"
@@ -11,6 +12,10 @@ namespace corvina {
 namespace {
 
 constexpr double kOldest7110Software = 4.88;
+
+// Connection changes for the log; off unless asked for with
+// QT_LOGGING_RULES="corvina.connection.info=true".
+Q_LOGGING_CATEGORY(lcConnection, "corvina.connection", QtWarningMsg)
 
 }  // namespace
 
@@ -32,6 +37,7 @@ ConnectionControl::ConnectionControl(PhoneInfoQuery phoneInfos, QObject* parent)
 void ConnectionControl::onDisConnected() {
     ++generation_;
     notConnected_ = true;
+    qCInfo(lcConnection) << "Nicht verbunden";
     emit disconnected();
 }
 
@@ -55,6 +61,7 @@ void ConnectionControl::OnConnected() {
         return;
     }
     notConnected_ = false;
+    qCInfo(lcConnection).noquote() << "Verbunden:" << modelName();
     emit connected();
 }
 

@@ -37,10 +37,15 @@ Tassi::Tassi(QWidget* parent) : QDialog(parent) {
     auto* cancel = choiceButton(this, "abbrechen", QStringLiteral("Abbrechen"));
     layout->addWidget(automatic);
     layout->addWidget(manual);
+    connectionHelp_ = choiceButton(
+        this, "verbindungshilfe", QStringLiteral("Verbindungshilfe: warum wurde nichts gefunden?"));
+    layout->addWidget(connectionHelp_);
     layout->addWidget(cancel);
     connect(automatic, &QPushButton::clicked, this, [this] { choose(Choice::AutomaticSearch); });
     connect(manual, &QPushButton::clicked, this, [this] { choose(Choice::ManualSettings); });
     connect(cancel, &QPushButton::clicked, this, [this] { choose(Choice::Cancel); });
+    connect(connectionHelp_, &QPushButton::clicked, this,
+            [this] { choose(Choice::ConnectionHelp); });
 }
 
 void Tassi::ask(Occasion occasion) {
@@ -54,6 +59,7 @@ void Tassi::ask(Occasion occasion) {
                  "ES KONNTE KEIN HANDY MIT DER AKTUELLEN KONFIGURATION\nGEFUNDEN WERDEN.\n"
                  "Prüfen Sie, ob das Mobiltelefon eingeschaltet und das Datenkabel "
                  "angeschlossen ist."));
+    connectionHelp_->setVisible(occasion == Occasion::NoPhoneFound);
     adjustSize();
     open();
 }

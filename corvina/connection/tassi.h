@@ -1,9 +1,11 @@
 // The connection assistant: shown at the first start and when no phone was
-// found; it offers the automatic search, the settings or nothing.
+// found; it offers the automatic search, the settings or nothing, and
+// when no phone was found the connection help.
 #pragma once
 
 #include <QDialog>
 #include <QLabel>
+#include <QPushButton>
 
 namespace corvina {
 
@@ -11,7 +13,7 @@ class Tassi : public QDialog {
     Q_OBJECT
 
   public:
-    enum class Choice { AutomaticSearch, ManualSettings, Cancel };
+    enum class Choice { AutomaticSearch, ManualSettings, Cancel, ConnectionHelp };
     enum class Occasion { FirstStart, NoPhoneFound };
 
     explicit Tassi(QWidget* parent = nullptr);
@@ -30,6 +32,7 @@ class Tassi : public QDialog {
 
   private:
     QLabel* explanation_;
+    QPushButton* connectionHelp_;
 };
 
 }  // namespace corvina

@@ -149,6 +149,7 @@ void registerInformationModule(ModuleRegistry& registry) {
     ModuleDescriptor descriptor;
     descriptor.module = Module::Information;
     descriptor.placedInClientArea = false;
+    descriptor.helpPage = QStringLiteral("info");
     descriptor.create = [](Tgesamtform& shell) -> QWidget* {
         auto* window = new Tinfoform(shell);
         QObject::connect(&shell.connection(), &ConnectionControl::phoneStatusCycle, window,

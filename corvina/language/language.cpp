@@ -1,5 +1,7 @@
 #include "corvina/language/language.h"
 
+#include <QFileInfo>
+
 namespace corvina {
 
 namespace {
@@ -18,11 +20,13 @@ bool Language::load(const QString& path) {
     auto file = LanguageFile::read(path);
     if (!file) return false;
     file_ = std::move(file);
+    name_ = QFileInfo(path).completeBaseName();
     return true;
 }
 
 void Language::unload() {
     file_.reset();
+    name_.clear();
 }
 
 QString Language::text(const QString& key, const QString& germanDefault) const {

@@ -23,6 +23,9 @@ class Language {
     // Back to the built-in German texts.
     void unload();
     bool loaded() const { return file_.has_value(); }
+    // The loaded file's name without folder and extension ("english"); empty
+    // with the built-in texts.
+    QString name() const { return name_; }
 
     // The value of the key in section "Misc", with "*|*" as line breaks.
     // The default when no file is loaded, or when the file lacks the key or
@@ -35,6 +38,7 @@ class Language {
 
   private:
     std::optional<LanguageFile> file_;
+    QString name_;
 };
 
 // "*|*" in a language value stands for a line break.

@@ -13,6 +13,13 @@
 
 namespace corvina {
 
+// Gives a control the name under which the language file knows it.
+template <class W>
+W* named(W* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
 // Marks a named control whose text the program sets at run time.
 void markDynamic(QWidget* control);
 

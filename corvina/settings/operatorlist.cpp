@@ -1,6 +1,7 @@
 #include "corvina/settings/operatorlist.h"
 
 #include <QFile>
+#include <filesystem>
 
 #include "codecs/tools/cp1252.h"
 #include "codecs/tools/datafile.h"
@@ -12,6 +13,8 @@ namespace corvina {
 namespace {
 
 constexpr long long kMaxTableBytes = 16 * 1024 * 1024;
+constexpr const char* kTableName = "netcode.csv";
+constexpr const char* kTableHeader = "\"Code\",\"Operator\",\"Landeskennzahl\",\"Netzkennzahl\"";
 
 QString cell(const std::vector<std::string>& row, size_t index) {
     return index < row.size() ? tools::fromCp1252(row[index]) : QString();
@@ -29,7 +32,13 @@ std::string quoted(const std::string& text) {
 }  // namespace
 
 QString operatorTablePath() {
-    return QFile::decodeName(QByteArray::fromStdString(tools::finddatafile("netcode.csv")));
+    return QFile::decodeName(QByteArray::fromStdString(tools::finddatafile(kTableName)));
+}
+
+QString userOperatorTablePath() {
+    const std::filesystem::path folder = tools::userdatadirectory();
+    if (folder.empty()) return {};
+    return QFile::decodeName(QByteArray::fromStdString((folder / kTableName).string()));
 }
 
 std::vector<OperatorEntry> readOperatorList(const QString& path) {
@@ -52,14 +61,22 @@ QByteArray operatorTableLine(const QString& name, int country, int net) {
     return QByteArray::fromStdString(line);
 }
 
-bool appendOperator(const QString& path, const QString& name, int country, int net) {
-    const std::string file = QFile::encodeName(path).toStdString();
-    auto bytes = tools::readfilebytes(file, kMaxTableBytes);
-    if (!bytes) return false;
-    const std::string lineEnd = bytes->find("\r\n") != std::string::npos ? "\r\n" : "\n";
-    if (!bytes->empty() && bytes->back() != '\n') *bytes += lineEnd;
-    *bytes += operatorTableLine(name, country, net).toStdString() + lineEnd;
-    return tools::writefileatomically(file, *bytes);
+bool appendOperator(const QString& from, const QString& to, const QString& name, int country,
+                    int net) {
+    if (to.isEmpty()) return false;
+    std::string bytes = std::string(kTableHeader) + "\r\n";
+    if (!from.isEmpty()) {
+        auto table = tools::readfilebytes(QFile::encodeName(from).toStdString(), kMaxTableBytes);
+        if (!table) return false;
+        bytes = std::move(*table);
+    }
+    const std::string lineEnd = bytes.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+    if (!bytes.empty() && bytes.back() != '\n') bytes += lineEnd;
+    bytes += operatorTableLine(name, country, net).toStdString() + lineEnd;
+    const std::string target = QFile::encodeName(to).toStdString();
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(target).parent_path(), error);
+    return !error && tools::writefileatomically(target, bytes);
 }
 
 }  // namespace corvina

@@ -18,13 +18,19 @@ struct OperatorEntry {
 
 // The rows after the header of the table file; empty when there is none.
 std::vector<OperatorEntry> readOperatorList(const QString& path);
-// The table file the library reads.
+// The table file the library reads: the user's copy once there is one,
+// else the shipped table. Empty when there is neither.
 QString operatorTablePath();
+// Where the user's copy of the table lives (the installed table is never
+// written).
+QString userOperatorTablePath();
 
 // The row of the table for a new operator: code, name, country, net.
 QByteArray operatorTableLine(const QString& name, int country, int net);
-// Appends the row to the table file (through a temporary file); false when
-// the file cannot be written.
-bool appendOperator(const QString& path, const QString& name, int country, int net);
+// Writes the table `from` with the row appended to `to` (through a
+// temporary file, creating its folder). An empty `from` starts a table with
+// only its header. False when `from` cannot be read or `to` not written.
+bool appendOperator(const QString& from, const QString& to, const QString& name, int country,
+                    int net);
 
 }  // namespace corvina

@@ -10,11 +10,14 @@
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
 
+#include "corvina/language/language.h"
 #include "corvina/language/languageapply.h"
 #include "corvina/language/languagefiles.h"
 #include "corvina/settings/operatorlist.h"
 #include "corvina/settings/settingsrules.h"
+#include "corvina/settings/tipstate.h"
 #include "corvina/settings/toperatorform.h"
+#include "corvina/shell/messagebox.h"
 
 namespace corvina {
 
@@ -24,12 +27,6 @@ QStringList systemPorts() {
     QStringList names;
     for (const auto& info : QSerialPortInfo::availablePorts()) names << info.systemLocation();
     return names;
-}
-
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
 }
 
 const QString kLanguageExtension = QStringLiteral(".lng");
@@ -171,6 +168,9 @@ QWidget* Thaupteinstellungsform::buildGeneralPage() {
     sleepMode_->setToolTip(QStringLiteral(
         "Beim Schließen läuft Corvina im Infobereich weiter und überwacht die Verbindung."));
     layout->addWidget(sleepMode_);
+    tipOfTheDay_ =
+        named(new QCheckBox(QStringLiteral("Tip des Tages anzeigen"), page), "tipdestages");
+    layout->addWidget(tipOfTheDay_);
     layout->addStretch();
     connect(languages_, &QComboBox::currentTextChanged, this, [this](const QString& name) {
         if (!loading_ && !name.isEmpty()) emit languageChosen(name + kLanguageExtension);
@@ -245,6 +245,8 @@ void Thaupteinstellungsform::load(const TSettings& s) {
     logoFolder_->setText(s.logoFolder);
     phonebookFolder_->setText(s.phonebookFolder);
     sleepMode_->setChecked(s.sleepMode);
+    tipWasOn_ = readTipNumber() >= 1;
+    tipOfTheDay_->setChecked(tipWasOn_);
 
     languages_->clear();
     languages_->addItems(languageNames());
@@ -315,6 +317,13 @@ TSettings Thaupteinstellungsform::collect() const {
 void Thaupteinstellungsform::accept() {
     const TSettings settings = collect();
     writeSettings(settings);
+    // The tip state changes only when the box changed: a running count of
+    // the next tip is kept.
+    QString error;
+    if (tipOfTheDay_->isChecked() != tipWasOn_ &&
+        !writeTipNumber(tipOfTheDay_->isChecked() ? 1 : 0, &error)) {
+        showMessage(parentWidget(), QMessageBox::Warning, tx("tip_3", "Tip des Tages"), error);
+    }
     QDialog::accept();
     emit settingsSaved(settings, settings.speed);
 }

@@ -42,6 +42,8 @@ class Thaupteinstellungsform : public QDialog {
     QComboBox* portList() const { return ports_; }
     bool pageVisible(Page page) const;
 
+    QCheckBox* tipOfTheDayBox() const { return tipOfTheDay_; }
+
     // OK: writes the settings and closes.
     void accept() override;
 
@@ -79,6 +81,8 @@ class Thaupteinstellungsform : public QDialog {
     QLineEdit* phonebookFolder_ = nullptr;
     QComboBox* languages_ = nullptr;
     QCheckBox* sleepMode_ = nullptr;
+    QCheckBox* tipOfTheDay_ = nullptr;
+    bool tipWasOn_ = false;
     QButtonGroup* rates_ = nullptr;
     QWidget* dataRatePage_ = nullptr;
 };

@@ -26,10 +26,13 @@ Toperatorform::Toperatorform(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Operator hinzufügen"));
     auto* form = new QFormLayout(this);
     name_ = new QLineEdit(this);
+    name_->setObjectName(QStringLiteral("name"));
     country_ = new QSpinBox(this);
+    country_->setObjectName(QStringLiteral("land"));
     country_->setRange(1, 999);
     country_->setValue(262);
     net_ = new QSpinBox(this);
+    net_->setObjectName(QStringLiteral("netz"));
     net_->setRange(0, 999);
     form->addRow(namedLabel(this, "namelabel", QStringLiteral("Name:")), name_);
     form->addRow(namedLabel(this, "landlabel", QStringLiteral("Landeskennzahl")), country_);
@@ -47,10 +50,13 @@ Toperatorform::Toperatorform(QWidget* parent) : QDialog(parent) {
 void Toperatorform::accept() {
     const QString name = name_->text().trimmed();
     if (name.isEmpty()) return;
-    const QString table = operatorTablePath();
-    if (table.isEmpty() || !appendOperator(table, name, country_->value(), net_->value())) {
+    // The user's copy of the table takes the new row; the shipped table
+    // stays as installed.
+    const QString copy = userOperatorTablePath();
+    if (!appendOperator(operatorTablePath(), copy, name, country_->value(), net_->value())) {
         showMessage(this, QMessageBox::Critical, tx("info_2", "Fehler"),
-                    tx("operator_1", "Die Operatorliste konnte nicht geschrieben werden."));
+                    tx("operator_1", "Die Operatorliste konnte nicht geschrieben werden.") +
+                        QLatin1Char('\r') + copy);
         return;
     }
     QDialog::accept();

@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "corvina/connection/connectioncontrol.h"
+#include "corvina/connection/searchrecord.h"
 #include "corvina/settings/settingsrecord.h"
 #include "corvina/shell/commandline.h"
 #include "corvina/shell/moduleregistry.h"
@@ -28,11 +29,13 @@ namespace corvina {
 
 class CommandBar;
 class ConnectionIndicator;
+class HelpCentre;
 class SleepTray;
 class Tassi;
 class Tbeendenform;
 class Thaupteinstellungsform;
 class Tsplash;
+class Tverbindungshilfe;
 class Twarteform;
 
 class Tgesamtform : public QMainWindow {
@@ -89,6 +92,13 @@ class Tgesamtform : public QMainWindow {
 
     Thaupteinstellungsform& settingsDialog() { return *settings_; }
     Tassi& assistant() { return *assistant_; }
+    HelpCentre& help() { return *help_; }
+    QPushButton* helpButton() const { return helpButton_; }
+    // The help page of the active module, or the start page.
+    QString activeHelpPage() const;
+    // The connection help, with what the port search met so far.
+    Tverbindungshilfe& connectionHelp() { return *connectionHelp_; }
+    const SearchRecord& searchRecord() const { return searchRecord_; }
     int32_t baudRate() const { return baudRate_; }
     bool sleepMode() const { return sleepMode_; }
     // Ends the program as "&Beenden" in the notification area does.
@@ -137,6 +147,8 @@ class Tgesamtform : public QMainWindow {
     void finishShutdown();
     void showConnectionState();
     void showWelcome();
+    QString helpPageFor(QWidget* pressedIn) const;
+    void openConnectionHelp();
 
     Options options_;
     ModuleRegistry registry_;
@@ -158,6 +170,9 @@ class Tgesamtform : public QMainWindow {
     Tbeendenform* closing_ = nullptr;
     Tsplash* splash_ = nullptr;
     SleepTray* tray_ = nullptr;
+    HelpCentre* help_ = nullptr;
+    Tverbindungshilfe* connectionHelp_ = nullptr;
+    SearchRecord searchRecord_;
 
     std::map<Module, QPointer<QWidget>> windows_;
     std::optional<Module> active_;
@@ -167,6 +182,7 @@ class Tgesamtform : public QMainWindow {
     bool searchPassEnded_ = false;
     bool firstIdlePending_ = false;
     bool firstRunAssistant_ = false;
+    bool tipAfterAssistant_ = false;
     bool quitRequested_ = false;
     bool shuttingDown_ = false;
     bool shutdownDone_ = false;

@@ -23,6 +23,9 @@ TEST(CommandLineOptions, SleepModePortAndConnection) {
     EXPECT_FALSE(parseCommandLine({"--connection", "fbus"}).error.isEmpty());
     EXPECT_FALSE(parseCommandLine({"--port"}).error.isEmpty());
     EXPECT_FALSE(parseCommandLine({"-x"}).error.isEmpty());
+    EXPECT_TRUE(parseCommandLine({"--version"}).showVersion);
+    EXPECT_TRUE(parseCommandLine({"-h"}).showHelp);
+    EXPECT_TRUE(parseCommandLine({"--help"}).showHelp);
 }
 
 TEST(SingleInstanceLock, ASecondInstanceOfTheUserDoesNotGetIt) {
@@ -47,13 +50,18 @@ TEST(OperatorTable, NewOperatorsAreAppendedInTheTableFormat) {
         "\"Code\",\"Operator\",\"Landeskennzahl\",\"Netzkennzahl\"\r\n\"26201\",\"Telekom\","
         "\"262\",\"1\"");
     file.close();
-    ASSERT_TRUE(appendOperator(path, "Neu", 262, 42));
-    const auto entries = readOperatorList(path);
+    const QString copy = dir.filePath("user/netcode.csv");
+    ASSERT_TRUE(appendOperator(path, copy, "Neu", 262, 42));
+    const auto entries = readOperatorList(copy);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].shown(), "26201 - Telekom");
     EXPECT_EQ(entries[1].code, "26242");
     EXPECT_EQ(entries[1].net, "42");
-    EXPECT_FALSE(appendOperator(dir.filePath("missing.csv"), "x", 1, 1));
+    EXPECT_EQ(readOperatorList(path).size(), 1u) << "the table it started from stays as it was";
+    EXPECT_FALSE(appendOperator(dir.filePath("missing.csv"), copy, "x", 1, 1));
+    ASSERT_TRUE(appendOperator({}, dir.filePath("new.csv"), "Erstes", 1, 1))
+        << "without a table to start from, a new one gets the header";
+    EXPECT_EQ(readOperatorList(dir.filePath("new.csv")).size(), 1u);
 }
 
 }  // namespace
