@@ -102,12 +102,22 @@ PhonebookPage::PhonebookPage(PhonebookTable& table, QWidget* parent)
             [this](int column) { emit headerClicked(column); });
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { growCurrentRow(); });
+    reloadTimer_.setSingleShot(true);
+    reloadTimer_.setInterval(150);
+    connect(&reloadTimer_, &QTimer::timeout, this, [this] { reload(); });
 }
 
 void PhonebookPage::reload() {
+    reloadTimer_.stop();
+    shownRows_ = table().size();
     model_.reload();
     grownRow_ = -1;
     growCurrentRow();
+}
+
+void PhonebookPage::reloadSoon() {
+    if (table().size() < shownRows_) return reload();
+    if (!reloadTimer_.isActive()) reloadTimer_.start();
 }
 
 std::vector<int> PhonebookPage::markedRows() const {

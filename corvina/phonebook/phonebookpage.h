@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QTableView>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -23,6 +24,9 @@ class PhonebookPage : public QWidget {
     QLineEdit* filterField() const { return filter_; }
     // Shows the table anew after its rows changed.
     void reload();
+    // The same, during a transfer: rows that were added show a moment
+    // later, several at once; rows that went show at once.
+    void reloadSoon();
 
     // Marked rows as table indices, ascending.
     std::vector<int> markedRows() const;
@@ -50,6 +54,8 @@ class PhonebookPage : public QWidget {
     QLineEdit* filter_ = nullptr;
     QTableView* view_ = nullptr;
     int grownRow_ = -1;
+    int shownRows_ = 0;
+    QTimer reloadTimer_;
 };
 
 }  // namespace corvina

@@ -1,17 +1,16 @@
 #include "corvina/phonebook/tphonebook_grid.h"
 
-#include <QDate>
 #include <QMenu>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QVBoxLayout>
 
 #include "corvina/common/messageboxdialogs.h"
 #include "corvina/connection/connectioncontrol.h"
+#include "corvina/help/helpcontext.h"
 #include "corvina/language/language.h"
 #include "corvina/language/languageapply.h"
-#include "corvina/phonebook/phonebookprint.h"
+#include "corvina/phonebook/reportrows.h"
 #include "corvina/phonebook/softwarenotice.h"
+#include "corvina/reports/printchoices.h"
 #include "corvina/shell/commandbar.h"
 #include "corvina/shell/commandtexts.h"
 #include "corvina/shell/moduleregistry.h"
@@ -100,7 +99,9 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     rules_ = std::make_unique<EntryEditorRules>(
         PhonebookTables{{tables_[0].get(), tables_[1].get(), tables_[2].get()}}, calls_, seams_);
     editor_ = new Ttelefonbuch(this);
+    setHelpPage(editor_, QStringLiteral("entryeditor"));
     groups_ = new Tgruppenwahlform(this, calls_.groups);
+    setHelpPage(groups_, QStringLiteral("phonebook"));
     connect(editor_, &Ttelefonbuch::okPressed, this, [this] { runOk({}); });
     connect(editor_, &Ttelefonbuch::memoryItemChanged, this, [this](int item) {
         editor_->setLocationText(rules_->locationForMemoryItem(editor_->setup(), item));
@@ -166,7 +167,7 @@ void Tphonebook_grid::connectTransfer() {
     });
     connect(transfer_, &PhonebookTransfer::capacityText, capacity_, &QLabel::setText);
     connect(transfer_, &PhonebookTransfer::tableChanged, this,
-            [this] { page(transfer_->memory())->reload(); });
+            [this] { page(transfer_->memory())->reloadSoon(); });
     connect(transfer_, &PhonebookTransfer::finished, this, [this, &wait] {
         wait.finish();
         reloadPages();
@@ -477,37 +478,16 @@ void Tphonebook_grid::showMenu(const QPoint& at) {
 
 // --- Printing ----------------------------------------------------------------------
 
-namespace {
-
-QString printHeading(const QTabWidget& tabs) {
-    return tabs.tabText(tabs.currentIndex()).trimmed() + QStringLiteral(" – ") +
-           QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-}
-
-}  // namespace
-
-void Tphonebook_grid::PrintClick() {
-    auto* preview = new QPrintPreviewDialog(this);
-    preview->setAttribute(Qt::WA_DeleteOnClose);
+Tdruckform* Tphonebook_grid::PrintClick() {
     const uint8_t memory = activeMemory();
-    const QString heading = printHeading(*tabs_);
-    connect(preview, &QPrintPreviewDialog::paintRequested, this,
-            [this, memory, heading](QPrinter* printer) {
-                printPhonebook(table(memory), heading, *printer);
-            });
-    preview->open();
-}
-
-void Tphonebook_grid::printToPdf(const QString& path) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printPhonebook(table(activeMemory()), printHeading(*tabs_), printer);
+    return openPhonebookPrint(this, tabs_->tabText(memory).trimmed(),
+                              reportRows(table(memory), page(memory)->markedRows()));
 }
 
 void registerPhonebookModule(ModuleRegistry& registry) {
     ModuleDescriptor descriptor;
     descriptor.module = Module::Phonebook;
+    descriptor.helpPage = QStringLiteral("phonebook");
     descriptor.create = [](Tgesamtform& shell) -> QWidget* { return new Tphonebook_grid(shell); };
     descriptor.bindCommands = [](QWidget* window, CommandBar& commands) {
         static_cast<Tphonebook_grid*>(window)->bindCommands(commands);

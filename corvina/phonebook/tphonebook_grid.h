@@ -23,11 +23,10 @@
 #include "corvina/phonebook/phonebooktransfer.h"
 #include "corvina/phonebook/ttelefonbuch.h"
 
-class QPrinter;
-
 namespace corvina {
 
 class CommandBar;
+class Tdruckform;
 class ModuleRegistry;
 class Tgesamtform;
 
@@ -59,9 +58,8 @@ class Tphonebook_grid : public QWidget {
     void SendSmsClick();
     void UndoClick();
     void RedoClick();
-    void PrintClick();
-    // Prints the active table into a PDF file.
-    void printToPdf(const QString& path);
+    // Opens the print selection dialog for the active table.
+    Tdruckform* PrintClick();
 
     void bindCommands(CommandBar& commands);
     void leave();

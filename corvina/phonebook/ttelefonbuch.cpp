@@ -20,9 +20,7 @@ constexpr std::array<int32_t, kFixedFurtherNumbers> kAddressBookTypes = {ntMobil
                                                                          ntFax};
 
 QLabel* caption(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
+    return named(new QLabel(text, parent), name);
 }
 
 void selectType(QComboBox* list, int32_t type) {
@@ -45,11 +43,10 @@ Ttelefonbuch::Ttelefonbuch(QWidget* parent) : QDialog(parent) {
     layout->addWidget(pages_);
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ok"));
+    auto* ok = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "ok");
     ok->setDefault(true);
-    auto* cancel = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("abbrechen"));
+    named(buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole),
+          "abbrechen");
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &Ttelefonbuch::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &Ttelefonbuch::reject);
@@ -59,38 +56,31 @@ Ttelefonbuch::Ttelefonbuch(QWidget* parent) : QDialog(parent) {
 }
 
 QWidget* Ttelefonbuch::buildGeneralPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("allgemein"));
+    auto* page = named(new QWidget, "allgemein");
     auto* form = new QFormLayout(page);
     nameLabel_ = caption(page, "namelabel", QStringLiteral("Name:"));
     markDynamic(nameLabel_);
-    name_ = new FieldEdit(FieldEdit::Kind::Text, page);
-    name_->setObjectName(QStringLiteral("name"));
-    firstName_ = new FieldEdit(FieldEdit::Kind::Text, page);
-    firstName_->setObjectName(QStringLiteral("vorname"));
+    name_ = named(new FieldEdit(FieldEdit::Kind::Text, page), "name");
+    firstName_ = named(new FieldEdit(FieldEdit::Kind::Text, page), "vorname");
     auto* names = new QHBoxLayout;
     names->addWidget(name_, 3);
     names->addWidget(firstName_, 2);
     form->addRow(nameLabel_, names);
 
-    standard_ = new FieldEdit(FieldEdit::Kind::Number, page);
-    standard_->setObjectName(QStringLiteral("standardnummer"));
+    standard_ = named(new FieldEdit(FieldEdit::Kind::Number, page), "standardnummer");
     standardType_ = typeList(page);
     auto* standard = new QHBoxLayout;
     standard->addWidget(standard_, 3);
     standard->addWidget(standardType_, 2);
     form->addRow(caption(page, "standardlabel", QStringLiteral("Standardnummer:")), standard);
 
-    group_ = new QComboBox(page);
-    group_->setObjectName(QStringLiteral("gruppe"));
+    group_ = named(new QComboBox(page), "gruppe");
     form->addRow(caption(page, "gruppelabel", QStringLiteral("Gruppe:")), group_);
-    location_ = new FieldEdit(FieldEdit::Kind::Text, page);
-    location_->setObjectName(QStringLiteral("speicherstelle"));
+    location_ = named(new FieldEdit(FieldEdit::Kind::Text, page), "speicherstelle");
     location_->setMaximumWidth(80);
     form->addRow(caption(page, "speicherstellelabel", QStringLiteral("Speicherstelle:")),
                  location_);
-    memory_ = new QComboBox(page);
-    memory_->setObjectName(QStringLiteral("speicherort"));
+    memory_ = named(new QComboBox(page), "speicherort");
     form->addRow(caption(page, "speicherortlabel", QStringLiteral("Speicherort:")), memory_);
     return page;
 }
@@ -105,8 +95,7 @@ QComboBox* Ttelefonbuch::typeList(QWidget* parent) const {
 }
 
 QWidget* Ttelefonbuch::buildNumbersPage() {
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("weiterenummern"));
+    auto* scroll = named(new QScrollArea, "weiterenummern");
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     numbersPage_ = new QWidget;
@@ -118,36 +107,29 @@ QWidget* Ttelefonbuch::buildNumbersPage() {
 }
 
 QWidget* Ttelefonbuch::buildAddressPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("adressen"));
+    auto* page = named(new QWidget, "adressen");
     auto* layout = new QVBoxLayout(page);
 
     addressBlock_ = new QWidget(page);
     auto* single = new QFormLayout(addressBlock_);
     single->setContentsMargins(0, 0, 0, 0);
-    address_ = new FieldText(true, addressBlock_);
-    address_->setObjectName(QStringLiteral("adresse"));
+    address_ = named(new FieldText(true, addressBlock_), "adresse");
     address_->setMaximumHeight(80);
     single->addRow(caption(addressBlock_, "adresselabel", QStringLiteral("Adresse:")), address_);
 
     addressBookBlock_ = new QWidget(page);
     auto* parts = new QFormLayout(addressBookBlock_);
     parts->setContentsMargins(0, 0, 0, 0);
-    street_ = new FieldEdit(FieldEdit::Kind::Text, addressBookBlock_);
-    street_->setObjectName(QStringLiteral("strasse"));
-    zipTown_ = new FieldEdit(FieldEdit::Kind::Text, addressBookBlock_);
-    zipTown_->setObjectName(QStringLiteral("plzort"));
-    country_ = new FieldEdit(FieldEdit::Kind::Text, addressBookBlock_);
-    country_->setObjectName(QStringLiteral("land"));
+    street_ = named(new FieldEdit(FieldEdit::Kind::Text, addressBookBlock_), "strasse");
+    zipTown_ = named(new FieldEdit(FieldEdit::Kind::Text, addressBookBlock_), "plzort");
+    country_ = named(new FieldEdit(FieldEdit::Kind::Text, addressBookBlock_), "land");
     parts->addRow(caption(addressBookBlock_, "strasselabel", QStringLiteral("Straße:")), street_);
     parts->addRow(caption(addressBookBlock_, "plzortlabel", QStringLiteral("PLZ+Ort:")), zipTown_);
     parts->addRow(caption(addressBookBlock_, "landlabel", QStringLiteral("Land:")), country_);
 
     auto* online = new QFormLayout;
-    email_ = new FieldEdit(FieldEdit::Kind::Text, page);
-    email_->setObjectName(QStringLiteral("email"));
-    url_ = new FieldEdit(FieldEdit::Kind::Text, page);
-    url_->setObjectName(QStringLiteral("url"));
+    email_ = named(new FieldEdit(FieldEdit::Kind::Text, page), "email");
+    url_ = named(new FieldEdit(FieldEdit::Kind::Text, page), "url");
     online->addRow(caption(page, "emaillabel", QStringLiteral("E-Mail:")), email_);
     online->addRow(caption(page, "urllabel", QStringLiteral("URL:")), url_);
 
@@ -159,14 +141,11 @@ QWidget* Ttelefonbuch::buildAddressPage() {
 }
 
 QWidget* Ttelefonbuch::buildOtherPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("sonstiges"));
+    auto* page = named(new QWidget, "sonstiges");
     auto* form = new QFormLayout(page);
-    note_ = new FieldText(false, page);
-    note_->setObjectName(QStringLiteral("bemerkung"));
+    note_ = named(new FieldText(false, page), "bemerkung");
     note_->setMaximumHeight(80);
-    company_ = new FieldEdit(FieldEdit::Kind::Text, page);
-    company_->setObjectName(QStringLiteral("firma"));
+    company_ = named(new FieldEdit(FieldEdit::Kind::Text, page), "firma");
     form->addRow(caption(page, "bemerkunglabel", QStringLiteral("Bemerkung:")), note_);
     form->addRow(caption(page, "firmalabel", QStringLiteral("Firma:")), company_);
     return page;

@@ -4,19 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "corvina/phonebook/tphonebook_grid.h"
-#include "corvina/settings/settingsrecord.h"
 #include "corvina/shell/commandbar.h"
-#include "corvina/shell/tgesamtform.h"
-#include "phonelib/api/phonelib.h"
-#include "phonesim/simulator.h"
+#include "tests/corvina/e2e/simulatedprogram.h"
 #include "tests/corvina/waitfor.h"
 
 namespace corvina {
@@ -39,27 +34,16 @@ phonesim::Fixture simWith245Of250() {
     return fixture;
 }
 
-class PhonebookOnSimulatedPhone : public ::testing::Test {
+class PhonebookOnSimulatedPhone : public SimulatedProgram {
   protected:
     void SetUp() override {
-        phonelib::setTickPeriod(100);
-        openSettingsStore()->clear();
-        link = dir.filePath("phone");
-        ASSERT_FALSE(sim.startPty(link).isEmpty()) << sim.errorString().toStdString();
-        Tgesamtform::Options options;
-        options.splash = false;
-        options.commandLine.port = link;
-        options.commandLine.connectionKind = 1;
-        shell = std::make_unique<Tgesamtform>(std::move(options));
-        shell->start();
+        SimulatedProgram::SetUp();
+        sim.editFixture([](phonesim::Fixture& f) { f.phonebook = simWith245Of250().phonebook; });
+        startProgram();
         ASSERT_TRUE(waitFor([&] { return shell->showsConnected(); }));
         shell->selectModule(Module::Phonebook);
         window = qobject_cast<Tphonebook_grid*>(shell->moduleWindow(Module::Phonebook));
         ASSERT_NE(window, nullptr);
-    }
-    void TearDown() override {
-        shell.reset();
-        sim.stop();
     }
 
     QString status() const { return shell->statusText(Tgesamtform::StatusField::Middle); }
@@ -109,15 +93,6 @@ class PhonebookOnSimulatedPhone : public ::testing::Test {
         ASSERT_TRUE(window->editor().isVisible());
     }
     void pressOk() { window->editor().findChild<QPushButton*>("ok")->click(); }
-    void screenshot(QWidget* w, const QString& name) {
-        const QString folder = qEnvironmentVariable("CORVINA_SCREENSHOT_DIR", dir.path());
-        EXPECT_TRUE(w->grab().save(QDir(folder).filePath(name), "PNG"));
-    }
-
-    QTemporaryDir dir;
-    QString link;
-    phonesim::Simulator sim{simWith245Of250()};
-    std::unique_ptr<Tgesamtform> shell;
     Tphonebook_grid* window = nullptr;
 };
 
