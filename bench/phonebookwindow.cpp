@@ -18,6 +18,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/fullsim.h"
 #include "corvina/phonebook/phonebookmodel.h"
 #include "corvina/phonebook/tphonebook_grid.h"
 #include "corvina/shell/tgesamtform.h"
@@ -30,18 +31,8 @@ namespace {
 using namespace corvina;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kEntries = 250;
+constexpr int kEntries = bench::kSimEntries;
 constexpr int kLargeTable = 5000;
-
-phonesim::Fixture fullSim() {
-    auto fixture = phonesim::Fixture::forModel("NSE-3");
-    for (int location = 1; location <= kEntries; ++location) {
-        fixture.phonebook.sim.entries[location] = {
-            QString("Eintrag Nummer %1").arg(location),
-            QString("+4930123%1").arg(location, 4, 10, QChar('0')), location % 6};
-    }
-    return fixture;
-}
 
 double seconds(Clock::time_point since) {
     return std::chrono::duration<double>(Clock::now() - since).count();
@@ -68,7 +59,7 @@ struct Times {
 };
 
 bool measure(std::chrono::milliseconds delay, Times& times) {
-    phonesim::Simulator sim(fullSim());
+    phonesim::Simulator sim(bench::fullSim());
     QTemporaryDir dir;
     const QString link = dir.filePath("phone");
     if (sim.startPty(link).isEmpty()) return false;

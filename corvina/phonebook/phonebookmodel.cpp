@@ -5,6 +5,7 @@
 #include <QFont>
 
 #include "corvina/language/language.h"
+#include "corvina/reports/phonebookreport.h"
 
 namespace corvina {
 
@@ -22,39 +23,6 @@ QString shown(QString cell) {
 }
 
 }  // namespace
-
-QString phonebookColumnCaption(int column) {
-    switch (column) {
-        case colLocation:
-            return tx("telefonbuch_kopf_0", "Nr. ");
-        case colName:
-            return tx("telefonbuch_kopf_1", "Name");
-        case colGroup:
-            return tx("telefonbuch_kopf_2", "Gruppe");
-        case colGeneral:
-            return tx("telefonbuch_kopf_3", "Nummer(Allgemein)");
-        case colMobile:
-            return tx("telefonbuch_kopf_4", "Mobil");
-        case colHome:
-            return tx("telefonbuch_kopf_5", "Privat");
-        case colWork:
-            return tx("telefonbuch_kopf_6", "Geschäftlich");
-        case colFax:
-            return tx("telefonbuch_kopf_7", "Fax");
-        case colEmail:
-            return tx("telefonbuch_kopf_8", "E-Mail");
-        case colAddress:
-            return tx("telefonbuch_kopf_9", "Adresse");
-        case colNote:
-            return tx("telefonbuch_kopf_10", "Bemerkung");
-        case colCompany:
-            return tx("telefonbuch_kopf_11", "Firma");
-        case colUrl:
-            return tx("telefonbuch_kopf_12", "URL");
-        default:
-            return {};
-    }
-}
 
 PhonebookModel::PhonebookModel(PhonebookTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table) {}
@@ -113,7 +81,7 @@ QVariant PhonebookModel::data(const QModelIndex& index, int role) const {
 
 QVariant PhonebookModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    return phonebookColumnCaption(section);
+    return phonebookColumnHeadings().value(section);
 }
 
 PhonebookFilter::PhonebookFilter(PhonebookModel& model, QObject* parent)

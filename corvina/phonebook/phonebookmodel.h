@@ -11,8 +11,6 @@
 
 namespace corvina {
 
-QString phonebookColumnCaption(int column);
-
 class PhonebookModel : public QAbstractTableModel {
   public:
     explicit PhonebookModel(PhonebookTable& table, QObject* parent = nullptr);

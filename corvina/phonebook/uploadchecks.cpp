@@ -4,6 +4,7 @@
 
 #include "codecs/tools/cp1252.h"
 #include "corvina/language/language.h"
+#include "corvina/reports/phonebookreport.h"
 
 namespace corvina {
 
@@ -11,27 +12,6 @@ namespace {
 
 constexpr int kMaxLocation = 255;
 constexpr int kMaxFieldBytes = 255;  // a number or text travels as a short string
-
-QString columnCaption(int column) {
-    switch (column) {
-        case colName:
-            return tx("telefonbuch_spalte_1", "Name");
-        case colGroup:
-            return tx("telefonbuch_spalte_2", "Gruppe");
-        case colEmail:
-            return tx("telefonbuch_spalte_8", "E-Mail");
-        case colAddress:
-            return tx("telefonbuch_spalte_9", "Adresse");
-        case colNote:
-            return tx("telefonbuch_spalte_10", "Bemerkung");
-        case colCompany:
-            return tx("telefonbuch_spalte_11", "Firma");
-        case colUrl:
-            return tx("telefonbuch_spalte_12", "URL");
-        default:
-            return tx("telefonbuch_spalte_3", "Nummer");
-    }
-}
 
 QString locationText(int location) {
     return tx("telefonbuch_20", "Speicherstelle ") + QString::number(location);
@@ -79,15 +59,16 @@ UploadCheck checkUpload(const PhonebookTable& table, int capacity) {
             const QString missing = unencodableCharacters(value);
             if (!missing.isEmpty()) {
                 check.unencodable << QStringLiteral("%1, %2: %3")
-                                         .arg(locationText(*location), columnCaption(column),
-                                              missing);
+                                         .arg(locationText(*location),
+                                              phonebookColumnHeadings().value(column), missing);
             }
             const QStringList pieces =
                 isNumberColumn(column) ? numberLines(value) : QStringList{value};
             for (const QString& piece : pieces) {
                 if (tools::toCp1252(piece).size() > kMaxFieldBytes) {
                     check.refusals << tx("telefonbuch_24", "%1, %2: länger als %3 Zeichen")
-                                          .arg(locationText(*location), columnCaption(column))
+                                          .arg(locationText(*location),
+                                               phonebookColumnHeadings().value(column))
                                           .arg(kMaxFieldBytes);
                 }
             }
