@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "corvina/phonebook/softwarenotice.h"
 #include "records/typendefinitionen.h"
 
 namespace corvina {
@@ -110,6 +111,15 @@ TEST(PhonebookRowFields, ADashIsNotAvailableAndCountsBlank) {
     EXPECT_TRUE(r.isEmpty());
     r.setField(colEmail, "a@b.c");
     EXPECT_FALSE(r.isNotAvailable(colEmail));
+}
+
+TEST(PhonebookSoftwareNotice, OnlyANokia3310BelowVersion424IsWarned) {
+    const auto old = phonebookSoftwareNotice(11, "V 4.20");
+    ASSERT_TRUE(old.has_value());
+    EXPECT_TRUE(old->contains("Momentane Softwareversion: V 4.20"));
+    EXPECT_FALSE(phonebookSoftwareNotice(11, "v05.24"));
+    EXPECT_FALSE(phonebookSoftwareNotice(11, "unbekannt"));
+    EXPECT_FALSE(phonebookSoftwareNotice(14, "V 4.20"));
 }
 
 }  // namespace
