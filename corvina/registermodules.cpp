@@ -1,6 +1,8 @@
 // The modules built into the program. Each module adds its registration here.
+#include "corvina/diverts/tumleitform.h"
 #include "corvina/info/tinfoform.h"
 #include "corvina/phonebook/tphonebook_grid.h"
+#include "corvina/profiles/tprofilform.h"
 #include "corvina/shell/moduleregistry.h"
 
 namespace corvina {
@@ -8,6 +10,8 @@ namespace corvina {
 void registerModules(ModuleRegistry& registry) {
     registerInformationModule(registry);
     registerPhonebookModule(registry);
+    registerProfileModule(registry);
+    registerDivertModule(registry);
 }
 
 }  // namespace corvina
