@@ -1,7 +1,6 @@
 #include "corvina/phonebook/phonebooktransfer.h"
 
 #include <QPointer>
-#include <QTimer>
 
 #include "codecs/tools/cp1252.h"
 #include "corvina/connection/modelnumbers.h"
@@ -53,7 +52,9 @@ PhonebookTransfer::PhonebookTransfer(PhonebookCalls calls, UserDialogs dialogs,
     : QObject(parent),
       calls_(std::move(calls)),
       dialogs_(std::move(dialogs)),
-      seams_(std::move(seams)) {}
+      seams_(std::move(seams)) {
+    sequence_.setRetryInterval(100);
+}
 
 // --- The machine -----------------------------------------------------------------
 
@@ -69,13 +70,6 @@ void PhonebookTransfer::begin(PhonebookTable& table, uint8_t modelNumber, Kind k
     emit started();
 }
 
-void PhonebookTransfer::schedule(Step step, int delayMs) {
-    const unsigned run = run_;
-    QTimer::singleShot(delayMs, this, [this, run, step] {
-        if (active_ && run == run_) (this->*step)();
-    });
-}
-
 void PhonebookTransfer::ask(const Question& question, std::function<void(Answer)> then) {
     const unsigned run = run_;
     waitingForAnswer_ = true;
@@ -87,19 +81,15 @@ void PhonebookTransfer::ask(const Question& question, std::function<void(Answer)
     });
 }
 
-std::optional<uint8_t> PhonebookTransfer::call(const std::function<uint8_t()>& libraryCall,
-                                               Step retry) {
-    const uint8_t result = libraryCall();
-    if (!active_) return std::nullopt;
-    if (result == phonelib::stNotConnected || (linkLost_ && result != phonelib::stDone)) {
-        endLinkLost();
-        return std::nullopt;
-    }
-    if (result == phonelib::stCallInProgress) {
-        schedule(retry, retryMs_);
-        return std::nullopt;
-    }
-    return result;
+void PhonebookTransfer::request(std::function<uint8_t()> libraryCall,
+                                std::function<void(uint8_t)> then) {
+    const unsigned run = run_;
+    sequence_.add(std::move(libraryCall), [this, run, then = std::move(then)](uint8_t status) {
+        if (!active_ || run != run_) return;
+        if (status == phonelib::stNotConnected || (linkLost_ && status != phonelib::stDone))
+            return endLinkLost();
+        then(status);
+    });
 }
 
 bool PhonebookTransfer::proceed() {
@@ -122,10 +112,15 @@ void PhonebookTransfer::linkLost() {
     if (waitingForAnswer_) endLinkLost();
 }
 
-void PhonebookTransfer::end(End how) {
-    if (!active_) return;
+void PhonebookTransfer::stop() {
     active_ = false;
     ++run_;
+    sequence_.cancel();
+}
+
+void PhonebookTransfer::end(End how) {
+    if (!active_) return;
+    stop();
     if (how == End::Cancelled && cancelled_) {
         emit status(
             kind_ == Kind::Download
@@ -193,8 +188,8 @@ void PhonebookTransfer::download(PhonebookTable& table, uint8_t modelNumber) {
         found_ = 0;
         emptyInARow_ = 0;
         complete_ = true;
-        schedule(isNokia(model_) ? &PhonebookTransfer::downloadGroupNames
-                                 : &PhonebookTransfer::downloadCapacity);
+        if (isNokia(model_)) return downloadGroupNames();
+        downloadCapacity();
     };
     if (!table.hasUnsentEdits()) return start();
     QPointer<PhonebookTransfer> self(this);
@@ -213,9 +208,10 @@ void PhonebookTransfer::downloadGroupNames() {
     if (!proceed()) return;
     emit status(tx("telefonbuch_18", "Gruppennamen werden abgerufen..."));
     // The names the library then holds serve whether the phone answered or not.
-    if (!call(calls_.groups.download, &PhonebookTransfer::downloadGroupNames)) return;
-    emit status(tx("telefonbuch_19", "Gruppennamen erhalten!"));
-    schedule(&PhonebookTransfer::downloadCapacity);
+    request(calls_.groups.download, [this](uint8_t) {
+        emit status(tx("telefonbuch_19", "Gruppennamen erhalten!"));
+        downloadCapacity();
+    });
 }
 
 void PhonebookTransfer::downloadCapacity() {
@@ -223,30 +219,30 @@ void PhonebookTransfer::downloadCapacity() {
     const uint8_t memory = table_->memory();
     if (memory == memSim || memory == memPhone) seams_.speedDials->read(memory);
     capacity_ = TCapacity{.memory = memory};
-    const auto result =
-        call([this] { return calls_.capacity(capacity_); }, &PhonebookTransfer::downloadCapacity);
-    if (!result) return;
-    if (*result != phonelib::stDone) return reportCapacityFailure();
-    showCapacity(capacity_.total, capacity_.free, capacity_.used);
-    schedule(&PhonebookTransfer::downloadIdentity);
+    request([this] { return calls_.capacity(capacity_); },
+            [this](uint8_t result) {
+                if (result != phonelib::stDone) return reportCapacityFailure();
+                showCapacity(capacity_.total, capacity_.free, capacity_.used);
+                downloadIdentity();
+            });
 }
 
 void PhonebookTransfer::downloadIdentity() {
     if (!proceed()) return;
-    TPhoneInfo info;
-    const auto result =
-        call([&] { return calls_.phoneInfos(info); }, &PhonebookTransfer::downloadIdentity);
-    if (!result) return;
-    table_->setRows({});
-    table_->forgetHistory(true);
-    TableTransferState& state = table_->state();
-    state.downloaded = true;
-    state.uploadAllowed = false;
-    state.capacity = capacity_.total;
-    state.downloadImei =
-        *result == phonelib::stDone ? tools::fromCp1252(info.serialNumber) : QString();
-    emit tableChanged();
-    schedule(&PhonebookTransfer::downloadNext);
+    info_ = TPhoneInfo{};
+    request([this] { return calls_.phoneInfos(info_); },
+            [this](uint8_t result) {
+                table_->setRows({});
+                table_->forgetHistory(true);
+                TableTransferState& state = table_->state();
+                state.downloaded = true;
+                state.uploadAllowed = false;
+                state.capacity = capacity_.total;
+                state.downloadImei =
+                    result == phonelib::stDone ? tools::fromCp1252(info_.serialNumber) : QString();
+                emit tableChanged();
+                downloadNext();
+            });
 }
 
 void PhonebookTransfer::downloadNext() {
@@ -265,22 +261,25 @@ void PhonebookTransfer::downloadNext() {
 
     const int location = location_ + 1;
     emit progress(location, capacity_.total);
-    TPhoneBookEntry entry;  // a fresh record: nothing of the last location leaks in
-    entry.memory = table_->memory();
-    entry.location = location;
-    const auto result = call([&] { return calls_.read(entry); }, &PhonebookTransfer::downloadNext);
-    if (!result) return;
+    entry_ = TPhoneBookEntry{};  // a fresh record: nothing of the last location leaks in
+    entry_.memory = table_->memory();
+    entry_.location = location;
+    request([this] { return calls_.read(entry_); },
+            [this, location](uint8_t result) { downloadRead(location, result); });
+}
+
+void PhonebookTransfer::downloadRead(int location, uint8_t result) {
     location_ = location;
-    if (*result == phonelib::stDone) {
-        if (entry.empty) {
+    if (result == phonelib::stDone) {
+        if (entry_.empty) {
             ++emptyInARow_;
-            keepRow(rowOfEntry(entry, location));
+            keepRow(rowOfEntry(entry_, location));
         } else {
             ++found_;
             emptyInARow_ = 0;
-            keepRow(rowOfEntry(seams_.contacts->merged(entry), location));
+            keepRow(rowOfEntry(seams_.contacts->merged(entry_), location));
         }
-        return schedule(&PhonebookTransfer::downloadNext);
+        return downloadNext();
     }
 
     // The phone would not give this location: it stays marked and is never
@@ -291,7 +290,7 @@ void PhonebookTransfer::downloadNext() {
     keepRow(std::move(unread));
     const QString text =
         tx("telefonbuch_40", "Es ist ein Fehler beim Lesen des Telefonbucheintrages Nr.") +
-        QString::number(location) + " (" + statusReason(*result) + ")" +
+        QString::number(location) + " (" + statusReason(result) + ")" +
         tx("telefonbuch_41", " aufgetreten! Bitte überprüfen Sie den Eintrag im Telefon!") + '\n' +
         tx("telefonbuch_42",
            "Sie sollten den Download danach erneut ausführen, um die "
@@ -301,7 +300,7 @@ void PhonebookTransfer::downloadNext() {
         [this](Answer answer) {
             if (answer == Answer::Yes) {
                 table_->state().downloaded = false;
-                schedule(&PhonebookTransfer::downloadNext);
+                downloadNext();
             } else {
                 complete_ = false;
                 downloadFinish();
@@ -327,8 +326,7 @@ void PhonebookTransfer::downloadFinish() {
                                "Download möglich.")
                                 .arg(location_));
     emit tableChanged();
-    active_ = false;
-    ++run_;
+    stop();
     emit finished(complete_ ? End::Done : End::Failed);
 }
 
@@ -341,7 +339,7 @@ void PhonebookTransfer::upload(PhonebookTable& table, uint8_t modelNumber) {
     toWrite_.clear();
     failures_.clear();
     invalidRows_.clear();
-    if (table.hasEntries()) return schedule(&PhonebookTransfer::uploadCapacity);
+    if (table.hasEntries()) return uploadCapacity();
     const QString text =
         table.memory() == memAddressBook
             ? tx("telefonbuch_50", "Das komplette Adressbuch wird gelöscht. Wollen Sie fortfahren?")
@@ -349,7 +347,7 @@ void PhonebookTransfer::upload(PhonebookTable& table, uint8_t modelNumber) {
                  "Das komplette Telefonbuch wird gelöscht. Wollen Sie fortfahren?");
     ask({Severity::Warning, tx("telefonbuch_7", "Hinweis"), text, AnswerButtons::YesNo},
         [this](Answer answer) {
-            if (answer == Answer::Yes) return schedule(&PhonebookTransfer::uploadCapacity);
+            if (answer == Answer::Yes) return uploadCapacity();
             end(End::Cancelled);
         });
 }
@@ -357,13 +355,14 @@ void PhonebookTransfer::upload(PhonebookTable& table, uint8_t modelNumber) {
 void PhonebookTransfer::uploadCapacity() {
     if (!proceed()) return;
     capacity_ = TCapacity{.memory = table_->memory()};
-    const auto result =
-        call([this] { return calls_.capacity(capacity_); }, &PhonebookTransfer::uploadCapacity);
-    if (!result) return;
-    if (*result != phonelib::stDone) return reportCapacityFailure();
-    if (capacity_.used >= 0) showCapacity(capacity_.total, capacity_.free, capacity_.used);
-    table_->state().capacity = capacity_.total;
-    uploadFit();
+    request([this] { return calls_.capacity(capacity_); },
+            [this](uint8_t result) {
+                if (result != phonelib::stDone) return reportCapacityFailure();
+                if (capacity_.used >= 0)
+                    showCapacity(capacity_.total, capacity_.free, capacity_.used);
+                table_->state().capacity = capacity_.total;
+                uploadFit();
+            });
 }
 
 void PhonebookTransfer::uploadFit() {
@@ -462,24 +461,25 @@ void PhonebookTransfer::uploadConfirm() {
         [this](Answer answer) {
             if (answer != Answer::Yes) return end(End::Cancelled);
             seams_.contacts->uploadStarted(table_->memory());
-            schedule(&PhonebookTransfer::uploadIdentity);
+            uploadIdentity();
         });
 }
 
 void PhonebookTransfer::uploadIdentity() {
     if (!proceed()) return;
-    TPhoneInfo info;
-    const auto result =
-        call([&] { return calls_.phoneInfos(info); }, &PhonebookTransfer::uploadIdentity);
-    if (!result) return;
+    info_ = TPhoneInfo{};
+    request([this] { return calls_.phoneInfos(info_); },
+            [this](uint8_t result) { uploadPad(result == phonelib::stDone); });
+}
+
+void PhonebookTransfer::uploadPad(bool identified) {
     // Locations the table does not show are cleared on the phone: all of
     // them for a table from another phone or one read with gaps, else those
     // up to what the download found. Only locations no row holds.
     const TableTransferState& state = table_->state();
-    const QString imei =
-        *result == phonelib::stDone ? tools::fromCp1252(info.serialNumber) : QString();
+    const QString imei = identified ? tools::fromCp1252(info_.serialNumber) : QString();
     int padTo = 0;
-    if (!state.downloaded || (*result == phonelib::stDone && imei != state.downloadImei)) {
+    if (!state.downloaded || (identified && imei != state.downloadImei)) {
         padTo = capacity_.total;
     } else if (!imei.isEmpty() && imei == state.downloadImei) {
         padTo = state.downloadCount;
@@ -496,32 +496,36 @@ void PhonebookTransfer::uploadIdentity() {
         if (row.location().value_or(0) >= 1 && !row.unread) toWrite_.push_back(*row.location());
     }
     emit tableChanged();
-    schedule(&PhonebookTransfer::uploadNext);
+    uploadNext();
 }
 
 void PhonebookTransfer::uploadNext() {
     if (!proceed()) return;
-    if (written_ + size_t(failures_.size()) >= toWrite_.size()) return uploadFinish();
     const size_t done = written_ + size_t(failures_.size());
+    if (done >= toWrite_.size()) return uploadFinish();
     const int location = toWrite_[done];
     emit progress(static_cast<int>(done) + 1, static_cast<int>(toWrite_.size()));
     const int index = table_->indexOfLocation(location);
     if (index < 0) return uploadFinish();  // the table changed under the upload: stop safely
-    const PhonebookRow row = table_->row(index);
+    row_ = table_->row(index);
     EntryOptions options;
     options.memory = table_->memory();
-    options.groupIndex = groupIndexForUpload(row.value(colGroup), calls_);
+    options.groupIndex = groupIndexForUpload(row_.value(colGroup), calls_);
     options.twoTextsOnly = twoTextsOnly(model_);
-    const TPhoneBookEntry entry = entryOfRow(row, location, options);
-    const auto result = call([&] { return calls_.write(entry); }, &PhonebookTransfer::uploadNext);
-    if (!result) return;
-    if (*result == phonelib::stDone) {
+    entry_ = entryOfRow(row_, location, options);
+    request([this] { return calls_.write(entry_); },
+            [this, location](uint8_t result) { uploadWritten(location, result); });
+}
+
+void PhonebookTransfer::uploadWritten(int location, uint8_t result) {
+    if (result == phonelib::stDone) {
         ++written_;
-        seams_.contacts->rowWritten(row, entry);
-        table_->row(index).changed = false;
-        return schedule(&PhonebookTransfer::uploadNext);
+        seams_.contacts->rowWritten(row_, entry_);
+        if (const int index = table_->indexOfLocation(location); index >= 0)
+            table_->row(index).changed = false;
+        return uploadNext();
     }
-    const QString reason = statusReason(*result);
+    const QString reason = statusReason(result);
     failures_.append(QString::number(location) + " (" + reason + ")");
     const QString text =
         tx("telefonbuch_70",
@@ -535,7 +539,7 @@ void PhonebookTransfer::uploadNext() {
         '\n' + tx("telefonbuch_72", "Wollen Sie den Upload fortsetzen?");
     ask({Severity::Error, tx("telefonbuch_44", "Achtung!"), text, AnswerButtons::YesNo},
         [this](Answer answer) {
-            if (answer == Answer::Yes) return schedule(&PhonebookTransfer::uploadNext);
+            if (answer == Answer::Yes) return uploadNext();
             uploadFinish();
         });
 }
@@ -564,8 +568,7 @@ void PhonebookTransfer::uploadFinish() {
                            "\n\n" + listForMessage(lines)});
     }
     emit tableChanged();
-    active_ = false;
-    ++run_;
+    stop();
     emit finished(notWritten == 0 ? End::Done : End::Failed);
 }
 

@@ -1,6 +1,6 @@
 // Download and upload of one memory table, as a step machine: each step
-// makes at most one library call, and the next step runs from the event
-// loop, so the window stays responsive, the wait window can show "r / n",
+// makes at most one library call (through a CallSequence), and the next
+// step runs from the event loop, so the window stays responsive, the wait window can show "r / n",
 // and a cancel takes effect between two entries. Questions to the user are
 // handed to UserDialogs and the transfer goes on with the answer.
 //
@@ -14,9 +14,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <optional>
 #include <vector>
 
+#include "corvina/common/callsequence.h"
 #include "corvina/common/userdialogs.h"
 #include "corvina/phonebook/phonebookcalls.h"
 #include "corvina/phonebook/phonebookseams.h"
@@ -50,7 +50,7 @@ class PhonebookTransfer : public QObject {
     // The library lost the link (0x465).
     void linkLost();
 
-    void setRetryInterval(int milliseconds) { retryMs_ = milliseconds; }
+    void setRetryInterval(int milliseconds) { sequence_.setRetryInterval(milliseconds); }
 
   signals:
     // The first phone call is about to be made (show the wait window).
@@ -64,17 +64,15 @@ class PhonebookTransfer : public QObject {
     void finished(corvina::PhonebookTransfer::End end);
 
   private:
-    using Step = void (PhonebookTransfer::*)();
-
     void begin(PhonebookTable& table, uint8_t modelNumber, Kind kind);
-    void schedule(Step step, int delayMs = 0);
     void ask(const Question& question, std::function<void(Answer)> then);
-    // Runs a library call. Nothing when the step has to wait (a retry is
-    // scheduled) or the transfer ended (lost link).
-    std::optional<uint8_t> call(const std::function<uint8_t()>& libraryCall, Step retry);
+    // Queues a library call; its continuation runs with the status unless
+    // the transfer ended meanwhile. A lost link ends the transfer instead.
+    void request(std::function<uint8_t()> libraryCall, std::function<void(uint8_t)> then);
     // Whether the step may go on (no cancel, no lost link); ends the
     // transfer otherwise.
     bool proceed();
+    void stop();
     void end(End how);
     void endLinkLost();
     void reportCapacityFailure();
@@ -85,6 +83,7 @@ class PhonebookTransfer : public QObject {
     void downloadCapacity();
     void downloadIdentity();
     void downloadNext();
+    void downloadRead(int location, uint8_t result);
     void downloadFinish();
     void keepRow(PhonebookRow row);
     // Upload
@@ -95,13 +94,15 @@ class PhonebookTransfer : public QObject {
     void uploadAskUnencodable();
     void uploadConfirm();
     void uploadIdentity();
+    void uploadPad(bool identified);
     void uploadNext();
+    void uploadWritten(int location, uint8_t result);
     void uploadFinish();
 
     PhonebookCalls calls_;
     UserDialogs dialogs_;
     PhonebookSeams seams_;
-    int retryMs_ = 100;
+    CallSequence sequence_;
 
     PhonebookTable* table_ = nullptr;
     uint8_t model_ = 0;
@@ -113,6 +114,9 @@ class PhonebookTransfer : public QObject {
     unsigned run_ = 0;
 
     TCapacity capacity_;
+    TPhoneInfo info_;
+    TPhoneBookEntry entry_;  // read or written by the call in flight
+    PhonebookRow row_;       // the row of the entry being written
     // Download
     int location_ = 0;
     int found_ = 0;
