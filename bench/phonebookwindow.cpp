@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "bench/fullsim.h"
+#include "bench/privatehome.h"
 #include "corvina/phonebook/phonebookmodel.h"
 #include "corvina/phonebook/tphonebook_grid.h"
 #include "corvina/shell/tgesamtform.h"
@@ -159,14 +160,8 @@ void sortAndFilter() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The program's settings go to a folder of this run, never the user's.
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", (home.path() + "/runtime").toLocal8Bit());
-    QDir().mkpath(home.path() + "/runtime");
-    QFile::setPermissions(home.path() + "/runtime",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::usePrivateHome(home);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Ardentia"));
     QApplication::setApplicationName(QStringLiteral("CORVINA"));
