@@ -1,4 +1,5 @@
 // The modules built into the program. Each module adds its registration here.
+#include "corvina/calendar/tkalendarform.h"
 #include "corvina/diverts/tumleitform.h"
 #include "corvina/info/tinfoform.h"
 #include "corvina/phonebook/tphonebook_grid.h"
@@ -12,6 +13,7 @@ void registerModules(ModuleRegistry& registry) {
     registerPhonebookModule(registry);
     registerProfileModule(registry);
     registerDivertModule(registry);
+    registerCalendarModule(registry);
 }
 
 }  // namespace corvina

@@ -43,6 +43,14 @@ Twarteform::Twarteform(QWidget* mainWindow)
     layout->addWidget(heading_);
     layout->addWidget(animation_, 0, Qt::AlignHCenter);
     layout->addWidget(pages_);
+    cancel_ = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancel_->setObjectName(QStringLiteral("abbrechen"));
+    cancel_->hide();
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        cancel_->setEnabled(false);
+        if (auto action = std::exchange(cancelAction_, nullptr)) action();
+    });
+    layout->addWidget(cancel_, 0, Qt::AlignHCenter);
 
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, [this] { onTick(); });
@@ -88,14 +96,6 @@ QWidget* Twarteform::buildProgressPage() {
     progress_ = new QLabel(page);
     progress_->setAlignment(Qt::AlignCenter);
     layout->addWidget(progress_);
-    cancel_ = new QPushButton(QStringLiteral("Abbrechen"), page);
-    cancel_->setObjectName(QStringLiteral("abbrechen"));
-    cancel_->hide();
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        cancel_->setEnabled(false);
-        if (auto action = std::exchange(cancelAction_, nullptr)) action();
-    });
-    layout->addWidget(cancel_, 0, Qt::AlignHCenter);
     pages_->addWidget(page);
     return page;
 }
@@ -140,8 +140,8 @@ void Twarteform::setProgressText(const QString& text) {
     progress_->setText(text);
 }
 
-void Twarteform::offerCancel(std::function<void()> action) {
-    cancelAction_ = std::move(action);
+void Twarteform::offerCancel(std::function<void()> cancel) {
+    cancelAction_ = std::move(cancel);
     cancel_->setEnabled(true);
     cancel_->show();
     adjustSize();
@@ -152,11 +152,11 @@ void Twarteform::finish() {
 }
 
 void Twarteform::hideEvent(QHideEvent*) {
+    cancelAction_ = nullptr;
+    cancel_->hide();
     timer_.stop();
     queue_.clear();
     holding_ = false;
-    cancelAction_ = nullptr;
-    cancel_->hide();
     heading_->setText(tx("warte_14", "Datenübertragung läuft..."));
     setWindowsEnabled(true);
 }

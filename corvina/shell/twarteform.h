@@ -38,10 +38,8 @@ class Twarteform : public QWidget {
     void showPage(WaitPage page, QWidget* moduleWindow = nullptr);
     void setHeading(const QString& heading);
     void setProgressText(const QString& text);
-    // Shows "Abbrechen" below the progress; a click runs the action once.
-    // The button goes again when the window hides.
-    void offerCancel(std::function<void()> action);
-    QPushButton* cancelButton() const { return cancel_; }
+    // Shows "Abbrechen", which runs `cancel` (once); hidden again by finish.
+    void offerCancel(std::function<void()> cancel);
     // Hides the window and enables the windows again.
     void finish();
 
@@ -62,6 +60,7 @@ class Twarteform : public QWidget {
     QString divertTypeText() const { return divertType_->text(); }
     QString divertConditionText() const { return divertCondition_->text(); }
     QString progressText() const { return progress_->text(); }
+    QPushButton* cancelButton() const { return cancel_; }
 
   protected:
     void hideEvent(QHideEvent* event) override;
