@@ -12,9 +12,13 @@ packages=(
   mobile-broadband-provider-info
   scdoc desktop-file-utils appstream dpkg-dev fakeroot lintian
   fonts-dejavu-core poppler-utils
+  # Scanning in the logo editor; libsane1 also brings the "test" backend
+  # that the tests reach through SANE_CONFIG_DIR (no hardware needed).
+  libsane-dev libsane1
 )
 # Extra packages a caller may ask for (for example the independent FBUS
-# client and the calendar program used by the peer tests): scripts/bootstrap.sh gnokii-cli khal
+# clients and the calendar program used by the peer tests):
+# scripts/bootstrap.sh gnokii-cli gammu khal
 packages+=("$@")
 
 missing=()
