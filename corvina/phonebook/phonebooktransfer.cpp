@@ -47,6 +47,19 @@ QString statusReason(uint8_t status) {
     }
 }
 
+namespace {
+
+// A location the phone would not read or write: which one, why, and what
+// the user should do.
+QString locationFailureText(const QString& opening, int location, const QString& reason,
+                            const QString& advice) {
+    return opening + QString::number(location) + " (" + reason + ")" +
+           tx("telefonbuch_41", " aufgetreten! Bitte überprüfen Sie den Eintrag im Telefon!") +
+           '\n' + advice;
+}
+
+}  // namespace
+
 PhonebookTransfer::PhonebookTransfer(PhonebookCalls calls, UserDialogs dialogs,
                                      PhonebookSeams seams, QObject* parent)
     : QObject(parent),
@@ -288,14 +301,13 @@ void PhonebookTransfer::downloadRead(int location, uint8_t result) {
     unread.setLocation(location);
     unread.unread = true;
     keepRow(std::move(unread));
-    const QString text =
-        tx("telefonbuch_40", "Es ist ein Fehler beim Lesen des Telefonbucheintrages Nr.") +
-        QString::number(location) + " (" + statusReason(result) + ")" +
-        tx("telefonbuch_41", " aufgetreten! Bitte überprüfen Sie den Eintrag im Telefon!") + '\n' +
+    const QString text = locationFailureText(
+        tx("telefonbuch_40", "Es ist ein Fehler beim Lesen des Telefonbucheintrages Nr."), location,
+        statusReason(result),
         tx("telefonbuch_42",
            "Sie sollten den Download danach erneut ausführen, um die "
            "Datenintegrität sicherzustellen.") +
-        '\n' + tx("telefonbuch_43", "Wollen Sie den Download fortsetzen?");
+            '\n' + tx("telefonbuch_43", "Wollen Sie den Download fortsetzen?"));
     ask({Severity::Error, tx("telefonbuch_44", "Achtung!"), text, AnswerButtons::YesNo},
         [this](Answer answer) {
             if (answer == Answer::Yes) {
@@ -528,15 +540,14 @@ void PhonebookTransfer::uploadWritten(int location, uint8_t result) {
     const QString reason = statusReason(result);
     failures_.append(QString::number(location) + " (" + reason + ")");
     const QString text =
-        tx("telefonbuch_70",
-           "Es ist ein Fehler beim Schreiben des Telefonbucheintrages an "
-           "Speicherstelle ") +
-        QString::number(location) + " (" + reason + ")" +
-        tx("telefonbuch_41", " aufgetreten! Bitte überprüfen Sie den Eintrag im Telefon!") + '\n' +
-        tx("telefonbuch_71",
-           "Sie sollten den Upload danach erneut ausführen, um die "
-           "Datenintegrität sicherzustellen.") +
-        '\n' + tx("telefonbuch_72", "Wollen Sie den Upload fortsetzen?");
+        locationFailureText(tx("telefonbuch_70",
+                               "Es ist ein Fehler beim Schreiben des Telefonbucheintrages an "
+                               "Speicherstelle "),
+                            location, reason,
+                            tx("telefonbuch_71",
+                               "Sie sollten den Upload danach erneut ausführen, um die "
+                               "Datenintegrität sicherzustellen.") +
+                                '\n' + tx("telefonbuch_72", "Wollen Sie den Upload fortsetzen?"));
     ask({Severity::Error, tx("telefonbuch_44", "Achtung!"), text, AnswerButtons::YesNo},
         [this](Answer answer) {
             if (answer == Answer::Yes) return uploadNext();
