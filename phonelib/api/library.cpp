@@ -13,6 +13,7 @@
 #include "phonelib/api/loadtimeslots.h"
 #include "phonelib/api/notification.h"
 #include "phonelib/transport/commportdriver.h"
+#include "phonelib/transport/infraredlink.h"
 
 namespace phonelib {
 
@@ -61,6 +62,10 @@ void Library::load() {
     serialPort_->setOnReceiveData(
         [this](const uint8_t* data, size_t size) { receive(data, size); });
     setTransport(serialPort_);
+    infrared_ = new InfraredLink(state);
+    infrared_->setParent(context_);
+    infrared_->setOnReceiveData([this](const uint8_t* data, size_t size) { receive(data, size); });
+    infrared_->setTickPeriod(tickPeriod_);
     tickTimer_ = new QTimer(context_);
     tickTimer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(tickTimer_, &QTimer::timeout, context_, [this] { tick(); });
@@ -71,8 +76,9 @@ void Library::load() {
 void Library::unload() {
     tickTimer_ = nullptr;
     serialPort_ = nullptr;
+    infrared_ = nullptr;
     transport_ = nullptr;
-    delete context_;  // closes the port, stops and frees the timers
+    delete context_;  // closes the port and the socket, stops and frees the timers
     context_ = nullptr;
 }
 
@@ -186,6 +192,7 @@ void Library::sleepScaled(int milliseconds) {
 void Library::setTickPeriod(int milliseconds) {
     runJob([this, milliseconds] {
         tickPeriod_ = milliseconds;
+        infrared_->setTickPeriod(milliseconds);
         if (milliseconds <= 0) {
             tickTimer_->stop();
         } else if (tickTimer_->isActive()) {

@@ -36,6 +36,7 @@ class QTimer;
 namespace phonelib {
 
 class TCommPortDriver;
+class InfraredLink;
 
 class Library {
   public:
@@ -131,6 +132,8 @@ class Library {
 
     // The serial port driver, created at load; library thread only.
     TCommPortDriver& serialPort() { return *serialPort_; }
+    // The infrared link, created at load; library thread only.
+    InfraredLink& infrared() { return *infrared_; }
 
     // State, assembler and slots as after loading: not connected, Busy,
     // WaitLimit 3, the Nokia 61xx dispatcher and keep-alive, default
@@ -152,6 +155,7 @@ class Library {
     QObject* context_ = nullptr;  // lives on the library thread
     QTimer* tickTimer_ = nullptr;
     TCommPortDriver* serialPort_ = nullptr;  // child of context_
+    InfraredLink* infrared_ = nullptr;       // child of context_
     std::atomic<int> tickPeriod_{1000};
     QPointer<QObject> host_;
     std::mutex hostMutex_;

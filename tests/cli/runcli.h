@@ -13,10 +13,12 @@ struct CliRun {
     std::string err;
 };
 
+// An empty port leaves --port out (infrared: the first device in range).
 inline CliRun runCli(const QString& port, const QStringList& command,
                      const QStringList& options = {}) {
     QProcess process;
-    QStringList arguments = {"--port", port, "--tick", "100"};
+    QStringList arguments = {"--tick", "100"};
+    if (!port.isEmpty()) arguments << "--port" << port;
     arguments << options << command;
     process.start(CORVINA_CLI, arguments);
     process.waitForFinished(120000);
