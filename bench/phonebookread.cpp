@@ -15,10 +15,11 @@
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
 #include "phonesim/simulator.h"
+#include "tests/support/fullphonebook.h"
 
 namespace {
 
-constexpr int kEntries = 250;
+constexpr int kEntries = testing_support::kFullSimEntries;
 constexpr double kBitsPerByte = 10;  // start bit, eight data bits, stop bit
 constexpr double kBaud = 115200;
 constexpr size_t kFrameData = 120;
@@ -35,16 +36,6 @@ uint64_t cableBytes(size_t bodyLength) {
     return bytes;
 }
 
-phonesim::Fixture fullSim() {
-    auto fixture = phonesim::Fixture::forModel("NSE-3");
-    for (int location = 1; location <= kEntries; ++location) {
-        fixture.phonebook.sim.entries[location] = {
-            QString("Eintrag Nummer %1").arg(location),
-            QString("+4930123%1").arg(location, 4, 10, QChar('0')), location % 6};
-    }
-    return fixture;
-}
-
 struct Run {
     double seconds = 0;
     uint64_t wireBytes = 0;
@@ -52,7 +43,7 @@ struct Run {
 
 bool readAll(Run& run, std::chrono::milliseconds answerDelay) {
     std::atomic<uint64_t> bytes{0};
-    phonesim::Simulator sim(fullSim());
+    phonesim::Simulator sim(testing_support::fullSimFixture());
     sim.setTrace(
         [&](const char*, const phonesim::Message& m) { bytes += cableBytes(m.body.size()); });
     const QString port = sim.startPty();

@@ -152,6 +152,7 @@ uint8_t connectionSetup(QObject* host, const std::string& port, uint8_t kind, in
     state.FrameStartByte = kind == ckFbusInfrared ? kPhoNetStartByte : kCableStartByte;
     library.serialPort().Close();
     library.fbusAssembler.reset();
+    library.linkWatch.restart();
     state.Connected = false;
     state.LinkUp = false;
     state.LinkLost = false;
@@ -164,6 +165,7 @@ uint8_t connectionSetup(QObject* host, const std::string& port, uint8_t kind, in
     if (fbus) {
         library.table.Dispatch = nokia::Dispatch;
         library.table.KeepAlive = keepalive::nokia61xx;
+        library.table.KeepAliveProbe = keepalive::pingNokia61xx;
     }
 
     const uint8_t status = openAndIdentify(library, kind, port, baud);
@@ -173,6 +175,7 @@ uint8_t connectionSetup(QObject* host, const std::string& port, uint8_t kind, in
     fresh.Dispatch = library.table.Dispatch;
     fresh.getcalinfo = loadtime::getcalinfo;
     fresh.KeepAlive = library.table.KeepAlive;
+    fresh.KeepAliveProbe = library.table.KeepAliveProbe;
     library.table = std::move(fresh);
     library.table.changeconnectionspeed = [](int32_t) { return uint8_t{stNotAvailable}; };
     if (state.ModelId != kUnknownModel) {

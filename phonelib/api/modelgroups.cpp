@@ -40,9 +40,11 @@ void installNokiaProcedures(DriverTable& table, uint8_t modelId) {
     if (family7110 || mixed) {
         table.Dispatch = nokia7110::Dispatch;
         table.KeepAlive = keepalive::nokia7110;
+        table.KeepAliveProbe = keepalive::pingNokia7110;
     } else {
         table.Dispatch = nokia::Dispatch;
         table.KeepAlive = keepalive::nokia61xx;
+        table.KeepAliveProbe = keepalive::pingNokia61xx;
     }
     table.GetPhoneInfos =
         modelId == 14 || modelId == 15 ? nokia::GetPhoneInfos64 : nokia7110::GetPhoneInfos40;
@@ -87,6 +89,7 @@ void installNokiaProcedures(DriverTable& table, uint8_t modelId) {
 void installAtProcedures(DriverTable& table) {
     table.Dispatch = siemens::Dispatch;
     table.KeepAlive = keepalive::siemensAt;
+    table.KeepAliveProbe = keepalive::pingSiemensAt;
 }
 
 }  // namespace phonelib

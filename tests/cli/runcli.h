@@ -13,12 +13,18 @@ struct CliRun {
     std::string err;
 };
 
-inline CliRun runCli(const QString& port, const QStringList& command,
+// Starts corvina-cli on the port with short library ticks.
+inline void startCli(QProcess& process, const QString& port, const QStringList& command,
                      const QStringList& options = {}) {
-    QProcess process;
     QStringList arguments = {"--port", port, "--tick", "100"};
     arguments << options << command;
     process.start(CORVINA_CLI, arguments);
+}
+
+inline CliRun runCli(const QString& port, const QStringList& command,
+                     const QStringList& options = {}) {
+    QProcess process;
+    startCli(process, port, command, options);
     process.waitForFinished(120000);
     return {process.exitCode(), process.readAllStandardOutput().toStdString(),
             process.readAllStandardError().toStdString()};
