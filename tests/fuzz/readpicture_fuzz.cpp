@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    const QByteArray file(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    const QByteArray file(reinterpret_cast<const char*>(data + 1),
+                          static_cast<qsizetype>(size - 1));
     GSMBitmap bitmap;
     if (tools::parsepicture(file, data[0] & 1, bitmap) != tools::lfRead) return 0;
     const long long bits = static_cast<long long>(bitmap.width) * bitmap.height;
