@@ -1,6 +1,6 @@
 // The modules built into the program. Each module adds its registration here.
+#include "corvina/info/tinfoform.h"
 #include "corvina/shell/moduleregistry.h"
-#include "corvina/shell/tinfoform.h"
 
 namespace corvina {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "corvina/shell/languagefile.h"
+#include "corvina/language/languagefile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto file = corvina::LanguageFile::parse(
