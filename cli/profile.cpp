@@ -4,10 +4,14 @@
 // autoanswer 0-1, mode 0-5 (Rufton, Ansteigend, Rufton 1x, Einzelton,
 // Anrufergruppe, Aus), ringtone number, volume 1-5, messagetone 0-4, warning
 // 0-1, groups bit set (255 all). "profile set" turns them back into the
-// phone's codes, which SetProfile sends as they are.
-#include <array>
+// phone's codes (ProfilePhoneCodes, with the table of the phone's family),
+// which SetProfile sends as they are.
+//
+// Siemens phones have one profile, the active one: mode 0 Rufton, 1 Aus,
+// 3 Einzelton, 5 Lautlos, ringtone (from 1), volume 1-4, vibration 0-1 and
+// the earpiece volume 0-4.
+#include <algorithm>
 #include <functional>
-#include <optional>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
@@ -44,59 +48,68 @@ std::string named(const char* const (&names)[N], int32_t value) {
     return value >= 0 && static_cast<size_t>(value) < N ? cp1252(names[value]) : "-";
 }
 
-// One feature: its key, how it reads, and how its value becomes the phone's
-// code (nothing for a value the phone has no code for).
+// One feature: its key, the setting it is, and how it reads.
 struct Feature {
     const char* key;
+    phonelib::ProfileSetting setting;
     int32_t TProfile::*field;
     std::function<std::string(const TProfile&)> text;
-    std::function<std::optional<int32_t>(int32_t)> code;
 };
 
-std::optional<int32_t> fromTable(std::initializer_list<int32_t> codes, int32_t value) {
-    if (value < 0 || static_cast<size_t>(value) >= codes.size()) return std::nullopt;
-    return codes.begin()[value];
-}
-
-std::optional<int32_t> inRange(int32_t value, int32_t low, int32_t high) {
-    if (value < low || value > high) return std::nullopt;
-    return value;
+std::string level(int32_t value) {
+    return value < 0 ? "-" : "Stufe " + std::to_string(value);
 }
 
 const std::vector<Feature>& features() {
+    using S = phonelib::ProfileSetting;
     static const std::vector<Feature> list = {
-        {"keypad", &TProfile::keypadTones,
-         [](const TProfile& p) { return "Stufe " + std::to_string(p.keypadTones); },
-         [](int32_t v) {
-             return fromTable({0xFF, 0x00, 0x01, 0x02}, v);
-         }},
-        {"lights", &TProfile::lights, [](const TProfile& p) { return onOff(p.lights); },
-         [](int32_t v) { return inRange(v, 0, 1); }},
-        {"mode", &TProfile::ringingMode,
-         [](const TProfile& p) { return named(kRingingModes, p.ringingMode); },
-         [](int32_t v) {
-             return fromTable({0x01, 0x06, 0x05, 0x02, 0x07, 0x04}, v);
-         }},
-        {"ringtone", &TProfile::ringtoneNumber, [](const TProfile& p) { return p.ringtoneName; },
-         [](int32_t v) { return inRange(v, 0, 255); }},
-        {"volume", &TProfile::volume,
-         [](const TProfile& p) { return "Stufe " + std::to_string(p.volume); },
-         [](int32_t v) { return v >= 1 && v <= 5 ? std::optional<int32_t>(v + 5) : std::nullopt; }},
-        {"messagetone", &TProfile::messageTone,
-         [](const TProfile& p) { return named(kMessageTones, p.messageTone); },
-         [](int32_t v) { return inRange(v, 0, 4); }},
-        {"vibration", &TProfile::vibration, [](const TProfile& p) { return onOff(p.vibration); },
-         [](int32_t v) { return inRange(v, 0, 1); }},
-        {"warning", &TProfile::warningTones,
-         [](const TProfile& p) { return onOff(p.warningTones); },
-         [](int32_t v) {
-             return fromTable({0xFF, 0x04}, v);
-         }},
-        {"groups", &TProfile::callerGroups, [](const TProfile& p) { return p.callerGroupNames; },
-         [](int32_t v) { return inRange(v, 0, 255); }},
-        {"autoanswer", &TProfile::automaticAnswer,
-         [](const TProfile& p) { return onOff(p.automaticAnswer); },
-         [](int32_t v) { return inRange(v, 0, 1); }},
+        {"keypad", S::KeypadTones, &TProfile::keypadTones,
+         [](const TProfile& p) { return level(p.keypadTones); }},
+        {"lights", S::Lights, &TProfile::lights, [](const TProfile& p) { return onOff(p.lights); }},
+        {"mode", S::RingingMode, &TProfile::ringingMode,
+         [](const TProfile& p) { return named(kRingingModes, p.ringingMode); }},
+        {"ringtone", S::Ringtone, &TProfile::ringtoneNumber,
+         [](const TProfile& p) { return p.ringtoneName; }},
+        {"volume", S::Volume, &TProfile::volume, [](const TProfile& p) { return level(p.volume); }},
+        {"messagetone", S::MessageTone, &TProfile::messageTone,
+         [](const TProfile& p) { return named(kMessageTones, p.messageTone); }},
+        {"vibration", S::Vibration, &TProfile::vibration,
+         [](const TProfile& p) { return onOff(p.vibration); }},
+        {"warning", S::WarningTones, &TProfile::warningTones,
+         [](const TProfile& p) { return onOff(p.warningTones); }},
+        {"groups", S::CallerGroups, &TProfile::callerGroups,
+         [](const TProfile& p) { return p.callerGroupNames; }},
+        {"autoanswer", S::AutomaticAnswer, &TProfile::automaticAnswer,
+         [](const TProfile& p) { return onOff(p.automaticAnswer); }},
+    };
+    return list;
+}
+
+const char* siemensMode(int32_t mode) {
+    switch (mode) {
+        case 0:
+            return "Rufton";
+        case 1:
+            return "Aus";
+        case 3:
+            return "Einzelton";
+        case 5:
+            return "Lautlos";
+        default:
+            return "-";
+    }
+}
+
+const std::vector<Feature>& siemensFeatures() {
+    using S = phonelib::ProfileSetting;
+    static const std::vector<Feature> list = {
+        {"mode", S::RingingMode, &TProfile::ringingMode,
+         [](const TProfile& p) { return std::string(siemensMode(p.ringingMode)); }},
+        {"ringtone", S::Ringtone, &TProfile::ringtoneNumber,
+         [](const TProfile& p) { return p.ringtoneName; }},
+        {"volume", S::Volume, &TProfile::volume, [](const TProfile& p) { return level(p.volume); }},
+        {"vibration", S::Vibration, &TProfile::vibration,
+         [](const TProfile& p) { return onOff(p.vibration); }},
     };
     return list;
 }
@@ -107,15 +120,20 @@ uint8_t readProfile(int number, TProfile& profile) {
     return phonelib::GetProfile(profile);
 }
 
-void printProfile(const TProfile& profile) {
+void printProfile(const TProfile& profile, bool at) {
     printRecord({"number", std::to_string(profile.profileNumber)});
-    printRecord({"name", nameOf(profile)});
-    for (const Feature& feature : features()) {
+    printRecord({"name", at ? "Allgemein" : nameOf(profile)});
+    for (const Feature& feature : at ? siemensFeatures() : features()) {
         printRecord({feature.key, std::to_string(profile.*feature.field), feature.text(profile)});
+    }
+    if (at) {
+        printRecord(
+            {"earpiece", std::to_string(profile.earpieceVolume), level(profile.earpieceVolume)});
     }
 }
 
-int setProfile(int number, const QStringList& assignments) {
+int setProfile(int number, const QStringList& assignments, bool at) {
+    const auto& list = at ? siemensFeatures() : features();
     TProfile profile;
     const uint8_t read = readProfile(number, profile);
     if (read != phonelib::stDone) return failed("Profil nicht gelesen", read);
@@ -124,13 +142,19 @@ int setProfile(int number, const QStringList& assignments) {
         const QString key = assignment.left(equals);
         const QString value = assignment.mid(equals + 1);
         if (equals <= 0) return usageError(kUsage);
-        if (key == "name") {
+        if (key == "name" && !at) {
             profile.name = phoneText(value);
             continue;
         }
+        if (key == "earpiece" && at) {
+            const auto volume = numberArgument(value, "earpiece", 0, 4);
+            if (!volume) return 2;
+            profile.earpieceVolume = static_cast<uint16_t>(*volume);
+            continue;
+        }
         const auto feature = std::ranges::find_if(
-            features(), [&](const Feature& f) { return key == QLatin1String(f.key); });
-        if (feature == features().end()) {
+            list, [&](const Feature& f) { return key == QLatin1String(f.key); });
+        if (feature == list.end()) {
             printError("Unbekannter Schlüssel: " + key.toStdString());
             return 2;
         }
@@ -139,26 +163,28 @@ int setProfile(int number, const QStringList& assignments) {
         profile.*feature->field = *given;
     }
     // SetProfile takes the phone's codes.
-    TProfile codes = profile;
-    for (const Feature& feature : features()) {
-        const auto code = feature.code(profile.*feature.field);
-        if (!code) {
-            printError(std::string("Wert für ") + feature.key + " ungültig oder unbekannt: " +
-                       std::to_string(profile.*feature.field) + "; bitte angeben.");
-            return 2;
-        }
-        codes.*feature.field = *code;
+    TProfile codes;
+    if (const auto uncoded =
+            phonelib::ProfilePhoneCodes(phonelib::GetProfileFamily(), profile, codes)) {
+        const auto feature = std::ranges::find(list, *uncoded, &Feature::setting);
+        const std::string key = feature != list.end() ? feature->key : "earpiece";
+        const int32_t value =
+            feature != list.end() ? profile.*feature->field : profile.earpieceVolume;
+        printError("Wert für " + key + " ungültig oder unbekannt: " + std::to_string(value) +
+                   "; bitte angeben.");
+        return 2;
     }
     const uint8_t status = phonelib::SetProfile(codes);
     if (status != phonelib::stDone) return failed("Profil nicht geschrieben", status);
     TProfile written;
-    if (readProfile(number, written) == phonelib::stDone) printProfile(written);
+    if (readProfile(number, written) == phonelib::stDone) printProfile(written, at);
     return 0;
 }
 
 }  // namespace
 
-int profile(Session&, const QStringList& arguments) {
+int profile(Session& session, const QStringList& arguments) {
+    const bool at = session.speaksAt();
     const QString action = arguments.value(0);
     if (action == "list" && arguments.size() == 1) {
         for (int number = 0; number < kMaxProfiles; ++number) {
@@ -169,20 +195,21 @@ int profile(Session&, const QStringList& arguments) {
                 if (number == 0) return failed("Profile nicht gelesen", status);
                 break;
             }
-            printRecord({std::to_string(number), nameOf(profile),
-                         named(kRingingModes, profile.ringingMode), profile.ringtoneName,
-                         "Stufe " + std::to_string(profile.volume)});
+            printRecord(
+                {std::to_string(number), at ? "Allgemein" : nameOf(profile),
+                 at ? siemensMode(profile.ringingMode) : named(kRingingModes, profile.ringingMode),
+                 profile.ringtoneName, level(profile.volume)});
         }
         return 0;
     }
     if ((action != "get" && action != "set") || arguments.size() < 2) return usageError(kUsage);
     const auto number = numberArgument(arguments[1], "Die Profilnummer", 0, kMaxProfiles - 1);
     if (!number) return 2;
-    if (action == "set") return setProfile(*number, arguments.mid(2));
+    if (action == "set") return setProfile(*number, arguments.mid(2), at);
     TProfile profile;
     const uint8_t status = readProfile(*number, profile);
     if (status != phonelib::stDone) return failed("Profil nicht gelesen", status);
-    printProfile(profile);
+    printProfile(profile, at);
     return 0;
 }
 

@@ -1,12 +1,12 @@
 #include "corvina/info/tinfoform.h"
 
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "corvina/common/savetextdialog.h"
 #include "corvina/connection/connectioncontrol.h"
 #include "corvina/language/language.h"
 #include "corvina/language/languageapply.h"
@@ -129,13 +129,7 @@ bool Tinfoform::saveTo(const QString& path) {
 }
 
 void Tinfoform::SpeichernClick() {
-    auto* dialog = new QFileDialog(this, QString(), QString(), QStringLiteral("Text (*.txt)"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(QStringLiteral("txt"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this](const QString& path) { saveTo(path); });
-    dialog->open();
+    chooseTextFileToSave(this, [this](const QString& path) { saveTo(path); });
 }
 
 void Tinfoform::SchliessenClick() {

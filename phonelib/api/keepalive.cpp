@@ -2,6 +2,7 @@
 
 #include "phonelib/api/library.h"
 #include "phonelib/api/notification.h"
+#include "phonelib/drivers/siemens/atengine.h"
 
 namespace phonelib::keepalive {
 
@@ -29,7 +30,7 @@ void pingNokia7110() {
 }
 
 void pingSiemensAt() {
-    lib().sendText("AT+CGMM\r");
+    siemens::atsend("AT+CGMM\r");  // lines left from a late answer must not pass for its echo
 }
 
 void nokia61xx() {

@@ -31,13 +31,15 @@ Millis seconds(double value) {
 std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Simuliertes Nokia-Telefon (Familie 61xx) an einem Pseudo-Terminal.\n"
+        QStringLiteral("Simuliertes Nokia-Telefon (Familie 61xx, FBUS) oder Siemens-Telefon\n"
+                       "(AT-Befehle) an einem Pseudo-Terminal.\n"
                        "Gibt den Gerätepfad aus und läuft bis SIGINT oder SIGTERM."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption model(
         QStringLiteral("model"),
-        QStringLiteral("Modellcode, z. B. NSE-3, NHM-5, NSE-1, NSE-8, NSM-3, NHM-7."),
+        QStringLiteral("Modellcode, z. B. NSE-3, NHM-5, NSE-1, NSE-8, NSM-3, NHM-7;\n"
+                       "Siemens: S45, S25, C35i, S35i, SL45, ME45."),
         QStringLiteral("code"));
     const QCommandLineOption fixture(QStringLiteral("fixture"),
                                      QStringLiteral("Inhalt des Telefons aus dieser JSON-Datei."),

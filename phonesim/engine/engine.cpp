@@ -14,7 +14,10 @@ Engine::Engine(Fixture fixture, Transport& transport, Scheduler& scheduler, Faul
       settings_(settings),
       fixture_(std::move(fixture)),
       output_(transport, scheduler, faults, journal),
-      phone_{fixture_, [this](Message m) { answer(std::move(m)); }} {
+      phone_{fixture_, [this](Message m) { answer(std::move(m)); }},
+      hooks_(transport, scheduler, faults,
+             {[this](std::span<const uint8_t> bytes) { bytesIn(bytes); },
+              [this] { newSession(); }, [this] { hangUp(); }}) {
     if (settings.framing == Framing::Cable) {
         link_ = std::make_unique<CableLink>(output_, scheduler, journal, settings.timing);
     } else {
@@ -26,22 +29,10 @@ Engine::Engine(Fixture fixture, Transport& transport, Scheduler& scheduler, Faul
         journal_.completePreamble();
         modem_.switchToFbus();
     });
-    transport.setReceiver([this](std::span<const uint8_t> bytes) { bytesIn(bytes); });
-    transport.setSessionHandler([this] { newSession(); });
-    faults.setHangUpHandler([this, alive = std::weak_ptr<int>(lifetime_)] {
-        scheduler_.post([this, alive] {
-            if (alive.lock()) hangUp();
-        });
-    });
     journal_.restartPreamble();
 }
 
-Engine::~Engine() {
-    faults_.setHangUpHandler({});
-    transport_.setReceiver({});
-    transport_.setSessionHandler({});
-    for (const auto id : delayedAnswers_) scheduler_.cancel(id);
-}
+Engine::~Engine() = default;
 
 void Engine::bytesIn(std::span<const uint8_t> bytes) {
     if (faults_.silent()) {
@@ -72,17 +63,7 @@ void Engine::requestIn(const Message& request) {
 }
 
 void Engine::answer(Message message) {
-    const Millis delay = faults_.answerDelay();
-    if (delay <= Millis(0)) {
-        send(message);
-        return;
-    }
-    auto id = std::make_shared<Scheduler::TimerId>();
-    *id = scheduler_.after(delay, [this, id, message = std::move(message)] {
-        delayedAnswers_.erase(*id);
-        send(message);
-    });
-    delayedAnswers_.insert(*id);
+    delayedAnswers_.deliver([this, message = std::move(message)] { send(message); });
 }
 
 void Engine::send(const Message& message) {
@@ -95,8 +76,7 @@ void Engine::sendDisplayText(const QString& text) {
 }
 
 void Engine::dropPending() {
-    for (const auto id : delayedAnswers_) scheduler_.cancel(id);
-    delayedAnswers_.clear();
+    delayedAnswers_.cancelAll();
     link_->reset();
     output_.reset();
 }

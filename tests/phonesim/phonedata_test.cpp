@@ -99,8 +99,13 @@ TEST(PhoneDataFixture, SectionsSurviveARoundTrip) {
     data.ringtones.push_back({std::nullopt, {0x01, 0x02}});
     data.profiles[1].name = QStringLiteral("Lautlos");
     data.profiles[1].volume = 0x0A;
+    data.profiles[2].unansweredReads = {4};
+    data.profiles[2].unansweredWrites = {1, 9};
     data.diverts.refusedClasses = {2};
     data.diverts.active.push_back({1, 2, QStringLiteral("0301234"), 0});
+    data.diverts.refused = {{0, 1}};
+    data.diverts.unanswered = {{1, 3}};
+    data.diverts.notKept = {{0, 3}, {2, 0}};
     data.calendar.notes.push_back(
         {7, 2, QStringLiteral("Anruf"), QStringLiteral("0301234"), {2024, 1, 2, 3, 4, 5}, {}});
     data.bookmarks[14] = Bookmark{QStringLiteral("Letzter"), QStringLiteral("wap.example")};
@@ -126,6 +131,11 @@ TEST(PhoneDataFixture, MistakesAreNamed) {
     EXPECT_TRUE(error.contains(QStringLiteral("location"))) << qPrintable(error);
     EXPECT_FALSE(Fixture::fromJson(R"({"diverts": {"active": [{"number": "12ab"}]}})", &error));
     EXPECT_TRUE(error.contains(QStringLiteral("number"))) << qPrintable(error);
+    EXPECT_FALSE(Fixture::fromJson(R"({"profiles": [{"unansweredReads": [-1]}]})", &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("unansweredReads"))) << qPrintable(error);
+    EXPECT_FALSE(
+        Fixture::fromJson(R"({"diverts": {"notKept": [{"class": 3, "reason": 0}]}})", &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("diverts.notKept"))) << qPrintable(error);
 }
 
 TEST(PhoneDataFixture, ShippedCalendarsAndProfilesPerModel) {
@@ -147,38 +157,66 @@ TEST_F(PhoneDataAnswers, OperatorLogoKeepsItsNetworkCode) {
     const Bytes rows = nokia61xx::rowData(logo);
     upload.insert(upload.end(), rows.begin(), rows.end());
     upload.push_back(0x00);
-    EXPECT_FALSE(bench.answerTo(0x05, upload));
+    EXPECT_EQ(bench.answerTo(0x05, upload), (Message{0x05, {0x00, 0x01, 0x00, 0x31}}));
     ASSERT_TRUE(data().operatorLogo);
     EXPECT_EQ(data().operatorLogo->networkCode, QStringLiteral("26201"));
     EXPECT_EQ(data().operatorLogo->picture, logo);
 
     const auto answer = bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x33});
     ASSERT_TRUE(answer);
-    EXPECT_EQ(Bytes(answer->body.begin(), answer->body.begin() + 15),
-              (Bytes{0x00, 0x01, 0x00, 0x34, 0x00, 0x62, 0xF2, 0x10, 0x00, 0x82, 0x00, 72, 14, 0x01,
-                     0x00}));
-    EXPECT_EQ(Bytes(answer->body.begin() + 15, answer->body.end()), rows);
+    // The rows follow the 01 at 13 directly.
+    EXPECT_EQ(
+        Bytes(answer->body.begin(), answer->body.begin() + 14),
+        (Bytes{0x00, 0x01, 0x00, 0x34, 0x01, 0x62, 0xF2, 0x10, 0x00, 0x82, 0x00, 72, 14, 0x01}));
+    EXPECT_EQ(Bytes(answer->body.begin() + 14, answer->body.end()), rows);
+
+    // The same logo as a smart message (type 0x12, port 1582).
+    data().operatorLogo.reset();
+    Bytes smart = {0x0C, 0x01, 0x06, 0x05, 0x04, 0x15, 0x82, 0x00,
+                   0x00, 0x62, 0xF2, 0x10, 0x00, 72,   14,   0x01};
+    smart.insert(smart.end(), rows.begin(), rows.end());
+    EXPECT_FALSE(bench.answerTo(0x12, smart));
+    ASSERT_TRUE(data().operatorLogo);
+    EXPECT_EQ(data().operatorLogo->picture, logo);
+    EXPECT_TRUE(data().ringtones.empty());
 }
 
 TEST_F(PhoneDataAnswers, ProfilesFollowTheModelsNumbering) {
     data().profiles[2].lights = 0x00;
     data().profiles[2].ringingMode = 0x06;
-    EXPECT_EQ(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x02, 0x01}),
-              (Message{0x05, {0x00, 0x01, 0x00, 0x14, 0x01, 0x02, 0x01, 0x01, 0x00}}));
-    EXPECT_FALSE(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x07, 0x01}));  // no profile 7
-    EXPECT_FALSE(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x02, 0x0A}));
+    EXPECT_EQ(
+        bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x02, 0x01}),
+        (Message{0x05, {0x00, 0x01, 0x00, 0x14, 0x01, 0x02, 0x01, 0x04, 0x00, 0, 0, 0, 0x01}}));
+    // No profile 7, no feature 0A: invalid location.
+    const Message invalid{0x05, {0x00, 0x01, 0x00, 0x15, 0x7D}};
+    EXPECT_EQ(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x07, 0x01}), invalid);
+    EXPECT_EQ(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x02, 0x0A}), invalid);
+    EXPECT_EQ(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x1A, 0x07}), invalid);
+    // Phone-wide settings as features of profile 0: language 21, active
+    // profile 2A on the 6110.
+    data().settings.activeProfile = 3;
+    EXPECT_EQ(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x00, 0x21})->body[8], 0x01);
+    EXPECT_EQ(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x00, 0x2A})->body[8], 0x03);
+    EXPECT_EQ(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x00, 0x24}), invalid);
 
     Bench reminders(Fixture::forModel(QStringLiteral("NHM-5")));
     reminders.engine.fixture().data.profiles[2].ringingMode = 0x06;
-    EXPECT_EQ(reminders.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x02, 0x01}),
-              (Message{0x05, {0x00, 0x01, 0x00, 0x14, 0x01, 0x02, 0x01, 0x01, 0x06}}));
+    reminders.engine.fixture().data.profiles[2].screenSaverTimeout = 0x02;
+    EXPECT_EQ(reminders.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x02, 0x01})->body[8], 0x06);
+    EXPECT_EQ(reminders.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x02, 0x08})->body[8], 0x02);
+    // The 3310 keeps the active profile in 24 and chooses its start-up logo
+    // with 29.
+    EXPECT_EQ(reminders.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x00, 0x24})->body[8], 0x00);
+    EXPECT_EQ(reminders.answerTo(0x05, {0x00, 0x01, 0x00, 0x10, 0x01, 0x00, 0x29, 0x01}),
+              (Message{0x05, {0x00, 0x01, 0x00, 0x11, 0x01, 0x00, 0x29}}));
+    EXPECT_EQ(reminders.engine.fixture().data.settings.startupLogoChoice, 1);
     EXPECT_EQ(reminders.answerTo(0x05, {0x00, 0x01, 0x00, 0x1C, 0x01, 0x03, 0x06, 0x01, 0x04, 0x00,
                                         'O', 0x00, 'K'}),
               (Message{0x05, {0x00, 0x01, 0x00, 0x1D, 0x01, 0x01}}));
     EXPECT_EQ(reminders.engine.fixture().data.profiles[1].name, QStringLiteral("OK"));
     EXPECT_EQ(reminders.answerTo(0x05, {0x00, 0x01, 0x00, 0x1A, 0x01}),
               (Message{0x05,
-                       {0x00, 0x01, 0x00, 0x1B, 0x01, 0x01, 0x00, 0x00, 0x01, 0x04, 0x00, 'O', 0x00,
+                       {0x00, 0x01, 0x00, 0x1B, 0x01, 0x01, 0x03, 0x06, 0x01, 0x04, 0x00, 'O', 0x00,
                         'K'}}));
 }
 
@@ -201,19 +239,77 @@ TEST_F(PhoneDataAnswers, DivertsAreRegisteredQueriedAndRefused) {
     ASSERT_EQ(d.size(), 46u);
     EXPECT_EQ(d[3], 0x02);
     EXPECT_EQ(d[6], 0x43);
+    EXPECT_EQ(d[7], 0x02);
     EXPECT_EQ(d[8], 0x10);
     EXPECT_EQ(d[9], 0x02);
+    EXPECT_EQ(d[10], 1);     // one divert listed
+    EXPECT_EQ(d[11], 0x10);  // its call type
     EXPECT_EQ(d[13], 0x91);
     EXPECT_EQ(Bytes(d.begin() + 14, d.begin() + 16), (Bytes{0x94, 0xF3}));
     EXPECT_EQ(d[22], 3);
     EXPECT_EQ(d[45], 15);
     EXPECT_EQ(data().diverts.active.back(), (Divert{1, 1, QStringLiteral("+493"), 15}));
 
+    // Every reason (02) and every class (00) cover it; the first divert they
+    // cover is listed (the fixture's voice divert on no reply).
+    const auto all = bench.answerTo(0x06, {0x00, 0x01, 0x00, 0x01, 0x05, 0x00, 0x02, 0x00, 0x00});
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->body[10], 1);
+    EXPECT_EQ(all->body[11], 0x0B);
+    const auto busy = bench.answerTo(0x06, {0x00, 0x01, 0x00, 0x01, 0x05, 0x00, 0x43, 0x00, 0x00});
+    EXPECT_EQ(busy->body[11], 0x10);
+
     data().diverts.refusedClasses = {2};
     EXPECT_EQ(bench.answerTo(0x06, {0x00, 0x01, 0x00, 0x01, 0x05, 0x00, 0x15, 0x0D, 0x00}),
               (Message{0x06, {0x00, 0x01, 0x00, 0x03, 0x00}}));
     add[29] = 10;  // 9 number bytes: more than the answer holds
     EXPECT_EQ(bench.answerTo(0x06, add)->body[3], 0x03);
+}
+
+TEST_F(PhoneDataAnswers, UnansweredProfileFeaturesAreNeitherAnsweredNorKept) {
+    data().profiles[1].unansweredReads = {4};
+    data().profiles[1].unansweredWrites = {4};
+    EXPECT_FALSE(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x01, 0x04}));
+    EXPECT_TRUE(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x01, 0x03}));
+    EXPECT_TRUE(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x02, 0x04}));  // other profile
+    EXPECT_FALSE(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x10, 0x01, 0x01, 0x04, 0x0A}));
+    EXPECT_EQ(data().profiles[1].volume, 0x08);
+    EXPECT_TRUE(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x10, 0x01, 0x01, 0x03, 0x20}));
+    EXPECT_EQ(data().profiles[1].ringtone, 0x20);
+}
+
+TEST_F(PhoneDataAnswers, DivertFaultsPerClassAndReason) {
+    const auto query = [](uint8_t reason, uint8_t callClass) {
+        return Bytes{0x00, 0x01, 0x00, 0x01, 0x05, 0x00, reason, callClass, 0x00};
+    };
+    data().diverts.active.clear();
+    data().diverts.refused = {{0, 1}};     // voice, busy
+    data().diverts.unanswered = {{1, 3}};  // data, no reply
+    data().diverts.notKept = {{0, 3}};     // voice, no reply
+    EXPECT_EQ(bench.answerTo(0x06, query(0x43, 0x0B))->body[3], 0x03);
+    EXPECT_EQ(bench.answerTo(0x06, query(0x15, 0x0B))->body[3], 0x02);  // voice, all calls
+    EXPECT_EQ(bench.answerTo(0x06, query(0x43, 0x19))->body[3], 0x02);  // data, busy
+    EXPECT_FALSE(bench.answerTo(0x06, query(0x3D, 0x19)));
+
+    Bytes add(53, 0x00);
+    add[1] = 0x01;
+    add[3] = 0x01;
+    add[4] = 0x03;
+    add[6] = 0x3D;
+    add[7] = 0x0B;
+    add[8] = 0x01;
+    add[9] = 0x81;
+    add[10] = 0x03;
+    add[11] = 0xF1;
+    add[29] = 3;
+    add[52] = 20;
+    const auto registered = bench.answerTo(0x06, add);
+    ASSERT_TRUE(registered);
+    EXPECT_EQ(registered->body[9], 0x02);  // answered as done, with the number asked for
+    EXPECT_EQ(registered->body[14], 0x03);
+    EXPECT_EQ(registered->body[45], 20);
+    EXPECT_TRUE(data().diverts.active.empty());
+    EXPECT_EQ(bench.answerTo(0x06, query(0x3D, 0x0B))->body[9], 0x01);  // not kept
 }
 
 TEST_F(PhoneDataAnswers, CalendarRefusals) {
@@ -233,6 +329,26 @@ TEST_F(PhoneDataAnswers, CalendarRefusals) {
               (Message{0x13, {0x00, 0x01, 0x00, 0x67, 0x93}}));
     EXPECT_EQ(bench.answerTo(0x13, {0x00, 0x01, 0x00, 0x68, 0x09}),
               (Message{0x13, {0x00, 0x01, 0x00, 0x69, 0x93}}));
+}
+
+TEST_F(PhoneDataAnswers, CalendarStaysContiguousAndCanLeaveAWriteUnanswered) {
+    data().calendar.notes = {{1, 1, QStringLiteral("a"), {}, {2024, 1, 1, 0, 0, 0}, {}},
+                             {2, 1, QStringLiteral("b"), {}, {2024, 1, 2, 0, 0, 0}, {}},
+                             {3, 1, QStringLiteral("c"), {}, {2024, 1, 3, 0, 0, 0}, {}}};
+    EXPECT_EQ(bench.answerTo(0x13, {0x00, 0x01, 0x00, 0x68, 0x01}),
+              (Message{0x13, {0x00, 0x01, 0x00, 0x69, 0x01}}));
+    ASSERT_EQ(data().calendar.notes.size(), 2u);
+    EXPECT_EQ(data().calendar.notes[0].location, 1);
+    EXPECT_EQ(data().calendar.notes[0].text, QStringLiteral("b"));
+    EXPECT_EQ(data().calendar.notes[1].location, 2);
+
+    data().calendar.unansweredWrite = 2;
+    const Bytes write = {0x00, 0x01, 0x00, 0x64, 0x01, 0x10, 0x00, 0x01, 0x07, 0xE8, 2, 3, 9,
+                         0,    0,    0,    0,    0,    0,    0,    0,    0,    1,    'd', 0, 0x00};
+    EXPECT_EQ(bench.answerTo(0x13, write), (Message{0x13, {0x00, 0x01, 0x00, 0x65, 0x01, 0x03}}));
+    EXPECT_FALSE(bench.answerTo(0x13, write)) << "the second write stays unanswered";
+    EXPECT_EQ(bench.answerTo(0x13, write)->body[5], 0x04);
+    EXPECT_EQ(data().calendar.notes.size(), 4u);
 }
 
 TEST_F(PhoneDataAnswers, BookmarksInFifteenSlots) {
