@@ -7,16 +7,21 @@
 //   hangs up or falls silent after 100 locations: time from the fault to the
 //   tool's exit, with the phone answering at once and after 30 ms;
 // - the library connected and idle, the phone falls silent or hangs up: time
-//   until the library reports the link lost (0x465), on which the main
-//   window shows "Nicht verbunden".
-#include <QCoreApplication>
+//   until the library reports the link lost (0x465);
+// - the program's main window connected and idle, the phone falls silent or
+//   hangs up: time until it shows "Nicht verbunden".
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
+#include "corvina/shell/tgesamtform.h"
 #include "phonelib/api/librarystate.h"
 #include "phonelib/api/notification.h"
 #include "phonelib/api/phonelib.h"
@@ -118,10 +123,40 @@ bool idleLoss(Fault fault) {
     return true;
 }
 
+bool programIdleLoss(Fault fault) {
+    phonesim::Simulator sim(phonesim::Fixture::forModel("NSE-3"));
+    QTemporaryDir dir;
+    const QString link = dir.filePath("phone");
+    if (sim.startPty(link).isEmpty()) return false;
+    corvina::Tgesamtform::Options options;
+    options.splash = false;
+    options.commandLine.port = link;
+    options.commandLine.connectionKind = 1;
+    auto shell = std::make_unique<corvina::Tgesamtform>(std::move(options));
+    shell->start();
+    if (!waitFor([&] { return shell->showsConnected(); }, 60000)) {
+        std::fprintf(stderr, "Das Programm findet das simulierte Telefon nicht.\n");
+        return false;
+    }
+    waitFor([] { return false; }, 5000);  // idle for a while
+    QElapsedTimer clock;
+    clock.start();
+    startFault(sim, fault);
+    if (!waitFor([&] { return !shell->showsConnected(); }, 120000)) return false;
+    std::printf("Hauptfenster verbunden und untätig, Telefon %s: \"%s\" nach %.2f s\n",
+                faultName(fault), qPrintable(shell->connectionText()),
+                static_cast<double>(clock.elapsed()) / 1000);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The program's settings go to a folder of their own, not the user's.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     for (const auto delay : {milliseconds(0), milliseconds(30)}) {
         for (const Fault fault : {Fault::HangUp, Fault::Silence}) {
             if (!interruptedRead(fault, delay)) return 1;
@@ -129,6 +164,9 @@ int main(int argc, char** argv) {
     }
     for (const Fault fault : {Fault::Silence, Fault::HangUp}) {
         if (!idleLoss(fault)) return 1;
+    }
+    for (const Fault fault : {Fault::Silence, Fault::HangUp}) {
+        if (!programIdleLoss(fault)) return 1;
     }
     return 0;
 }

@@ -172,8 +172,12 @@ uint8_t Library::waitForFlag(const std::atomic<uint8_t>& flag, int32_t limitTick
     }
     // An answer that arrived together with the last tick still counts.
     const bool answered = flag != 0;
-    if (state.Connected && linkWatch.requestEnded(answered, heardBefore)) probeLink();
+    requestEnded(answered, heardBefore);
     return answered ? flag.load() : uint8_t{stNoAnswer};
+}
+
+void Library::requestEnded(bool answered, uint64_t heardBefore) {
+    if (state.Connected && linkWatch.requestEnded(answered, heardBefore)) probeLink();
 }
 
 void Library::probeLink() {

@@ -95,6 +95,12 @@ class Library {
     uint8_t waitForFlag(const std::atomic<uint8_t>& flag, int32_t limitTicks);
     uint8_t waitForReply(int32_t limitTicks) { return waitForFlag(state.ReplyState, limitTicks); }
 
+    // For a wait of its own (not waitForFlag): tells the link watch that a
+    // request has ended, answered or not; heardBefore is
+    // linkWatch.heardCount() when it was sent. May probe the phone and end
+    // the link before it returns.
+    void requestEnded(bool answered, uint64_t heardBefore);
+
     // Processes events until the condition holds.
     void processEventsUntil(const std::function<bool()>& done);
 
