@@ -3,20 +3,16 @@
 // parts, message PDUs. The first byte picks one of the Siemens models; the
 // rest arrives in pieces, with the phone's clock moving on between them.
 #include <QCoreApplication>
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
-#include "phonesim/fixture/siemensdata.h"
-#include "phonesim/link/manualscheduler.h"
 #include "phonesim/siemens/atengine.h"
-#include "phonesim/transport/pipetransport.h"
+#include "tests/fuzz/simulatorinput.h"
 
 namespace {
 
-std::vector<phonesim::Fixture>& siemensFixtures() {
-    static std::vector<phonesim::Fixture> fixtures;
+const std::vector<phonesim::Fixture>& siemensFixtures() {
+    static const auto fixtures = fuzzing::shippedFixtures(true);
     return fixtures;
 }
 
@@ -24,11 +20,7 @@ std::vector<phonesim::Fixture>& siemensFixtures() {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication application(*argc, *argv);
-    for (const QString& model : phonesim::Fixture::shippedModels()) {
-        if (phonesim::isSiemensModel(model)) {
-            siemensFixtures().push_back(phonesim::Fixture::forModel(model));
-        }
-    }
+    siemensFixtures();
     return 0;
 }
 
@@ -41,13 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     phonesim::Journal journal;
     phonesim::siemens::AtEngine engine(fixtures[data[0] % fixtures.size()], pipe, clock, faults,
                                        journal);
-    size_t piece = 1;
-    for (size_t at = 1; at < size; at += piece) {
-        piece = std::min<size_t>(size - at, 1 + (at * 13 + data[0]) % 64);
-        pipe.feed(std::span<const uint8_t>(data + at, piece));
-        clock.advance(phonesim::Millis(20 * (data[at] % 8)));
-        pipe.takeOutput();
-    }
-    clock.advance(phonesim::Millis(1000));
+    fuzzing::feedInPieces(pipe, clock, std::span<const uint8_t>(data + 1, size - 1), data[0]);
     return 0;
 }

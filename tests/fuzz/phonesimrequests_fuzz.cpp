@@ -1,5 +1,5 @@
 // Feeds whatever a PC may send to the request handlers of the simulated
-// phone. The first byte picks one of the shipped models; then follow
+// Nokia phone. The first byte picks one of the shipped Nokia models; then follow
 // messages, each as type, body length and body. The phone keeps what it was
 // sent between the messages of one input, so writes are read back and
 // message parts joined; each input starts from the shipped content again.
@@ -10,13 +10,14 @@
 #include <cstdlib>
 #include <vector>
 
-#include "phonesim/fixture/fixture.h"
 #include "phonesim/nokia61xx/phone.h"
+#include "tests/fuzz/simulatorinput.h"
 
 namespace {
 
-std::vector<phonesim::Fixture>& shippedFixtures() {
-    static std::vector<phonesim::Fixture> fixtures;
+// The Nokia models: this target drives the Nokia request handlers.
+const std::vector<phonesim::Fixture>& shippedFixtures() {
+    static const auto fixtures = fuzzing::shippedFixtures(false);
     return fixtures;
 }
 
@@ -24,9 +25,7 @@ std::vector<phonesim::Fixture>& shippedFixtures() {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication application(*argc, *argv);
-    for (const QString& model : phonesim::Fixture::shippedModels()) {
-        shippedFixtures().push_back(phonesim::Fixture::forModel(model));
-    }
+    shippedFixtures();
     return 0;
 }
 

@@ -4,13 +4,11 @@
 // framing (bit 0: PhoNet); the rest arrives in pieces, with the phone's
 // clock moving on between them so that resends and time-outs happen.
 #include <QCoreApplication>
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
 #include "phonesim/engine/engine.h"
-#include "phonesim/link/manualscheduler.h"
-#include "phonesim/transport/pipetransport.h"
+#include "tests/fuzz/simulatorinput.h"
 
 namespace {
 
@@ -36,13 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     phonesim::EngineSettings settings;
     settings.framing = data[0] & 1 ? phonesim::Framing::Phonet : phonesim::Framing::Cable;
     phonesim::Engine engine(shippedFixture(), pipe, clock, faults, journal, settings);
-    size_t piece = 1;
-    for (size_t at = 1; at < size; at += piece) {
-        piece = std::min<size_t>(size - at, 1 + (at * 13 + data[0]) % 64);
-        pipe.feed(std::span<const uint8_t>(data + at, piece));
-        clock.advance(phonesim::Millis(20 * (data[at] % 8)));
-        pipe.takeOutput();
-    }
-    clock.advance(phonesim::Millis(1000));
+    fuzzing::feedInPieces(pipe, clock, std::span<const uint8_t>(data + 1, size - 1), data[0]);
     return 0;
 }
