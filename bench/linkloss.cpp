@@ -14,13 +14,13 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
 #include <memory>
 #include <optional>
 
+#include "bench/privatehome.h"
 #include "corvina/shell/tgesamtform.h"
 #include "phonelib/api/librarystate.h"
 #include "phonelib/api/notification.h"
@@ -152,11 +152,9 @@ bool programIdleLoss(Fault fault) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    bench::usePrivateHome(home);
     QApplication app(argc, argv);
-    // The program's settings go to a folder of their own, not the user's.
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     for (const auto delay : {milliseconds(0), milliseconds(30)}) {
         for (const Fault fault : {Fault::HangUp, Fault::Silence}) {
             if (!interruptedRead(fault, delay)) return 1;

@@ -12,15 +12,15 @@
 #include <vector>
 
 #include "bench/cablebytes.h"
+#include "bench/fullsim.h"
 #include "phonelib/api/librarystate.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
 #include "phonesim/simulator.h"
-#include "tests/support/fullphonebook.h"
 
 namespace {
 
-constexpr int kEntries = testing_support::kFullSimEntries;
+constexpr int kEntries = bench::kSimEntries;
 using bench::cableBytes;
 using bench::kBaud;
 using bench::kBitsPerByte;
@@ -32,7 +32,7 @@ struct Run {
 
 bool readAll(Run& run, std::chrono::milliseconds answerDelay) {
     std::atomic<uint64_t> bytes{0};
-    phonesim::Simulator sim(testing_support::fullSimFixture());
+    phonesim::Simulator sim(bench::fullSim());
     sim.setTrace(
         [&](const char*, const phonesim::Message& m) { bytes += cableBytes(m.body.size()); });
     const QString port = sim.startPty();
