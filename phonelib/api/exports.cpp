@@ -68,7 +68,7 @@ uint8_t GetCapacity(TCapacity& capacity) {
         for (int attempt = 0; attempt < 3; ++attempt) {
             capacity.used = capacity.free = capacity.total = 0;
             result = wrap::callSlot(&DriverTable::GetCapacity, capacity);
-            if (result == stDone || result == stNotAvailable) break;
+            if (result == stDone || result == stNotAvailable || result == stNotConnected) break;
         }
         // Only a phone that reports both counts has a total.
         if (capacity.used != -1 && capacity.free != -1)

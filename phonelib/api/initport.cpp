@@ -184,6 +184,7 @@ uint8_t connectionSetup(QObject* host, const std::string& port, uint8_t kind, in
     library.serialPort().Close();
     if (!isInfrared(kind)) library.infrared().Close();  // an infrared set-up drains it itself
     library.fbusAssembler.reset();
+    library.linkWatch.restart();
     state.Connected = false;
     state.LinkUp = false;
     state.LinkLost = false;
@@ -196,6 +197,7 @@ uint8_t connectionSetup(QObject* host, const std::string& port, uint8_t kind, in
     if (fbus) {
         library.table.Dispatch = nokia::Dispatch;
         library.table.KeepAlive = keepalive::nokia61xx;
+        library.table.KeepAliveProbe = keepalive::pingNokia61xx;
     }
 
     const uint8_t status = openAndIdentify(library, kind, port, baud);
@@ -205,6 +207,7 @@ uint8_t connectionSetup(QObject* host, const std::string& port, uint8_t kind, in
     fresh.Dispatch = library.table.Dispatch;
     fresh.getcalinfo = loadtime::getcalinfo;
     fresh.KeepAlive = library.table.KeepAlive;
+    fresh.KeepAliveProbe = library.table.KeepAliveProbe;
     library.table = std::move(fresh);
     library.table.changeconnectionspeed = [](int32_t) { return uint8_t{stNotAvailable}; };
     if (state.ModelId != kUnknownModel) {
