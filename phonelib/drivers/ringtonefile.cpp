@@ -63,28 +63,31 @@ std::optional<std::string> midiAsRtttl(const std::string& fileName, std::string&
 
 }  // namespace
 
-RingtoneBytes loadringtone(const std::string& fileName) {
+RingtoneText loadringtonetext(const std::string& fileName) {
     const bool text = hasExtension(fileName, ".txt");
     if (!text && !hasExtension(fileName, ".mid")) {
-        return failed(stUnsupportedFile,
-                      "Nur Klingeltöne als .txt (RTTTL) oder .mid werden "
-                      "unterstützt: " +
-                          fileName);
+        return {stUnsupportedFile, {},
+                "Nur Klingeltöne als .txt (RTTTL) oder .mid werden unterstützt: " + fileName};
     }
     QFile file(tools::localpath(fileName));
     if (!file.open(QIODevice::ReadOnly)) {
-        return failed(stCannotOpen, "Datei " + fileName + " kann nicht geöffnet werden!");
+        return {stCannotOpen, {}, "Datei " + fileName + " kann nicht geöffnet werden!"};
     }
     file.close();
     std::string message;
     const std::optional<std::string> rtttl =
         text ? tools::readfirstline(fileName) : midiAsRtttl(fileName, message);
     if (!rtttl) {
-        return failed(stFileUnreadable, message.empty()
-                                            ? "Datei " + fileName + " kann nicht gelesen werden!"
-                                            : message);
+        return {stFileUnreadable, {},
+                message.empty() ? "Datei " + fileName + " kann nicht gelesen werden!" : message};
     }
-    return fromRtttl(*rtttl);
+    return {stDone, *rtttl, {}};
+}
+
+RingtoneBytes loadringtone(const std::string& fileName) {
+    const RingtoneText text = loadringtonetext(fileName);
+    if (text.status != stDone) return failed(text.status, text.message);
+    return fromRtttl(text.rtttl);
 }
 
 }  // namespace phonelib

@@ -25,4 +25,13 @@ inline constexpr const char* kMidiRingtoneTitle = "Corvina";
 
 RingtoneBytes loadringtone(const std::string& fileName);
 
+// The ringtone text (RTTTL) of the same files, before it is encoded; the
+// status codes are those of loadringtone.
+struct RingtoneText {
+    uint8_t status = 0;
+    std::string rtttl;
+    std::string message;
+};
+RingtoneText loadringtonetext(const std::string& fileName);
+
 }  // namespace phonelib
