@@ -67,7 +67,7 @@ QString Simulator::startPty(const QString& linkPath) {
         if (!linkPath.isEmpty() && !r.link.create(linkPath, device, &error_)) return false;
         r.transport = std::move(pty);
         r.engine = std::make_unique<Engine>(fixture_, *r.transport, r.scheduler, faults_, journal_,
-                                            EngineSettings{Framing::Cable, timing_});
+                                            EngineSettings{Framing::Cable, timing_, statusInterval_});
         r.engine->setTrace(trace_);
         return true;
     });
@@ -83,7 +83,7 @@ bool Simulator::startSocket(const QString& path) {
         }
         r.transport = std::move(socket);
         r.engine = std::make_unique<Engine>(fixture_, *r.transport, r.scheduler, faults_, journal_,
-                                            EngineSettings{Framing::Phonet, timing_});
+                                            EngineSettings{Framing::Phonet, timing_, statusInterval_});
         r.engine->setTrace(trace_);
         return true;
     });

@@ -106,6 +106,7 @@ int main(int argc, char** argv) {
     }
 
     phonesim::Simulator sim(*fixture, {options->ackTimeout, options->tries});
+    sim.setStatusInterval(options->statusInterval);
     if (options->verbose) {
         sim.setTrace([](const char* direction, const phonesim::Message& m) {
             fprintf(stderr, "%-7s 0x%02X%s\n", direction, m.type, qPrintable(hexBytes(m.body)));

@@ -14,7 +14,8 @@ Engine::Engine(Fixture fixture, Transport& transport, Scheduler& scheduler, Faul
       settings_(settings),
       fixture_(std::move(fixture)),
       output_(transport, scheduler, faults, journal),
-      phone_{fixture_, [this](Message m) { answer(std::move(m)); }} {
+      phone_{fixture_, [this](Message m) { answer(std::move(m)); }},
+      family_(familyOf(fixture_.identity.modelCode)) {
     if (settings.framing == Framing::Cable) {
         link_ = std::make_unique<CableLink>(output_, scheduler, journal, settings.timing);
     } else {
@@ -41,6 +42,7 @@ Engine::~Engine() {
     transport_.setReceiver({});
     transport_.setSessionHandler({});
     for (const auto id : delayedAnswers_) scheduler_.cancel(id);
+    if (statusTimer_) scheduler_.cancel(*statusTimer_);
 }
 
 void Engine::bytesIn(std::span<const uint8_t> bytes) {
@@ -68,7 +70,18 @@ void Engine::bytesIn(std::span<const uint8_t> bytes) {
 void Engine::requestIn(const Message& request) {
     journal_.logRequest(request);
     if (trace_) trace_("PC", request);
-    nokia61xx::dispatchRequest(phone_, request);
+    family_.dispatch(phone_, request);
+    if (family_.statusMessages && !statusTimer_) {
+        statusTimer_ = scheduler_.after(settings_.statusInterval, [this] { sendStatus(); });
+    }
+}
+
+void Engine::sendStatus() {
+    // A silent phone says nothing, also of its own accord.
+    if (!faults_.silent()) {
+        for (const Message& message : family_.statusMessages(fixture_)) send(message);
+    }
+    statusTimer_ = scheduler_.after(settings_.statusInterval, [this] { sendStatus(); });
 }
 
 void Engine::answer(Message message) {
@@ -97,6 +110,8 @@ void Engine::sendDisplayText(const QString& text) {
 void Engine::dropPending() {
     for (const auto id : delayedAnswers_) scheduler_.cancel(id);
     delayedAnswers_.clear();
+    if (statusTimer_) scheduler_.cancel(*statusTimer_);
+    statusTimer_.reset();
     link_->reset();
     output_.reset();
 }

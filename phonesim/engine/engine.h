@@ -10,8 +10,10 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 
+#include "phonesim/engine/family.h"
 #include "phonesim/engine/journal.h"
 #include "phonesim/faults/faults.h"
 #include "phonesim/fixture/fixture.h"
@@ -33,6 +35,9 @@ enum class Framing {
 struct EngineSettings {
     Framing framing = Framing::Cable;
     LinkTiming timing;
+    // How often a phone of the 7110 family tells battery and signal by
+    // itself, once the PC has sent its first request.
+    Millis statusInterval{2000};
 };
 
 class Engine {
@@ -59,6 +64,7 @@ class Engine {
     void send(const Message& message);
     void dropPending();
     void newSession();
+    void sendStatus();
 
     Transport& transport_;
     Scheduler& scheduler_;
@@ -70,6 +76,8 @@ class Engine {
     std::unique_ptr<MessageLink> link_;
     ModemPrelude modem_;
     nokia61xx::Phone phone_;
+    PhoneFamily family_;
+    std::optional<Scheduler::TimerId> statusTimer_;
     std::set<Scheduler::TimerId> delayedAnswers_;
     bool wasSilent_ = false;
     Trace trace_;
