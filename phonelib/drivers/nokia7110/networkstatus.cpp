@@ -1,6 +1,9 @@
 // Battery, signal and network of the 7110 family. No request asks for
 // battery or signal: the phone sends type 0x17 and 0x0A 82 messages by
-// itself, and GetNetworkInfo's second request brings a fresh 0x82.
+// itself, and GetNetworkInfo's second request brings a fresh 0x82. A signal
+// message completes the status mailbox, not the network one: arriving by
+// itself during a network request it must not end that wait before the
+// network answer is there.
 //
 //   0x17  00 01 00 03 xx pct            battery, percent at 5
 //   0x0A  00 01 00 82 pct               signal, percent at 4
@@ -67,7 +70,7 @@ void onNetworkAnswer(std::span<const uint8_t> body) {
 void onSignal(std::span<const uint8_t> body) {
     auto& box = nokia::mailboxes();
     if (const auto signal = decodeSignal(body)) box.status.signal = *signal;
-    box.networkFlag = 1;
+    box.statusFlag = 1;
 }
 
 void onOtherNetworkAnswer(std::span<const uint8_t>) {

@@ -28,7 +28,7 @@ bool decodeNetworkLogo(std::span<const uint8_t> body, GSMBitmap& logo);
 
 void onBattery(std::span<const uint8_t> body);
 void onNetworkAnswer(std::span<const uint8_t> body);  // 0x71: network and logo
-void onSignal(std::span<const uint8_t> body);         // 0x82
+void onSignal(std::span<const uint8_t> body);         // 0x82 (status flag)
 // Any other type 0x0A answer still ends the wait of a network request.
 void onOtherNetworkAnswer(std::span<const uint8_t> body);
 
