@@ -2,7 +2,7 @@
 //
 //   00 01 00 50 07 21 00 slot 07, 32 bytes 00, 04, 00 00 00 00, 01,
 //   width (47), height (48), size (49-50), row data from 51, then the text's
-//   length in characters, the text in septets, 01
+//   length in characters, the text in septets, 01 and one more byte
 #include "codecs/tools/gsmtext.h"
 #include "codecs/tools/hextext.h"
 #include "codecs/tools/septets.h"

@@ -1,7 +1,7 @@
 // Type 0x7A, the start-up logo as stripes (8 rows a stripe).
 //
-//   00 01 00 EC 15 00 00 00 04 C0 02 00 h C0 03 00 w C0 04, size (2), stripes
-//                                       upload (not answered)
+//   00 01 00 EC 15 00 00 00 04 C0 02 00 h C0 03 00 w C0 04, size (2), stripes,
+//   one more byte                       upload (not answered)
 //   00 01 01 EE 15                      read
 //     → 00 01 01 EF 15 00 00 00 00 04 C0 02 00 h C0 03 00 w C0 04, size (2),
 //       stripes: height at 13, width at 17, stripes from 22 (0 x 0 without

@@ -7,6 +7,8 @@
 // Picture image (type 0x14): 00 01 00 50 07 21 00 slot 07, 32 bytes 00, 04,
 // 00 00 00 00, 01, width, height, size (16 bits), row data, the text's
 // length in characters, the text packed in septets, 01.
+// The start-up logo and picture image bodies are one byte longer than what
+// they carry; that last byte is sent as 00.
 #include "codecs/tools/gsmtext.h"
 #include "codecs/tools/hextext.h"
 #include "codecs/tools/septets.h"
@@ -53,6 +55,7 @@ Request startupLogo(const GSMBitmap& bitmap) {
                      low(bitmap.height), 0xC0, 0x03, 0x00, low(bitmap.width), 0xC0, 0x04,
                      high(bitmap.size), low(bitmap.size)}};
     putData(request.body, bitmap.stripeData, bitmap.size);
+    request.body.push_back(0x00);
     return request;
 }
 
@@ -70,7 +73,7 @@ uint8_t pictureImage(const GSMBitmap& bitmap, std::vector<Request>& requests) {
     putData(body, bitmap.rowData, bitmap.size);
     body.push_back(static_cast<uint8_t>(text.size()));
     body.insert(body.end(), packed.begin(), packed.end());
-    body.push_back(0x01);
+    body.insert(body.end(), {0x01, 0x00});
     requests.push_back(std::move(request));
     return stDone;
 }
