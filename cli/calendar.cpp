@@ -1,8 +1,10 @@
-// corvina-cli calendar: list, add and delete calendar notes.
+// corvina-cli calendar: list, add and delete calendar notes. Phones of the
+// 7110 family name the location for a new note; the note is written there.
 #include <QDateTime>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/models.h"
 #include "cli/output.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
@@ -83,6 +85,18 @@ int addNote(const QStringList& arguments) {
             return usageError(kUsage);
         }
     }
+    if (foldersAndNotesOf7110()) {
+        TCalendarInfo info;
+        const uint8_t asked = phonelib::getcalinfo(info);
+        if (asked != phonelib::stDone) {
+            return failed("Das Telefon nennt keinen Platz für die Notiz", asked);
+        }
+        if (info.nextLocation <= 0) {
+            printError("Der Kalender des Telefons ist voll.");
+            return 1;
+        }
+        entry.location = info.nextLocation;
+    }
     const uint8_t status = phonelib::WriteCalendarEntry(entry);
     if (status != phonelib::stDone) return failed("Notiz nicht geschrieben", status);
     printRecord({"Notiz gespeichert", entry.text});
@@ -96,7 +110,8 @@ int calendar(Session&, const QStringList& arguments) {
     if (action == "list" && arguments.size() == 1) return listNotes();
     if (action == "add") return addNote(arguments.mid(1));
     if (action == "delete" && arguments.size() == 2) {
-        const auto location = numberArgument(arguments[1], "Der Platz", 1, 255);
+        const auto location = numberArgument(arguments[1], "Der Platz", 1,
+                                             highestLocation(foldersAndNotesOf7110()));
         if (!location) return 2;
         const uint8_t status = phonelib::DeleteCalendarentry(*location);
         if (status != phonelib::stDone) return failed("Notiz nicht gelöscht", status);

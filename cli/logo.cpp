@@ -2,6 +2,7 @@
 // images between files (NOL, NGG, BMP, JPEG) and the phone.
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/models.h"
 #include "cli/output.h"
 #include "codecs/bitmaps/drawbin.h"
 #include "codecs/bitmaps/logofile.h"
@@ -15,7 +16,7 @@ namespace {
 
 constexpr const char* kUsage =
     "logo get operator|startup|group N DATEI.nol|bmp | logo set operator CODE DATEI | "
-    "logo set startup|group N|picture PLATZ DATEI | logo delete";
+    "logo set startup|group N|picture PLATZ DATEI [--text TEXT] | logo delete [CODE]";
 
 // The ringtone number a caller group gets with its logo, as the program sends it.
 constexpr int32_t kGroupRingtone = 51;
@@ -101,7 +102,8 @@ int getLogo(const QStringList& arguments) {
     return 0;
 }
 
-int setLogo(const QStringList& arguments) {
+int setLogo(QStringList arguments) {
+    const auto text = takeOption(arguments, "--text");
     const QStringList kinds = {"operator", "startup", "group", "picture"};
     if (arguments.size() < 2) return usageError(kUsage);
     const auto kind = choiceArgument(arguments[0], "Logo", kinds);
@@ -141,6 +143,7 @@ int setLogo(const QStringList& arguments) {
             if (!slot) return 2;
             if (const int error = readLogoFile(file, bkPictureMessage, bitmap)) return error;
             bitmap.location = *slot;
+            bitmap.groupName = phoneText(text.value_or(QString()));  // 7110 family: its text
         }
     }
     const uint8_t status = phonelib::Sendbitmap(bitmap);
@@ -155,10 +158,19 @@ int setLogo(const QStringList& arguments) {
 int logo(Session&, const QStringList& arguments) {
     if (arguments.value(0) == "get") return getLogo(arguments.mid(1));
     if (arguments.value(0) == "set") return setLogo(arguments.mid(1));
-    if (arguments.value(0) == "delete") {
-        const uint8_t status = phonelib::DeleteLogo({}, bkOperatorLogo);
+    if (arguments.value(0) == "delete" && arguments.size() <= 2) {
+        // Phones of the 7110 family delete the logo of one network: the one
+        // named, else the one the phone is in.
+        std::string code = arguments.value(1).toStdString();
+        if (code.empty() && phonebookOf7110()) {
+            TNetWorkInfo network;
+            const uint8_t asked = phonelib::GetNetworkInfo(network);
+            if (asked != phonelib::stDone) return failed("Das Netz ist nicht zu erfahren", asked);
+            code = network.networkOperator.networkCode;
+        }
+        const uint8_t status = phonelib::DeleteLogo(code, bkOperatorLogo);
         if (status != phonelib::stDone) return failed("Logo nicht gelöscht", status);
-        printRecord({cp1252("Betreiberlogo gelöscht")});
+        printRecord({cp1252("Betreiberlogo gelöscht"), code});
         return 0;
     }
     return usageError(kUsage);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,7 @@ namespace cli {
 
 // A line of tab-separated fields given as Windows-1252 bytes.
 void printRecord(std::initializer_list<std::string_view> fields);
+void printRecord(std::span<const std::string_view> fields);
 // A message to stderr, given in UTF-8.
 void printError(const std::string& message);
 // A progress note to stderr, overwritten by the next one.

@@ -4,13 +4,15 @@
 // autoanswer 0-1, mode 0-5 (Rufton, Ansteigend, Rufton 1x, Einzelton,
 // Anrufergruppe, Aus), ringtone number, volume 1-5, messagetone 0-4, warning
 // 0-1, groups bit set (255 all). "profile set" turns them back into the
-// phone's codes, which SetProfile sends as they are.
+// phone's codes, which SetProfile sends as they are; phones of the 7110
+// family code most values as themselves (volume 1-5 as 0-4; no mode 4).
 #include <array>
 #include <functional>
 #include <optional>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/models.h"
 #include "cli/output.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
@@ -45,12 +47,14 @@ std::string named(const char* const (&names)[N], int32_t value) {
 }
 
 // One feature: its key, how it reads, and how its value becomes the phone's
-// code (nothing for a value the phone has no code for).
+// code (nothing for a value the phone has no code for) on the 61xx and on
+// the 7110 family.
 struct Feature {
     const char* key;
     int32_t TProfile::*field;
     std::function<std::string(const TProfile&)> text;
     std::function<std::optional<int32_t>(int32_t)> code;
+    std::function<std::optional<int32_t>(int32_t)> code7110;
 };
 
 std::optional<int32_t> fromTable(std::initializer_list<int32_t> codes, int32_t value) {
@@ -69,34 +73,38 @@ const std::vector<Feature>& features() {
          [](const TProfile& p) { return "Stufe " + std::to_string(p.keypadTones); },
          [](int32_t v) {
              return fromTable({0xFF, 0x00, 0x01, 0x02}, v);
-         }},
+         },
+         [](int32_t v) { return inRange(v, 0, 3); }},
         {"lights", &TProfile::lights, [](const TProfile& p) { return onOff(p.lights); },
-         [](int32_t v) { return inRange(v, 0, 1); }},
+         [](int32_t v) { return inRange(v, 0, 1); }, [](int32_t v) { return inRange(v, 0, 1); }},
         {"mode", &TProfile::ringingMode,
          [](const TProfile& p) { return named(kRingingModes, p.ringingMode); },
          [](int32_t v) {
              return fromTable({0x01, 0x06, 0x05, 0x02, 0x07, 0x04}, v);
-         }},
+         },
+         [](int32_t v) { return fromTable({0x00, 0x01, 0x02, 0x03, -1, 0x05}, v); }},
         {"ringtone", &TProfile::ringtoneNumber, [](const TProfile& p) { return p.ringtoneName; },
-         [](int32_t v) { return inRange(v, 0, 255); }},
+         [](int32_t v) { return inRange(v, 0, 255); }, [](int32_t v) { return inRange(v, 0, 255); }},
         {"volume", &TProfile::volume,
          [](const TProfile& p) { return "Stufe " + std::to_string(p.volume); },
-         [](int32_t v) { return v >= 1 && v <= 5 ? std::optional<int32_t>(v + 5) : std::nullopt; }},
+         [](int32_t v) { return v >= 1 && v <= 5 ? std::optional<int32_t>(v + 5) : std::nullopt; },
+         [](int32_t v) { return v >= 1 && v <= 5 ? std::optional<int32_t>(v - 1) : std::nullopt; }},
         {"messagetone", &TProfile::messageTone,
          [](const TProfile& p) { return named(kMessageTones, p.messageTone); },
-         [](int32_t v) { return inRange(v, 0, 4); }},
+         [](int32_t v) { return inRange(v, 0, 4); }, [](int32_t v) { return inRange(v, 0, 4); }},
         {"vibration", &TProfile::vibration, [](const TProfile& p) { return onOff(p.vibration); },
-         [](int32_t v) { return inRange(v, 0, 1); }},
+         [](int32_t v) { return inRange(v, 0, 1); }, [](int32_t v) { return inRange(v, 0, 1); }},
         {"warning", &TProfile::warningTones,
          [](const TProfile& p) { return onOff(p.warningTones); },
          [](int32_t v) {
              return fromTable({0xFF, 0x04}, v);
-         }},
+         },
+         [](int32_t v) { return inRange(v, 0, 1); }},
         {"groups", &TProfile::callerGroups, [](const TProfile& p) { return p.callerGroupNames; },
-         [](int32_t v) { return inRange(v, 0, 255); }},
+         [](int32_t v) { return inRange(v, 0, 255); }, [](int32_t v) { return inRange(v, 0, 255); }},
         {"autoanswer", &TProfile::automaticAnswer,
          [](const TProfile& p) { return onOff(p.automaticAnswer); },
-         [](int32_t v) { return inRange(v, 0, 1); }},
+         [](int32_t v) { return inRange(v, 0, 1); }, [](int32_t v) { return inRange(v, 0, 1); }},
     };
     return list;
 }
@@ -139,9 +147,12 @@ int setProfile(int number, const QStringList& assignments) {
         profile.*feature->field = *given;
     }
     // SetProfile takes the phone's codes.
+    const bool sevenTen = foldersAndNotesOf7110();
     TProfile codes = profile;
     for (const Feature& feature : features()) {
-        const auto code = feature.code(profile.*feature.field);
+        const int32_t value = profile.*feature.field;
+        auto code = sevenTen ? feature.code7110(value) : feature.code(value);
+        if (code && *code < 0) code.reset();
         if (!code) {
             printError(std::string("Wert für ") + feature.key + " ungültig oder unbekannt: " +
                        std::to_string(profile.*feature.field) + "; bitte angeben.");
