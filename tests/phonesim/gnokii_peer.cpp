@@ -3,63 +3,16 @@
 // by the library and the simulator (a checksum, an offset, a length byte,
 // padding, frame splitting) would show up here. Skipped when gnokii is not
 // installed.
-#include <gtest/gtest.h>
-
-#include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
 #include "phonesim/fixture/fixture.h"
+#include "tests/phonesim/gnokiipeer.h"
 
 namespace {
 
-class Gnokii : public ::testing::Test {
+class Gnokii : public testing_support::GnokiiPeer {
   protected:
-    void SetUp() override {
-        gnokii_ = QStandardPaths::findExecutable(QStringLiteral("gnokii"));
-        if (gnokii_.isEmpty()) {
-            GTEST_SKIP() << "gnokii is not installed (Debian package gnokii-cli; scripts/test.sh "
-                            "installs it)";
-        }
-        ASSERT_TRUE(dir_.isValid());
-    }
-
-    QString writeFile(const QString& name, const QByteArray& content) {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return path;
-    }
-
-    // Starts phonesim with these arguments on a pseudo-terminal, runs
-    // `gnokii --identify` against it as a 3310 on a serial cable and returns
-    // gnokii's output; *exitCode gets gnokii's exit code.
     QString identify(const QStringList& simArguments, int* exitCode) {
-        QProcess sim;
-        sim.start(QStringLiteral(PHONESIM_PROGRAM), simArguments);
-        if (!sim.waitForReadyRead(10000)) return QString::fromLocal8Bit(sim.readAllStandardError());
-        const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
-        const QString config = writeFile(
-            QStringLiteral("gnokiirc"),
-            QStringLiteral(
-                "[global]\nport = %1\nmodel = 3310\nconnection = serial\nuse_locking = no\n")
-                .arg(device)
-                .toLocal8Bit());
-
-        QProcess client;
-        client.setProcessChannelMode(QProcess::MergedChannels);
-        client.start(gnokii_, {QStringLiteral("--config"), config, QStringLiteral("--identify")});
-        client.waitForFinished(60000);
-        *exitCode = client.exitCode();
-        sim.terminate();
-        sim.waitForFinished(10000);
-        return QString::fromLocal8Bit(client.readAll());
+        return run(simArguments, QStringLiteral("3310"), {QStringLiteral("--identify")}, exitCode);
     }
-
-    QString gnokii_;
-    QTemporaryDir dir_;
 };
 
 }  // namespace
