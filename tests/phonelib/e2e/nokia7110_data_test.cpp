@@ -258,6 +258,31 @@ TEST_F(Family7110, ProfilesReadWrittenAndReadAgain) {
     EXPECT_EQ(GetProfile(none), stNoAnswer);
 }
 
+TEST_F(Family7110, IdentityBookmarksAndDivertsAsForEveryNokia) {
+    connectTo("NPE-4");
+    TPhoneInfo info;
+    ASSERT_EQ(GetPhoneInfos(info), stDone);
+    EXPECT_EQ(info.modelCode, "NPE-4");
+    EXPECT_EQ(info.serialNumber, "351234000098765");
+    EXPECT_EQ(info.hardwareVersion, "1050");
+    EXPECT_EQ(info.softwareVersion, "V 04.80");
+    TWap bookmarks;
+    ASSERT_EQ(GetWAPlink(bookmarks), stDone);
+    ASSERT_EQ(bookmarks.count, 1);
+    EXPECT_EQ(bookmarks.names[0], "Wetter");
+    TDivert divert;
+    divert.reason = 3;
+    divert.active = 1;
+    divert.number = "+491701234567";
+    divert.delay = 20;
+    ASSERT_EQ(SetDiverts(divert), stDone);
+    TDivert back;
+    back.reason = 3;
+    ASSERT_EQ(GetDiverts(back), stDone);
+    EXPECT_EQ(back.active, 1);
+    EXPECT_EQ(back.number, "+491701234567");
+}
+
 // The 8310 (model 18): its phonebook and logo requests are the 61xx
 // family's, its answers are read by the 7110 dispatcher.
 TEST_F(Family7110, The8310MixesBothFamilies) {
