@@ -110,8 +110,8 @@ int calendar(Session&, const QStringList& arguments) {
     if (action == "list" && arguments.size() == 1) return listNotes();
     if (action == "add") return addNote(arguments.mid(1));
     if (action == "delete" && arguments.size() == 2) {
-        const auto location = numberArgument(arguments[1], "Der Platz", 1,
-                                             highestLocation(foldersAndNotesOf7110()));
+        const auto location =
+            numberArgument(arguments[1], "Der Platz", 1, highestLocation(foldersAndNotesOf7110()));
         if (!location) return 2;
         const uint8_t status = phonelib::DeleteCalendarentry(*location);
         if (status != phonelib::stDone) return failed("Notiz nicht gelöscht", status);

@@ -255,8 +255,9 @@ int copyMessage(QStringList arguments, bool move) {
     uint8_t result = phonelib::GetSMS(place->folder, place->location, message);
     if (result != phonelib::stDone) return failed("Platz " + arguments[0].toStdString(), result);
     if (message.storedBodyLength <= 0) {
-        printError("Die Nachricht ist länger, als das Programm sie unverändert kopieren kann; "
-                   "sie bleibt, wo sie ist.");
+        printError(
+            "Die Nachricht ist länger, als das Programm sie unverändert kopieren kann; "
+            "sie bleibt, wo sie ist.");
         return 1;
     }
     const int32_t location = firstFreeLocation(*target);

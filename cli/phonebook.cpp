@@ -76,7 +76,8 @@ std::optional<Range> rangeOf(const QString& text, int32_t total) {
     const QStringList bounds = text.split('-');
     if (bounds.size() > 2) return std::nullopt;
     const auto from = wholeNumber(bounds[0], 0, highestPhonebookLocation());
-    const auto to = bounds.size() == 2 ? wholeNumber(bounds[1], 0, highestPhonebookLocation()) : from;
+    const auto to =
+        bounds.size() == 2 ? wholeNumber(bounds[1], 0, highestPhonebookLocation()) : from;
     if (!from || !to || *to < *from) return std::nullopt;
     return Range{*from, *to, false};
 }

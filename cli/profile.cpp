@@ -82,9 +82,12 @@ const std::vector<Feature>& features() {
          [](int32_t v) {
              return fromTable({0x01, 0x06, 0x05, 0x02, 0x07, 0x04}, v);
          },
-         [](int32_t v) { return fromTable({0x00, 0x01, 0x02, 0x03, -1, 0x05}, v); }},
+         [](int32_t v) {
+             return fromTable({0x00, 0x01, 0x02, 0x03, -1, 0x05}, v);
+         }},
         {"ringtone", &TProfile::ringtoneNumber, [](const TProfile& p) { return p.ringtoneName; },
-         [](int32_t v) { return inRange(v, 0, 255); }, [](int32_t v) { return inRange(v, 0, 255); }},
+         [](int32_t v) { return inRange(v, 0, 255); },
+         [](int32_t v) { return inRange(v, 0, 255); }},
         {"volume", &TProfile::volume,
          [](const TProfile& p) { return "Stufe " + std::to_string(p.volume); },
          [](int32_t v) { return v >= 1 && v <= 5 ? std::optional<int32_t>(v + 5) : std::nullopt; },
@@ -101,7 +104,8 @@ const std::vector<Feature>& features() {
          },
          [](int32_t v) { return inRange(v, 0, 1); }},
         {"groups", &TProfile::callerGroups, [](const TProfile& p) { return p.callerGroupNames; },
-         [](int32_t v) { return inRange(v, 0, 255); }, [](int32_t v) { return inRange(v, 0, 255); }},
+         [](int32_t v) { return inRange(v, 0, 255); },
+         [](int32_t v) { return inRange(v, 0, 255); }},
         {"autoanswer", &TProfile::automaticAnswer,
          [](const TProfile& p) { return onOff(p.automaticAnswer); },
          [](int32_t v) { return inRange(v, 0, 1); }, [](int32_t v) { return inRange(v, 0, 1); }},

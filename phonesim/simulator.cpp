@@ -66,8 +66,9 @@ QString Simulator::startPty(const QString& linkPath) {
         device = pty->slavePath();
         if (!linkPath.isEmpty() && !r.link.create(linkPath, device, &error_)) return false;
         r.transport = std::move(pty);
-        r.engine = std::make_unique<Engine>(fixture_, *r.transport, r.scheduler, faults_, journal_,
-                                            EngineSettings{Framing::Cable, timing_, statusInterval_});
+        r.engine =
+            std::make_unique<Engine>(fixture_, *r.transport, r.scheduler, faults_, journal_,
+                                     EngineSettings{Framing::Cable, timing_, statusInterval_});
         r.engine->setTrace(trace_);
         return true;
     });
@@ -82,8 +83,9 @@ bool Simulator::startSocket(const QString& path) {
             return false;
         }
         r.transport = std::move(socket);
-        r.engine = std::make_unique<Engine>(fixture_, *r.transport, r.scheduler, faults_, journal_,
-                                            EngineSettings{Framing::Phonet, timing_, statusInterval_});
+        r.engine =
+            std::make_unique<Engine>(fixture_, *r.transport, r.scheduler, faults_, journal_,
+                                     EngineSettings{Framing::Phonet, timing_, statusInterval_});
         r.engine->setTrace(trace_);
         return true;
     });

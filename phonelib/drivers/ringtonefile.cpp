@@ -66,7 +66,8 @@ std::optional<std::string> midiAsRtttl(const std::string& fileName, std::string&
 RingtoneText loadringtonetext(const std::string& fileName) {
     const bool text = hasExtension(fileName, ".txt");
     if (!text && !hasExtension(fileName, ".mid")) {
-        return {stUnsupportedFile, {},
+        return {stUnsupportedFile,
+                {},
                 "Nur Klingeltöne als .txt (RTTTL) oder .mid werden unterstützt: " + fileName};
     }
     QFile file(tools::localpath(fileName));
@@ -78,7 +79,8 @@ RingtoneText loadringtonetext(const std::string& fileName) {
     const std::optional<std::string> rtttl =
         text ? tools::readfirstline(fileName) : midiAsRtttl(fileName, message);
     if (!rtttl) {
-        return {stFileUnreadable, {},
+        return {stFileUnreadable,
+                {},
                 message.empty() ? "Datei " + fileName + " kann nicht gelesen werden!" : message};
     }
     return {stDone, *rtttl, {}};

@@ -72,7 +72,7 @@ QDateTime toQt(const DateTime& t) {
 }
 
 DateTime fromQt(const QDateTime& t) {
-    return {t.date().year(), t.date().month(),   t.date().day(),
+    return {t.date().year(), t.date().month(),  t.date().day(),
             t.time().hour(), t.time().minute(), t.time().second()};
 }
 
@@ -110,8 +110,8 @@ std::vector<uint8_t> noteAnswer(const CalendarNote& note) {
     const Kind* kind = kindOfType(note.type);
     std::vector<uint8_t> body = {0x1A, 0x01, 0x00, kind->code, 0x00};
     putWord(body, note.date.year);
-    body.insert(body.end(), {static_cast<uint8_t>(note.date.month),
-                             static_cast<uint8_t>(note.date.day)});
+    body.insert(body.end(),
+                {static_cast<uint8_t>(note.date.month), static_cast<uint8_t>(note.date.day)});
     const auto text = static_cast<uint8_t>(note.text.size());
     const auto lead = leadOf(note);
     switch (kind->code) {
@@ -135,9 +135,9 @@ std::vector<uint8_t> noteAnswer(const CalendarNote& note) {
                                      static_cast<uint8_t>(note.date.minute)});
             putWord(body, static_cast<int>(lead.value_or(kNoLead)));
             putWord(body, note.noteWord);
-            body.insert(body.end(), {text, kind->code == kCall
-                                               ? static_cast<uint8_t>(note.number.size())
-                                               : kAfterLength});
+            body.insert(body.end(),
+                        {text, kind->code == kCall ? static_cast<uint8_t>(note.number.size())
+                                                   : kAfterLength});
             putText(body, note.text);
             if (kind->code == kCall) putText(body, note.number);
             break;

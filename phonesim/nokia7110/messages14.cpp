@@ -88,8 +88,8 @@ void onMessageWrite(Phone& phone, std::span<const uint8_t> body) {
     if (!message || folder->messages.contains(location)) return answer(phone, {0x03});
     message->unread = (body[4] & 0x02) != 0;
     folder->messages[location] = *message;
-    answer(phone, {0x05, body[5], static_cast<uint8_t>(location >> 8),
-                   static_cast<uint8_t>(location)});
+    answer(phone,
+           {0x05, body[5], static_cast<uint8_t>(location >> 8), static_cast<uint8_t>(location)});
 }
 
 void onFolderList(Phone& phone, std::span<const uint8_t>) {
@@ -111,8 +111,8 @@ void onFolderStatus(Phone& phone, std::span<const uint8_t> body) {
                                    static_cast<uint8_t>(count)};
     if (folder) {
         for (const auto& [location, message] : folder->messages) {
-            status.insert(status.end(), {static_cast<uint8_t>(location >> 8),
-                                         static_cast<uint8_t>(location)});
+            status.insert(status.end(),
+                          {static_cast<uint8_t>(location >> 8), static_cast<uint8_t>(location)});
         }
     }
     answer(phone, std::move(status));

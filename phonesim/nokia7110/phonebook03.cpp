@@ -73,9 +73,22 @@ void answerDone(Phone& phone, uint8_t subCode, uint8_t memory, uint16_t location
 }
 
 void answerBlocks(Phone& phone, uint8_t memory, uint16_t location, const BlockWriter& blocks) {
-    std::vector<uint8_t> body = {0x00, 0x01, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-                                 0x00, memory, static_cast<uint8_t>(location >> 8),
-                                 static_cast<uint8_t>(location), 0x00, 0x00,
+    std::vector<uint8_t> body = {0x00,
+                                 0x01,
+                                 0x00,
+                                 0x08,
+                                 0x00,
+                                 0x00,
+                                 0x00,
+                                 0x00,
+                                 0x00,
+                                 0x00,
+                                 0x00,
+                                 memory,
+                                 static_cast<uint8_t>(location >> 8),
+                                 static_cast<uint8_t>(location),
+                                 0x00,
+                                 0x00,
                                  static_cast<uint8_t>(blocks.count() >> 8),
                                  static_cast<uint8_t>(blocks.count())};
     body.insert(body.end(), blocks.bytes().begin(), blocks.bytes().end());
@@ -84,7 +97,8 @@ void answerBlocks(Phone& phone, uint8_t memory, uint16_t location, const BlockWr
 
 void writeEntry(BlockWriter& blocks, const PhonebookEntry& entry) {
     if (!entry.name.isEmpty()) blocks.name(entry.name);
-    if (!entry.number.isEmpty()) blocks.number(static_cast<uint8_t>(entry.numberType), entry.number);
+    if (!entry.number.isEmpty())
+        blocks.number(static_cast<uint8_t>(entry.numberType), entry.number);
     for (const auto& number : entry.otherNumbers) {
         blocks.number(static_cast<uint8_t>(number.type), number.text);
     }

@@ -24,8 +24,8 @@ namespace {
 constexpr uint8_t kName = 0xFF;
 
 constexpr uint8_t Profile::*kFeatures[] = {
-    &Profile::keypadTones, &Profile::lights,    &Profile::ringingMode, &Profile::ringtone,
-    &Profile::volume,      &Profile::messageTone, &Profile::vibration, &Profile::warningTones,
+    &Profile::keypadTones,  &Profile::lights,         &Profile::ringingMode, &Profile::ringtone,
+    &Profile::volume,       &Profile::messageTone,    &Profile::vibration,   &Profile::warningTones,
     &Profile::callerGroups, &Profile::automaticAnswer};
 
 Profile* profileOf(Phone& phone, uint8_t phoneNumber) {
@@ -48,7 +48,11 @@ void onProfileRead(Phone& phone, std::span<const uint8_t> body) {
     if (!profile) return;
     if (item == kName) {
         const auto name = wide(profile->name);
-        std::vector<uint8_t> answerBody = {0x02, 0x01, 0x01, kName, body[7],
+        std::vector<uint8_t> answerBody = {0x02,
+                                           0x01,
+                                           0x01,
+                                           kName,
+                                           body[7],
                                            profile->standardName,
                                            static_cast<uint8_t>(name.size())};
         answerBody.insert(answerBody.end(), name.begin(), name.end());

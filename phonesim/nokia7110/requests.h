@@ -23,18 +23,18 @@ bool dispatchRequest(Phone& phone, const Message& request);
 void onIdentityRequest(Phone& phone, std::span<const uint8_t> body);  // 01 → 02, 03 → 04
 
 // 0x0A network, signal and operator logo; 0x17 battery (status.cpp)
-void onNetworkRequest(Phone& phone, std::span<const uint8_t> body);       // 70 → 71
-void onSignalRequest(Phone& phone, std::span<const uint8_t> body);        // 81 → 82
-void onOperatorLogoUpload(Phone& phone, std::span<const uint8_t> body);   // A3
+void onNetworkRequest(Phone& phone, std::span<const uint8_t> body);      // 70 → 71
+void onSignalRequest(Phone& phone, std::span<const uint8_t> body);       // 81 → 82
+void onOperatorLogoUpload(Phone& phone, std::span<const uint8_t> body);  // A3
 // What the phone sends by itself every few seconds: 0x17 battery and 0x0A
 // 82 signal.
 std::vector<Message> statusMessages(const Fixture& fixture);
 
 // 0x03 phonebook as typed blocks (phonebook03.cpp)
-void onEntryRead(Phone& phone, std::span<const uint8_t> body);    // 07 → 08
-void onEntryWrite(Phone& phone, std::span<const uint8_t> body);   // 0B → 0C
-void onEntryDelete(Phone& phone, std::span<const uint8_t> body);  // 0F → 10
-void onMemoryStatus(Phone& phone, std::span<const uint8_t> body); // 03 → 04
+void onEntryRead(Phone& phone, std::span<const uint8_t> body);     // 07 → 08
+void onEntryWrite(Phone& phone, std::span<const uint8_t> body);    // 0B → 0C
+void onEntryDelete(Phone& phone, std::span<const uint8_t> body);   // 0F → 10
+void onMemoryStatus(Phone& phone, std::span<const uint8_t> body);  // 03 → 04
 
 // 0x14 stored messages and folders (messages14.cpp)
 void onMessageRead(Phone& phone, std::span<const uint8_t> body);    // 07 → 08 / 09
@@ -56,11 +56,11 @@ void onBinaryRingtoneUpload(Phone& phone, std::span<const uint8_t> body);
 void onRingtoneUpload00(Phone& phone, std::span<const uint8_t> body);
 
 // 0x13 calendar (calendar13.cpp)
-void onCalendarInfo(Phone& phone, std::span<const uint8_t> body);      // 3A → 3B
-void onNextLocation(Phone& phone, std::span<const uint8_t> body);      // 31 → 32
-void onCalendarRead(Phone& phone, std::span<const uint8_t> body);      // 19 → 1A
-void onCalendarWrite(Phone& phone, std::span<const uint8_t> body);     // 01 03 05 07 → +1 / 65
-void onCalendarDelete(Phone& phone, std::span<const uint8_t> body);    // 0B → 0C / 69
+void onCalendarInfo(Phone& phone, std::span<const uint8_t> body);    // 3A → 3B
+void onNextLocation(Phone& phone, std::span<const uint8_t> body);    // 31 → 32
+void onCalendarRead(Phone& phone, std::span<const uint8_t> body);    // 19 → 1A
+void onCalendarWrite(Phone& phone, std::span<const uint8_t> body);   // 01 03 05 07 → +1 / 65
+void onCalendarDelete(Phone& phone, std::span<const uint8_t> body);  // 0B → 0C / 69
 
 // 0x39 profiles (profiles39.cpp)
 void onProfileRead(Phone& phone, std::span<const uint8_t> body);   // 01 → 02

@@ -24,11 +24,30 @@ void onStartupLogoUpload(Phone& phone, std::span<const uint8_t> body) {
 
 void onStartupLogoRequest(Phone& phone, std::span<const uint8_t>) {
     const auto& logo = phone.fixture.data.startupLogo;
-    const std::vector<uint8_t> stripes = logo ? nokia61xx::stripeData(*logo) : std::vector<uint8_t>{};
+    const std::vector<uint8_t> stripes =
+        logo ? nokia61xx::stripeData(*logo) : std::vector<uint8_t>{};
     const auto width = static_cast<uint8_t>(logo ? logo->width : 0);
     const auto height = static_cast<uint8_t>(logo ? logo->height : 0);
-    std::vector<uint8_t> body = {0x00, 0x01, 0x01, 0xEF, 0x15, 0x00, 0x00, 0x00, 0x00, 0x04,
-                                 0xC0, 0x02, 0x00, height, 0xC0, 0x03, 0x00, width, 0xC0, 0x04,
+    std::vector<uint8_t> body = {0x00,
+                                 0x01,
+                                 0x01,
+                                 0xEF,
+                                 0x15,
+                                 0x00,
+                                 0x00,
+                                 0x00,
+                                 0x00,
+                                 0x04,
+                                 0xC0,
+                                 0x02,
+                                 0x00,
+                                 height,
+                                 0xC0,
+                                 0x03,
+                                 0x00,
+                                 width,
+                                 0xC0,
+                                 0x04,
                                  static_cast<uint8_t>(stripes.size() >> 8),
                                  static_cast<uint8_t>(stripes.size())};
     body.insert(body.end(), stripes.begin(), stripes.end());

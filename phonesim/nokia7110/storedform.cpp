@@ -31,8 +31,8 @@ void put(std::vector<uint8_t>& form, size_t at, const std::vector<uint8_t>& byte
 std::vector<uint8_t> centreAddress(const MessageCentre& centre) {
     if (centre.number.isEmpty()) return {};
     std::vector<uint8_t> octets = nokia61xx::semiOctets(centre.number);
-    const uint8_t type = centre.type >= 0 ? static_cast<uint8_t>(centre.type)
-                                          : nokia61xx::numberType(centre.number);
+    const uint8_t type =
+        centre.type >= 0 ? static_cast<uint8_t>(centre.type) : nokia61xx::numberType(centre.number);
     octets.insert(octets.begin(), {static_cast<uint8_t>(octets.size() + 1), type});
     octets.resize(std::min(octets.size(), kAddressBytes));
     return octets;
@@ -86,8 +86,8 @@ std::optional<StoredMessage> messageFromStoredForm(std::span<const uint8_t> form
     const QString number = nokia61xx::digitsOf(form.subspan(o + 15, (digits + 1) / 2));
     message.number = form[o + 14] == 0x91 ? QLatin1Char('+') + number : number;
     const QString stamp = nokia61xx::digitsOf(form.subspan(o + 25, 6));
-    message.timestamp = QDateTime::fromString(QStringLiteral("20") + stamp,
-                                              QStringLiteral("yyyyMMddHHmmss"));
+    message.timestamp =
+        QDateTime::fromString(QStringLiteral("20") + stamp, QStringLiteral("yyyyMMddHHmmss"));
     const auto userData = form.subspan(o + 32);
     const size_t headerOctets = header && !userData.empty() ? userData[0] + size_t{1} : 0;
     if (headerOctets > userData.size()) return std::nullopt;

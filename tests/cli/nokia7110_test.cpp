@@ -63,8 +63,7 @@ TEST_F(Cli7110, PhonebookCalendarProfileAndLogo) {
     EXPECT_EQ(run.out,
               "2\tAnna Meier\t+491701234567\tFamilie\t030123456\t0307654321\tanna@example.org\t"
               "Lindenallee 4, 10115 Berlin\tGeburtstag im August\n");
-    ASSERT_EQ(runCli(port, {"phonebook", "write", "phone", "700", "Ute", "0301", "2"}).exitCode,
-              0);
+    ASSERT_EQ(runCli(port, {"phonebook", "write", "phone", "700", "Ute", "0301", "2"}).exitCode, 0);
     EXPECT_EQ(sim.fixture().phonebook.phone.entries.at(700).name, QStringLiteral("Ute"));
 
     run = runCli(port, {"calendar", "add", "meeting", "2001-07-02 08:30", "Zahnarzt",

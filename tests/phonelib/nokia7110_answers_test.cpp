@@ -55,9 +55,24 @@ TEST(Nokia7110Answers, BatterySignalAndTheLogoOfTheNetworkAnswer) {
 }
 
 Bytes entryAnswer(uint8_t memory, uint16_t location, uint16_t count, const Bytes& blocks) {
-    Bytes body = {0x00, 0x01, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, memory,
-                  static_cast<uint8_t>(location >> 8), static_cast<uint8_t>(location), 0x00, 0x00,
-                  static_cast<uint8_t>(count >> 8), static_cast<uint8_t>(count)};
+    Bytes body = {0x00,
+                  0x01,
+                  0x00,
+                  0x08,
+                  0x00,
+                  0x00,
+                  0x00,
+                  0x00,
+                  0x00,
+                  0x00,
+                  0x00,
+                  memory,
+                  static_cast<uint8_t>(location >> 8),
+                  static_cast<uint8_t>(location),
+                  0x00,
+                  0x00,
+                  static_cast<uint8_t>(count >> 8),
+                  static_cast<uint8_t>(count)};
     body.insert(body.end(), blocks.begin(), blocks.end());
     return body;
 }
@@ -129,13 +144,15 @@ TEST(Nokia7110Answers, EmptyLocationsGroupsAndMemoryStatus) {
 
     // Caller groups: the phone counts from 1, the record from 0.
     TPhoneBookEntry group;
-    decodeEntry(entryAnswer(0x10, 3, 2, [] {
-                    Bytes b = block(0x0C, 1, {0x21});
-                    const Bytes logo = block(0x1B, 2, {8, 2, 0x00, 0x00, 2, 0xAA, 0xBB});
-                    b.insert(b.end(), logo.begin(), logo.end());
-                    return b;
-                }()),
-                group);
+    decodeEntry(
+        entryAnswer(0x10, 3, 2,
+                    [] {
+                        Bytes b = block(0x0C, 1, {0x21});
+                        const Bytes logo = block(0x1B, 2, {8, 2, 0x00, 0x00, 2, 0xAA, 0xBB});
+                        b.insert(b.end(), logo.begin(), logo.end());
+                        return b;
+                    }()),
+        group);
     EXPECT_EQ(group.memory, memCallerGroups);
     EXPECT_EQ(group.location, 2);
     EXPECT_EQ(group.group.width, 8);
@@ -160,11 +177,11 @@ TEST(Nokia7110Answers, EmptyLocationsGroupsAndMemoryStatus) {
 Bytes messageAnswer(uint8_t state, size_t storedLength) {
     Bytes body = {0x00, 0x01, 0x00, 0x08, state, 0x08, 0x01, 0x02};
     Bytes stored(storedLength, 0x00);
-    stored[13] = 0x04;                                     // first octet
-    stored[16] = 5;                                        // five septets
-    stored[17] = 4;                                        // four digits
-    stored[18] = 0x81;                                     // national
-    stored[19] = 0x10;                                     // "0123"
+    stored[13] = 0x04;  // first octet
+    stored[16] = 5;     // five septets
+    stored[17] = 4;     // four digits
+    stored[18] = 0x81;  // national
+    stored[19] = 0x10;  // "0123"
     stored[20] = 0x32;
     const Bytes stamp = {0x10, 0x50, 0x21, 0x01, 0x03, 0x54};  // 01-05-12 10:30:45
     std::copy(stamp.begin(), stamp.end(), stored.begin() + 29);
@@ -231,17 +248,16 @@ TEST(Nokia7110Answers, FolderListAndFolderStatus) {
     EXPECT_EQ(capped.folderCount, kMaxFolders);
 
     FolderStatus status;
-    ASSERT_TRUE(decodeFolderStatus(Bytes{0x00, 0x01, 0x00, 0x6C, 0x00, 0x05, 0x00, 0x01, 0x01,
-                                         0x2C},
-                                   status));
+    ASSERT_TRUE(decodeFolderStatus(
+        Bytes{0x00, 0x01, 0x00, 0x6C, 0x00, 0x05, 0x00, 0x01, 0x01, 0x2C}, status));
     EXPECT_EQ(status.messageCount, 2);  // five announced, two there
     EXPECT_EQ(status.locations[1], 300);
 }
 
 TEST(Nokia7110Answers, CalendarNotesByType) {
     // Memo: the note word, the text, and the fixed alarm time.
-    Bytes memo = {0x00, 0x01, 0x00, 0x1A, 0x01, 0x00, 0x08, 0x00, 0x07, 0xD1, 6, 3,
-                  0x12, 0x34, 2,    0x27};
+    Bytes memo = {0x00, 0x01, 0x00, 0x1A, 0x01, 0x00, 0x08, 0x00,
+                  0x07, 0xD1, 6,    3,    0x12, 0x34, 2,    0x27};
     const Bytes text = wide("Ei");
     memo.insert(memo.end(), text.begin(), text.end());
     TCalendarEntry note;
@@ -261,8 +277,8 @@ TEST(Nokia7110Answers, CalendarNotesByType) {
     EXPECT_EQ(note.noEnd, 1);
 
     // Birthday: year 2000 at 23:59:58, the lead in seconds before it.
-    Bytes birthday = {0x00, 0x01, 0x00, 0x1A, 0x01, 0x00, 0x04, 0x00, 0x07, 0xB7, 8, 15,
-                      0x00, 0x00, 0x00, 0x00, 0x0E, 0x10, 0x07, 0xB7, 0x01, 0x00};
+    Bytes birthday = {0x00, 0x01, 0x00, 0x1A, 0x01, 0x00, 0x04, 0x00, 0x07, 0xB7, 8,
+                      15,   0x00, 0x00, 0x00, 0x00, 0x0E, 0x10, 0x07, 0xB7, 0x01, 0x00};
     ASSERT_TRUE(decodeCalendarNote(birthday, note));
     EXPECT_EQ(note.noteType, ntBirthday);
     EXPECT_EQ(note.date.year, 2000);
@@ -274,8 +290,8 @@ TEST(Nokia7110Answers, CalendarNotesByType) {
     EXPECT_EQ(note.alarmTime.minute, 59);
 
     // Meeting without alarm; an empty location; a note cut short.
-    Bytes meeting = {0x00, 0x01, 0x00, 0x1A, 0x01, 0x00, 0x01, 0x00, 0x07, 0xD1, 6, 3,
-                     10,   30,   0xFF, 0xFF, 0x00, 0x00, 0x00, 0x27};
+    Bytes meeting = {0x00, 0x01, 0x00, 0x1A, 0x01, 0x00, 0x01, 0x00, 0x07, 0xD1,
+                     6,    3,    10,   30,   0xFF, 0xFF, 0x00, 0x00, 0x00, 0x27};
     ASSERT_TRUE(decodeCalendarNote(meeting, note));
     EXPECT_EQ(note.noteType, ntMeeting);
     EXPECT_EQ(note.alarmSet, 0);
@@ -285,9 +301,8 @@ TEST(Nokia7110Answers, CalendarNotesByType) {
     EXPECT_EQ(note.noteType, ntMeeting);  // unchanged
 
     TCalendarInfo info;
-    ASSERT_TRUE(decodeCalendarInfo(Bytes{0x00, 0x01, 0x00, 0x3B, 0x00, 0x02, 0x00, 0x00, 0x00,
-                                         0x01, 0x01, 0x00},
-                                   info));
+    ASSERT_TRUE(decodeCalendarInfo(
+        Bytes{0x00, 0x01, 0x00, 0x3B, 0x00, 0x02, 0x00, 0x00, 0x00, 0x01, 0x01, 0x00}, info));
     EXPECT_EQ(info.used, 2);
     EXPECT_EQ(info.locations[1], 256);
     EXPECT_EQ(decodeNextLocation(Bytes{0x00, 0x01, 0x00, 0x32, 0x00, 0x07}), 7);
@@ -317,9 +332,8 @@ TEST(Nokia7110Answers, ProfileNamesFeaturesAndTheStartupLogo) {
     EXPECT_EQ(profile.ringingMode, -1);  // 04 is no ringing mode of this family
     EXPECT_FALSE(decodeProfileAnswer(Bytes(mode.begin(), mode.end() - 1), 21, "NSE-5", profile));
 
-    Bytes startup = {0x00, 0x01, 0x01, 0xEF, 0x15, 0x00, 0x00, 0x00, 0x00, 0x04, 0xC0,
-                     0x02, 0x00, 2,    0xC0, 0x03, 0x00, 8,    0xC0, 0x04, 0x00, 0x02,
-                     0x81, 0x42};
+    Bytes startup = {0x00, 0x01, 0x01, 0xEF, 0x15, 0x00, 0x00, 0x00, 0x00, 0x04, 0xC0, 0x02,
+                     0x00, 2,    0xC0, 0x03, 0x00, 8,    0xC0, 0x04, 0x00, 0x02, 0x81, 0x42};
     GSMBitmap logo;
     ASSERT_TRUE(decodeStartupLogo(startup, logo));
     EXPECT_EQ(logo.kind, bkStartupLogo);

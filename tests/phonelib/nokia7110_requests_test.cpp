@@ -26,8 +26,9 @@ TPhoneBookEntry entryAt(uint8_t memory, int32_t location) {
 TEST(Nokia7110Requests, ReadingEntriesAndCallerGroups) {
     Request request;
     ASSERT_EQ(entryReadRequest(entryAt(memCallerGroups, 2), request), stDone);
-    EXPECT_EQ(request, (Request{0x03, {0x00, 0x01, 0x01, 0x07, 0x01, 0x01, 0x00, 0x01, 0x02,
-                                       0x10, 0x00, 0x03, 0x00, 0x00}}));
+    EXPECT_EQ(request, (Request{0x03,
+                                {0x00, 0x01, 0x01, 0x07, 0x01, 0x01, 0x00, 0x01, 0x02, 0x10, 0x00,
+                                 0x03, 0x00, 0x00}}));
     ASSERT_EQ(entryReadRequest(entryAt(memSim, 0x1234), request), stDone);
     EXPECT_EQ(request.body[9], 0x06);
     EXPECT_EQ(request.body[10], 0x12);
@@ -44,15 +45,16 @@ TEST(Nokia7110Requests, TheAnnaEntryAsBlocks) {
     anna.group.groupIndex = 1;
     Request request;
     ASSERT_EQ(entryWriteRequest(anna, request), stDone);
-    Bytes expected = {0x00, 0x01, 0x00, 0x0B, 0x00, 0x01, 0x01, 0x00, 0x00, 0x0C,
-                      0x02, 0x05, 0x00, 0x01, 0x00, 0x00, 0x00, 0x03,
+    Bytes expected = {0x00, 0x01, 0x00, 0x0B, 0x00, 0x01, 0x01, 0x00, 0x00, 0x0C, 0x02, 0x05, 0x00,
+                      0x01, 0x00, 0x00, 0x00, 0x03,
                       // 07: name, 16 bytes
                       0x07, 0x00, 0x00, 16, 1, 10, 0, 'A', 0, 'n', 0, 'n', 0, 'a', 0, 0,
                       // 1E: group 1 as 2
                       0x1E, 0x00, 0x00, 8, 2, 2, 0, 0,
                       // 0B: a mobile number of ten digits, 34 bytes
                       0x0B, 0x00, 0x00, 34, 3, 0x03, 0, 0, 0, 22};
-    for (const char c : std::string("0170123456")) expected.insert(expected.end(), {0x00, static_cast<uint8_t>(c)});
+    for (const char c : std::string("0170123456"))
+        expected.insert(expected.end(), {0x00, static_cast<uint8_t>(c)});
     expected.insert(expected.end(), {0, 0, 0, 0});
     EXPECT_EQ(request.body, expected);
 }
@@ -64,7 +66,7 @@ TEST(Nokia7110Requests, TextsSpeedDialsAndDeleting) {
     entry.group.groupIndex = 5;  // no group
     Request request;
     ASSERT_EQ(entryWriteRequest(entry, request), stDone);
-    EXPECT_EQ(request.body[17], 2);  // the URL has no block
+    EXPECT_EQ(request.body[17], 2);     // the URL has no block
     EXPECT_EQ(request.body[28], 0x09);  // the postal address after the name
 
     TPhoneBookEntry dial = entryAt(memSpeedDials, 5);
@@ -81,8 +83,9 @@ TEST(Nokia7110Requests, TextsSpeedDialsAndDeleting) {
     TPhoneBookEntry empty = entryAt(memSim, 0x0102);
     empty.numbers = {TNumberItem{}};
     ASSERT_EQ(entryWriteRequest(empty, request), stDone);
-    EXPECT_EQ(request, (Request{0x03, {0x00, 0x01, 0x01, 0x0F, 0x00, 0x01, 0x04, 0x00, 0x00,
-                                       0x0C, 0x01, 0xFF, 0x01, 0x02, 0x06, 0x00, 0x00}}));
+    EXPECT_EQ(request, (Request{0x03,
+                                {0x00, 0x01, 0x01, 0x0F, 0x00, 0x01, 0x04, 0x00, 0x00, 0x0C, 0x01,
+                                 0xFF, 0x01, 0x02, 0x06, 0x00, 0x00}}));
     TPhoneBookEntry dialled = entryAt(memDialled, 4);
     ASSERT_EQ(entryWriteRequest(dialled, request), stDone);
     EXPECT_EQ(request.body[14], 0x01);  // not the phone memory's entry 4
@@ -120,8 +123,8 @@ TEST(Nokia7110Requests, LogosAndPictures) {
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0].type, 0x0A);
     EXPECT_EQ(Bytes(requests[0].body.begin(), requests[0].body.begin() + 18),
-              (Bytes{0x00, 0x01, 0x01, 0xA3, 0x01, 0x00, 0x62, 0xF2, 0x10, 0x00, 0x04, 134, 72,
-                     14, 0x00, 126, 0x00, 0x00}));
+              (Bytes{0x00, 0x01, 0x01, 0xA3, 0x01, 0x00, 0x62, 0xF2, 0x10, 0x00, 0x04, 134, 72, 14,
+                     0x00, 126, 0x00, 0x00}));
     EXPECT_EQ(requests[0].body.size(), 126u + 19);
     EXPECT_EQ(requests[1].body[5], 0x01);
     EXPECT_TRUE(std::equal(requests[0].body.begin() + 6, requests[0].body.end(),
@@ -145,21 +148,20 @@ TEST(Nokia7110Requests, LogosAndPictures) {
     EXPECT_EQ(body[7], 2);
     EXPECT_EQ(body.size(), 252u + 54 + 5);
     EXPECT_EQ(body[51 + 252], 5);
-    EXPECT_EQ(Bytes(body.end() - 7, body.end()),
-              (Bytes{0xC8, 0x30, 0x9B, 0xFD, 0x06, 0x01, 0x00}));
+    EXPECT_EQ(Bytes(body.end() - 7, body.end()), (Bytes{0xC8, 0x30, 0x9B, 0xFD, 0x06, 0x01, 0x00}));
     picture.location = 256;
     EXPECT_EQ(logoUploadRequests(picture, requests), stNoSuchLocation);
 }
 
 TEST(Nokia7110Requests, RingtonesOfModel21AndOfModels19And20) {
-    std::vector<midi::TNote> notes = {{60, 240, false}, {60, 240, false}, {0, 480, true},
-                                      {0, 480, true},   {76, 240, false}};
+    std::vector<midi::TNote> notes = {
+        {60, 240, false}, {60, 240, false}, {0, 480, true}, {0, 480, true}, {76, 240, false}};
     Request request;
     ASSERT_EQ(binaryRingtoneRequest(notes, 125, 2, request), stDone);
     const Bytes& body = request.body;
     EXPECT_EQ(request.type, 0x1F);
-    EXPECT_EQ(Bytes(body.begin(), body.begin() + 8), (Bytes{0x00, 0x01, 0x01, 0x1F, 0x00, 0x76,
-                                                               0x00, 'C'}));
+    EXPECT_EQ(Bytes(body.begin(), body.begin() + 8),
+              (Bytes{0x00, 0x01, 0x01, 0x1F, 0x00, 0x76, 0x00, 'C'}));
     EXPECT_EQ(body[19], 'a');
     EXPECT_EQ(body[36], 0x00);
     EXPECT_EQ(Bytes(body.begin() + 37, body.begin() + 43),
@@ -174,8 +176,9 @@ TEST(Nokia7110Requests, RingtonesOfModel21AndOfModels19And20) {
 
     const Bytes tune = {0x02, 0x4A, 0x3A};
     ASSERT_EQ(ringtoneRequest00(tune, request), stDone);
-    EXPECT_EQ(request, (Request{0x00, {0x7C, 0x01, 0x00, 0x0D, 0x00, 0x00, 0x00, 0x00, 0x00,
-                                       0x00, 0x03, 0x02, 0x4A, 0x3A, 0, 0, 0, 0, 0, 0, 0, 0}}));
+    EXPECT_EQ(request,
+              (Request{0x00, {0x7C, 0x01, 0x00, 0x0D, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03,
+                              0x02, 0x4A, 0x3A, 0,    0,    0,    0,    0,    0,    0,    0}}));
     EXPECT_EQ(ringtoneRequest00(Bytes(256, 0x00), request), stTooLong);
 }
 
@@ -188,9 +191,9 @@ TEST(Nokia7110Requests, CalendarNotes) {
     birthday.silent = 1;
     Request request;
     ASSERT_EQ(calendarWriteRequest(birthday, request), stDone);
-    EXPECT_EQ(request.body, (Bytes{0x00, 0x01, 0x00, 0x05, 0x00, 0x03, 0x04, 0x00, 0x07, 0xBA,
-                                   5,    4,    0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x01, 2,
-                                   0x00, 'J',  0x00, 'o'}));  // no birth year: 1978
+    EXPECT_EQ(request.body, (Bytes{0x00, 0x01, 0x00, 0x05, 0x00, 0x03, 0x04, 0x00, 0x07,
+                                   0xBA, 5,    4,    0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF,
+                                   0x01, 2,    0x00, 'J',  0x00, 'o'}));  // no birth year: 1978
 
     birthday.birthYear = 1975;
     birthday.alarmSet = 1;
@@ -210,9 +213,9 @@ TEST(Nokia7110Requests, CalendarNotes) {
     call.alarmTime = TDateTimeRec{2001, 6, 2, 14, 0, 0, 0};
     call.noteWord = 0xBEEF;
     ASSERT_EQ(calendarWriteRequest(call, request), stDone);
-    EXPECT_EQ(request.body, (Bytes{0x00, 0x01, 0x00, 0x03, 0x01, 0x01, 0x02, 0x00, 0x07, 0xD1,
-                                   6,    2,    14,   30,   0x00, 30,   0xBE, 0xEF, 1,    2,
-                                   0x00, 'A',  0x00, '1',  0x00, '2'}));
+    EXPECT_EQ(request.body,
+              (Bytes{0x00, 0x01, 0x00, 0x03, 0x01, 0x01, 0x02, 0x00, 0x07, 0xD1, 6,   2,    14,
+                     30,   0x00, 30,   0xBE, 0xEF, 1,    2,    0x00, 'A',  0x00, '1', 0x00, '2'}));
     call.alarmTime.hour = 15;  // after the note
     EXPECT_EQ(calendarWriteRequest(call, request), stTooLong);
 
@@ -252,8 +255,8 @@ TEST(Nokia7110Requests, ProfilesAndMessages) {
     message.storedBodyLength = 3;
     message.storedBody[2] = 0x7E;
     ASSERT_EQ(messageWriteRequest(0x18, 0x0102, message, request), stDone);
-    EXPECT_EQ(request.body, (Bytes{0x00, 0x01, 0x01, 0x04, 0x01, 0x18, 0x01, 0x02, 0x00, 0x00,
-                                   0x7E}));
+    EXPECT_EQ(request.body,
+              (Bytes{0x00, 0x01, 0x01, 0x04, 0x01, 0x18, 0x01, 0x02, 0x00, 0x00, 0x7E}));
     message.storedBodyLength = kStoredBodyBytes + 1;
     EXPECT_EQ(messageWriteRequest(0x18, 1, message, request), stTooLong);
     message.storedBodyLength = 0;

@@ -39,10 +39,9 @@ TEST_P(Gnokii7110, Identifies) {
 
 TEST_P(Gnokii7110, ReadsThePhoneMemory) {
     int exitCode = -1;
-    const QString output =
-        runGnokii({QStringLiteral("--getphonebook"), QStringLiteral("ME"), QStringLiteral("1"),
-                   QStringLiteral("10")},
-                  &exitCode);
+    const QString output = runGnokii({QStringLiteral("--getphonebook"), QStringLiteral("ME"),
+                                      QStringLiteral("1"), QStringLiteral("10")},
+                                     &exitCode);
     EXPECT_EQ(exitCode, 0) << qPrintable(output);
     for (const auto& [location, entry] : fixture().phonebook.phone.entries) {
         if (location > 10) continue;

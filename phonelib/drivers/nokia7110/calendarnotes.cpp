@@ -68,8 +68,13 @@ TDateTimeRec fromStamp(const std::string& text) {
         return std::stoi(text.substr(from, length));
     };
     const size_t year = text.size() - 8;
-    return {field(0, year), field(year, 2), field(year + 2, 2), field(year + 4, 2),
-            field(year + 6, 2), 0, 0};
+    return {field(0, year),
+            field(year, 2),
+            field(year + 2, 2),
+            field(year + 4, 2),
+            field(year + 6, 2),
+            0,
+            0};
 }
 
 void putWide(std::vector<uint8_t>& body, const std::string& text) {
@@ -160,37 +165,35 @@ uint8_t calendarWriteRequest(const TCalendarEntry& entry, Request& request) {
         if (!lead) return stTooLong;
     }
     if (note.noteType == ntBirthday) {
-        note.date.year = note.birthYear >= 1001 && note.birthYear < 3000 ? note.birthYear
-                                                                          : kUnknownBirthYear;
+        note.date.year =
+            note.birthYear >= 1001 && note.birthYear < 3000 ? note.birthYear : kUnknownBirthYear;
     }
-    request = {0x13,
-               {0x00, 0x01, 0x00, codes->write, high(note.location), low(note.location),
-                codes->code, 0x00, high(note.date.year), low(note.date.year), low(note.date.month),
-                low(note.date.day)}};
+    request = {
+        0x13,
+        {0x00, 0x01, 0x00, codes->write, high(note.location), low(note.location), codes->code, 0x00,
+         high(note.date.year), low(note.date.year), low(note.date.month), low(note.date.day)}};
     auto& body = request.body;
     const auto text = static_cast<uint8_t>(note.text.size());
     const int64_t lead16 = lead.value_or(kNoLead);
     switch (codes->code) {
         case kMemo:
-            body.insert(body.end(),
-                        {high(note.noteWord), low(note.noteWord), text, kAfterLength});
+            body.insert(body.end(), {high(note.noteWord), low(note.noteWord), text, kAfterLength});
             putWide(body, note.text);
             break;
         case kCall:
         case kMeeting:
             body.insert(body.end(), {low(note.date.hour), low(note.date.minute), high(lead16),
                                      low(lead16), high(note.noteWord), low(note.noteWord), text,
-                                     codes->code == kCall
-                                         ? static_cast<uint8_t>(note.number.size())
-                                         : kAfterLength});
+                                     codes->code == kCall ? static_cast<uint8_t>(note.number.size())
+                                                          : kAfterLength});
             putWide(body, note.text);
             if (codes->code == kCall) putWide(body, note.number);
             break;
         default: {
             const int64_t lead32 = lead.value_or(kNoLead);
-            body.insert(body.end(), {0x00, 0x00, low(lead32 >> 24), low(lead32 >> 16),
-                                     high(lead32), low(lead32),
-                                     static_cast<uint8_t>(note.silent != 0 ? 0x01 : 0x00), text});
+            body.insert(body.end(),
+                        {0x00, 0x00, low(lead32 >> 24), low(lead32 >> 16), high(lead32),
+                         low(lead32), static_cast<uint8_t>(note.silent != 0 ? 0x01 : 0x00), text});
             putWide(body, note.text);
             break;
         }

@@ -51,9 +51,27 @@ uint8_t operatorLogo(const GSMBitmap& bitmap, std::vector<Request>& requests) {
 
 Request startupLogo(const GSMBitmap& bitmap) {
     Request request{0x7A,
-                    {0x00, 0x01, 0x00, 0xEC, 0x15, 0x00, 0x00, 0x00, 0x04, 0xC0, 0x02, 0x00,
-                     low(bitmap.height), 0xC0, 0x03, 0x00, low(bitmap.width), 0xC0, 0x04,
-                     high(bitmap.size), low(bitmap.size)}};
+                    {0x00,
+                     0x01,
+                     0x00,
+                     0xEC,
+                     0x15,
+                     0x00,
+                     0x00,
+                     0x00,
+                     0x04,
+                     0xC0,
+                     0x02,
+                     0x00,
+                     low(bitmap.height),
+                     0xC0,
+                     0x03,
+                     0x00,
+                     low(bitmap.width),
+                     0xC0,
+                     0x04,
+                     high(bitmap.size),
+                     low(bitmap.size)}};
     putData(request.body, bitmap.stripeData, bitmap.size);
     request.body.push_back(0x00);
     return request;

@@ -29,8 +29,7 @@ uint8_t low(int32_t value) {
 
 uint8_t messageReadRequest(uint8_t folder, int32_t location, Request& request) {
     if (!fitsSixteenBits(location)) return stNoSuchLocation;
-    request = {0x14,
-               {0x00, 0x01, 0x01, 0x07, folder, high(location), low(location), 0x01, 0x65}};
+    request = {0x14, {0x00, 0x01, 0x01, 0x07, folder, high(location), low(location), 0x01, 0x65}};
     return stDone;
 }
 
@@ -46,8 +45,7 @@ uint8_t messageWriteRequest(uint8_t folder, int32_t location, const GSMSMS& mess
     if (message.storedBodyLength <= 0 || message.storedBodyLength > kStoredBodyBytes) {
         return stTooLong;
     }
-    request = {0x14,
-               {0x00, 0x01, 0x01, 0x04, 0x01, folder, high(location), low(location)}};
+    request = {0x14, {0x00, 0x01, 0x01, 0x04, 0x01, folder, high(location), low(location)}};
     request.body.insert(request.body.end(), message.storedBody.begin(),
                         message.storedBody.begin() + message.storedBodyLength);
     return stDone;

@@ -63,8 +63,7 @@ uint8_t GetCapacity(TCapacity& capacity) {
     auto& box = nokia::mailboxes();
     box.capacity = TCapacity{.memory = capacity.memory};
     Request request;
-    if (const uint8_t refused = memoryStatusRequest(capacity.memory, request);
-        refused != stDone) {
+    if (const uint8_t refused = memoryStatusRequest(capacity.memory, request); refused != stDone) {
         capacity = box.capacity;
         return refused;
     }

@@ -45,7 +45,7 @@ uint8_t memoryStatusRequest(uint8_t memoryCode, Request& request);
 
 // What an entry answer names beside the entry's own fields.
 struct EntryFindings {
-    std::optional<int32_t> group;    // 1E: caller group (from 0)
+    std::optional<int32_t> group;     // 1E: caller group (from 0)
     std::optional<uint8_t> ringtone;  // 0C: a caller group's ringtone id
 };
 

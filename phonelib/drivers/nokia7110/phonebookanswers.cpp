@@ -82,9 +82,8 @@ void decodeBlock(std::span<const uint8_t> block, TPhoneBookEntry& entry, EntryFi
             return;
         case 0x0B:
             if (block.size() < 10) return;
-            entry.numbers.push_back(
-                TNumberItem{wideText(block, 9, 10), block[5], entry.numbers.empty() ? uint8_t{1}
-                                                                                    : uint8_t{0}});
+            entry.numbers.push_back(TNumberItem{wideText(block, 9, 10), block[5],
+                                                entry.numbers.empty() ? uint8_t{1} : uint8_t{0}});
             entry.numberCount = static_cast<int32_t>(entry.numbers.size());
             return;
         case 0x0C:

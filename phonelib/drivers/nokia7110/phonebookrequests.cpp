@@ -97,8 +97,7 @@ uint8_t numberTypeByte(int32_t type) {
 
 // The phone's location of an entry: caller groups count from 1.
 std::optional<uint16_t> phoneLocation(const TPhoneBookEntry& entry) {
-    const int32_t location =
-        entry.memory == memCallerGroups ? entry.location + 1 : entry.location;
+    const int32_t location = entry.memory == memCallerGroups ? entry.location + 1 : entry.location;
     if (!fitsSixteenBits(location)) return std::nullopt;
     return static_cast<uint16_t>(location);
 }
@@ -117,10 +116,10 @@ uint8_t speedDialWrite(const TPhoneBookEntry& entry, uint16_t key, Request& requ
 }
 
 Request deleteRequest(uint8_t memory, uint16_t location) {
-    return {0x03,
-            {0x00, 0x01, 0x01, 0x0F, 0x00, 0x01, 0x04, 0x00, 0x00, 0x0C, 0x01, 0xFF,
-             static_cast<uint8_t>(location >> 8), static_cast<uint8_t>(location), memory, 0x00,
-             0x00}};
+    return {
+        0x03,
+        {0x00, 0x01, 0x01, 0x0F, 0x00, 0x01, 0x04, 0x00, 0x00, 0x0C, 0x01, 0xFF,
+         static_cast<uint8_t>(location >> 8), static_cast<uint8_t>(location), memory, 0x00, 0x00}};
 }
 
 }  // namespace
@@ -153,8 +152,7 @@ uint8_t entryReadRequest(const TPhoneBookEntry& entry, Request& request) {
     if (!location) return stNoSuchLocation;
     request = {0x03,
                {0x00, 0x01, 0x01, 0x07, 0x01, 0x01, 0x00, 0x01, 0x02, *memory,
-                static_cast<uint8_t>(*location >> 8), static_cast<uint8_t>(*location), 0x00,
-                0x00}};
+                static_cast<uint8_t>(*location >> 8), static_cast<uint8_t>(*location), 0x00, 0x00}};
     return stDone;
 }
 

@@ -26,7 +26,8 @@ uint8_t binaryRingtoneRequest(std::span<const midi::TNote> notes, int tempo, uin
                               Request& request) {
     if (location > 0xFF - kLocationBase) return stNoSuchLocation;
     if (tempo <= 0) return stFileUnreadable;
-    request = {0x1F, {0x00, 0x01, 0x01, 0x1F, 0x00, static_cast<uint8_t>(location + kLocationBase)}};
+    request = {0x1F,
+               {0x00, 0x01, 0x01, 0x1F, 0x00, static_cast<uint8_t>(location + kLocationBase)}};
     auto& body = request.body;
     std::vector<uint8_t> name(kNameBytes, 0x00);
     const std::string title = kMidiRingtoneTitle;
@@ -54,8 +55,9 @@ uint8_t binaryRingtoneRequest(std::span<const midi::TNote> notes, int tempo, uin
 
 uint8_t ringtoneRequest00(std::span<const uint8_t> ringtone, Request& request) {
     if (ringtone.size() > 0xFF) return stTooLong;
-    request = {0x00, {0x7C, 0x01, 0x00, 0x0D, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-                      static_cast<uint8_t>(ringtone.size())}};
+    request = {0x00,
+               {0x7C, 0x01, 0x00, 0x0D, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                static_cast<uint8_t>(ringtone.size())}};
     request.body.insert(request.body.end(), ringtone.begin(), ringtone.end());
     request.body.insert(request.body.end(), 8, 0x00);
     return stDone;

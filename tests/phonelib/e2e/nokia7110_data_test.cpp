@@ -86,8 +86,8 @@ TEST_F(Family7110, TheOperatorLogoTravelsInTheNetworkAnswer) {
     GSMBitmap back;
     back.kind = bkOperatorLogo;
     ASSERT_EQ(GetBitmap(back), stDone);
-    EXPECT_TRUE(std::equal(back.rowData.begin(), back.rowData.begin() + back.size,
-                           upload.rowData.begin()));
+    EXPECT_TRUE(
+        std::equal(back.rowData.begin(), back.rowData.begin() + back.size, upload.rowData.begin()));
 
     ASSERT_EQ(DeleteLogo("26201", bkOperatorLogo), stDone);
     ASSERT_TRUE(sim->waitForRequest(0x0A, kWait, 6));
@@ -113,7 +113,9 @@ TEST_F(Family7110, StartupLogoAndPictureImage) {
 
     GSMBitmap picture = testing_support::patternedBitmap(bkPictureMessage, 72, 28);
     picture.location = 3;
-    picture.groupName = "Gr\xFC\xDF" "e";
+    picture.groupName =
+        "Gr\xFC\xDF"
+        "e";
     ASSERT_EQ(Sendbitmap(picture), stDone);
     ASSERT_TRUE(sim->journal().waitUntil(
         [](const auto& r) {

@@ -108,8 +108,8 @@ TEST_F(Messages7110, ANewFolderThroughTheReservedSlot) {
     lib().runJob([&] { result = lib().table.reserved20("Privat"); });
     ASSERT_EQ(result, stDone);
     EXPECT_EQ(requestBodies(*sim, 0x14, 0x77).back(),
-              (std::vector<uint8_t>{0x00, 0x01, 0x01, 0x77, 0x29, 0x00, 'P', 0x00, 'r', 0x00, 'i',
-                                    0x00, 'v', 0x00, 'a', 0x00, 't', 0x00, 0x00, 0x01, 0x01}));
+              (std::vector<uint8_t>{0x00, 0x01, 0x01, 0x77, 0x29, 0x00, 'P',  0x00, 'r',  0x00, 'i',
+                                    0x00, 'v',  0x00, 'a',  0x00, 't',  0x00, 0x00, 0x01, 0x01}));
     tsmsinfo info;
     ASSERT_EQ(getsmsinfos(info), stDone);
     ASSERT_EQ(info.folderCount, 5);

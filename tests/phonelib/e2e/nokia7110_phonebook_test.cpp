@@ -147,8 +147,8 @@ TEST_F(Phonebook7110, CallerGroupsWithLogosAndSpeedDials) {
     EXPECT_EQ(back.groupName, "Chefs");
     EXPECT_EQ(back.groupRingtone, 0x21);
     EXPECT_EQ(back.size, logo.size);
-    EXPECT_TRUE(std::equal(back.rowData.begin(), back.rowData.begin() + back.size,
-                           logo.rowData.begin()));
+    EXPECT_TRUE(
+        std::equal(back.rowData.begin(), back.rowData.begin() + back.size, logo.rowData.begin()));
 
     auto key = entryAt(memSpeedDials, 2);
     ASSERT_EQ(ReadPhoneBookEntry(key), stDone);
