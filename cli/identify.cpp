@@ -3,7 +3,8 @@
 
 #include "cli/commands.h"
 #include "cli/output.h"
-#include "corvina/shell/modelnumbers.h"
+#include "codecs/tools/datafile.h"
+#include "corvina/connection/modelnumbers.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
 
@@ -36,6 +37,9 @@ int identify(Session& session, const QStringList&) {
     if (haveNetwork) {
         const auto& op = network.networkOperator;
         printRecord({"Netz", op.networkCode, op.operatorName});
+        // Without the operator table the network has no name; say why.
+        if (op.operatorName.empty() && tools::finddatafile("netcode.csv").empty())
+            printError(tools::missingdatafiletext("netcode.csv"));
         printRecord({"LAC", network.areaCode});
         printRecord({"Zelle", network.cellId});
     } else {

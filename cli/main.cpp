@@ -17,17 +17,26 @@ namespace {
 
 constexpr std::array<cli::CommandEntry, 12> kCommands = {{
     {"identify", "identify", cli::identify},
-    {"phonebook", "phonebook read sim|phone|dialled|received|missed [VON[-BIS]]\n"
-                  "  phonebook write sim|phone PLATZ NAME NUMMER [GRUPPE]\n"
-                  "  phonebook clear sim|phone PLATZ", cli::phonebook},
+    {"phonebook",
+     "phonebook read sim|phone|dialled|received|missed [VON[-BIS]]\n"
+     "  phonebook write sim|phone PLATZ NAME NUMMER [GRUPPE]\n"
+     "  phonebook clear sim|phone PLATZ",
+     cli::phonebook},
     {"groups", "groups", cli::groups},
     {"speeddial", "speeddial read | speeddial write TASTE sim|phone PLATZ", cli::speeddial},
-    {"sms", "sms folders | sms list [--folder ID] | sms read|delete PLATZ [--folder ID]\n"
-            "  sms copy|move PLATZ ORDNER [--folder ID]\n"
-            "  sms send NUMMER TEXT [--flash] [--report]\n"
-            "  sms send-logo NUMMER DATEI [--operator CODE]\n"
-            "  sms send-picture NUMMER DATEI [--text TEXT]\n"
-            "  sms send-ringtone NUMMER DATEI", cli::sms},
+    {"sms",
+     "sms folders | sms list [--folder ID] | sms read|delete PLATZ [--folder ID]
+"
+     "  sms copy|move PLATZ ORDNER [--folder ID]
+"
+     "  sms send NUMMER TEXT [--flash] [--report]
+"
+     "  sms send-logo NUMMER DATEI [--operator CODE]
+"
+     "  sms send-picture NUMMER DATEI [--text TEXT]
+"
+     "  sms send-ringtone NUMMER DATEI",
+     cli::sms},
     {"smsc", "smsc", cli::smsc},
     {"logo", "logo get|set|delete ...", cli::logo},
     {"ringtone", "ringtone send DATEI.txt|mid [PLATZ]", cli::ringtone},
@@ -55,10 +64,12 @@ QString usage() {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("corvina-cli");
+    QCoreApplication::setApplicationVersion(CORVINA_VERSION);
     QCommandLineParser parser;
     parser.setApplicationDescription("Corvina: Telefon über die Kommandozeile bedienen.\n" +
                                      usage());
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption({"port", "Serielle Schnittstelle des Telefons, z. B. /dev/ttyUSB0.", "PATH"});
     parser.addOption(
         {"connection", "Verbindungsart: fbus, dlr3 oder at (Vorgabe: fbus).", "KIND", "fbus"});

@@ -4,15 +4,13 @@
 // autoanswer 0-1, mode 0-5 (Rufton, Ansteigend, Rufton 1x, Einzelton,
 // Anrufergruppe, Aus), ringtone number, volume 1-5, messagetone 0-4, warning
 // 0-1, groups bit set (255 all). "profile set" turns them back into the
-// phone's codes, which SetProfile sends as they are; phones of the 7110
-// family code most values as themselves (volume 1-5 as 0-4; no mode 4).
-#include <array>
+// phone's codes (ProfilePhoneCodes, with the table of the phone's family),
+// which SetProfile sends as they are.
+#include <algorithm>
 #include <functional>
-#include <optional>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/models.h"
 #include "cli/output.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
@@ -46,69 +44,39 @@ std::string named(const char* const (&names)[N], int32_t value) {
     return value >= 0 && static_cast<size_t>(value) < N ? cp1252(names[value]) : "-";
 }
 
-// One feature: its key, how it reads, and how its value becomes the phone's
-// code (nothing for a value the phone has no code for) on the 61xx and on
-// the 7110 family.
+// One feature: its key, the setting it is, and how it reads.
 struct Feature {
     const char* key;
+    phonelib::ProfileSetting setting;
     int32_t TProfile::*field;
     std::function<std::string(const TProfile&)> text;
-    std::function<std::optional<int32_t>(int32_t)> code;
-    std::function<std::optional<int32_t>(int32_t)> code7110;
 };
 
-std::optional<int32_t> fromTable(std::initializer_list<int32_t> codes, int32_t value) {
-    if (value < 0 || static_cast<size_t>(value) >= codes.size()) return std::nullopt;
-    return codes.begin()[value];
-}
-
-std::optional<int32_t> inRange(int32_t value, int32_t low, int32_t high) {
-    if (value < low || value > high) return std::nullopt;
-    return value;
+std::string level(int32_t value) {
+    return value < 0 ? "-" : "Stufe " + std::to_string(value);
 }
 
 const std::vector<Feature>& features() {
+    using S = phonelib::ProfileSetting;
     static const std::vector<Feature> list = {
-        {"keypad", &TProfile::keypadTones,
-         [](const TProfile& p) { return "Stufe " + std::to_string(p.keypadTones); },
-         [](int32_t v) {
-             return fromTable({0xFF, 0x00, 0x01, 0x02}, v);
-         },
-         [](int32_t v) { return inRange(v, 0, 3); }},
-        {"lights", &TProfile::lights, [](const TProfile& p) { return onOff(p.lights); },
-         [](int32_t v) { return inRange(v, 0, 1); }, [](int32_t v) { return inRange(v, 0, 1); }},
-        {"mode", &TProfile::ringingMode,
-         [](const TProfile& p) { return named(kRingingModes, p.ringingMode); },
-         [](int32_t v) {
-             return fromTable({0x01, 0x06, 0x05, 0x02, 0x07, 0x04}, v);
-         },
-         [](int32_t v) {
-             return fromTable({0x00, 0x01, 0x02, 0x03, -1, 0x05}, v);
-         }},
-        {"ringtone", &TProfile::ringtoneNumber, [](const TProfile& p) { return p.ringtoneName; },
-         [](int32_t v) { return inRange(v, 0, 255); },
-         [](int32_t v) { return inRange(v, 0, 255); }},
-        {"volume", &TProfile::volume,
-         [](const TProfile& p) { return "Stufe " + std::to_string(p.volume); },
-         [](int32_t v) { return v >= 1 && v <= 5 ? std::optional<int32_t>(v + 5) : std::nullopt; },
-         [](int32_t v) { return v >= 1 && v <= 5 ? std::optional<int32_t>(v - 1) : std::nullopt; }},
-        {"messagetone", &TProfile::messageTone,
-         [](const TProfile& p) { return named(kMessageTones, p.messageTone); },
-         [](int32_t v) { return inRange(v, 0, 4); }, [](int32_t v) { return inRange(v, 0, 4); }},
-        {"vibration", &TProfile::vibration, [](const TProfile& p) { return onOff(p.vibration); },
-         [](int32_t v) { return inRange(v, 0, 1); }, [](int32_t v) { return inRange(v, 0, 1); }},
-        {"warning", &TProfile::warningTones,
-         [](const TProfile& p) { return onOff(p.warningTones); },
-         [](int32_t v) {
-             return fromTable({0xFF, 0x04}, v);
-         },
-         [](int32_t v) { return inRange(v, 0, 1); }},
-        {"groups", &TProfile::callerGroups, [](const TProfile& p) { return p.callerGroupNames; },
-         [](int32_t v) { return inRange(v, 0, 255); },
-         [](int32_t v) { return inRange(v, 0, 255); }},
-        {"autoanswer", &TProfile::automaticAnswer,
-         [](const TProfile& p) { return onOff(p.automaticAnswer); },
-         [](int32_t v) { return inRange(v, 0, 1); }, [](int32_t v) { return inRange(v, 0, 1); }},
+        {"keypad", S::KeypadTones, &TProfile::keypadTones,
+         [](const TProfile& p) { return level(p.keypadTones); }},
+        {"lights", S::Lights, &TProfile::lights, [](const TProfile& p) { return onOff(p.lights); }},
+        {"mode", S::RingingMode, &TProfile::ringingMode,
+         [](const TProfile& p) { return named(kRingingModes, p.ringingMode); }},
+        {"ringtone", S::Ringtone, &TProfile::ringtoneNumber,
+         [](const TProfile& p) { return p.ringtoneName; }},
+        {"volume", S::Volume, &TProfile::volume, [](const TProfile& p) { return level(p.volume); }},
+        {"messagetone", S::MessageTone, &TProfile::messageTone,
+         [](const TProfile& p) { return named(kMessageTones, p.messageTone); }},
+        {"vibration", S::Vibration, &TProfile::vibration,
+         [](const TProfile& p) { return onOff(p.vibration); }},
+        {"warning", S::WarningTones, &TProfile::warningTones,
+         [](const TProfile& p) { return onOff(p.warningTones); }},
+        {"groups", S::CallerGroups, &TProfile::callerGroups,
+         [](const TProfile& p) { return p.callerGroupNames; }},
+        {"autoanswer", S::AutomaticAnswer, &TProfile::automaticAnswer,
+         [](const TProfile& p) { return onOff(p.automaticAnswer); }},
     };
     return list;
 }
@@ -151,18 +119,16 @@ int setProfile(int number, const QStringList& assignments) {
         profile.*feature->field = *given;
     }
     // SetProfile takes the phone's codes.
-    const bool sevenTen = foldersAndNotesOf7110();
-    TProfile codes = profile;
-    for (const Feature& feature : features()) {
-        const int32_t value = profile.*feature.field;
-        auto code = sevenTen ? feature.code7110(value) : feature.code(value);
-        if (code && *code < 0) code.reset();
-        if (!code) {
-            printError(std::string("Wert für ") + feature.key + " ungültig oder unbekannt: " +
-                       std::to_string(profile.*feature.field) + "; bitte angeben.");
-            return 2;
-        }
-        codes.*feature.field = *code;
+    TProfile codes;
+    if (const auto uncoded =
+            phonelib::ProfilePhoneCodes(phonelib::GetProfileFamily(), profile, codes)) {
+        const auto feature = std::ranges::find(features(), *uncoded, &Feature::setting);
+        const std::string key = feature != features().end() ? feature->key : "earpiece";
+        const int32_t value =
+            feature != features().end() ? profile.*feature->field : profile.earpieceVolume;
+        printError("Wert für " + key + " ungültig oder unbekannt: " + std::to_string(value) +
+                   "; bitte angeben.");
+        return 2;
     }
     const uint8_t status = phonelib::SetProfile(codes);
     if (status != phonelib::stDone) return failed("Profil nicht geschrieben", status);
@@ -186,7 +152,7 @@ int profile(Session&, const QStringList& arguments) {
             }
             printRecord({std::to_string(number), nameOf(profile),
                          named(kRingingModes, profile.ringingMode), profile.ringtoneName,
-                         "Stufe " + std::to_string(profile.volume)});
+                         level(profile.volume)});
         }
         return 0;
     }

@@ -1,11 +1,15 @@
 // The modules built into the program. Each module adds its registration here.
+#include "corvina/diverts/tumleitform.h"
+#include "corvina/info/tinfoform.h"
+#include "corvina/profiles/tprofilform.h"
 #include "corvina/shell/moduleregistry.h"
-#include "corvina/shell/tinfoform.h"
 
 namespace corvina {
 
 void registerModules(ModuleRegistry& registry) {
     registerInformationModule(registry);
+    registerProfileModule(registry);
+    registerDivertModule(registry);
 }
 
 }  // namespace corvina

@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg62-turbo-dev
   mobile-broadband-provider-info
+  scdoc desktop-file-utils appstream dpkg-dev fakeroot lintian
+  fonts-dejavu-core poppler-utils
 )
 # Extra packages a caller may ask for (for example the independent FBUS
 # client used by the peer test): scripts/bootstrap.sh gnokii-cli

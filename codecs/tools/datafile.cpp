@@ -3,7 +3,7 @@
 #include <dlfcn.h>
 #include <link.h>
 
-#include <filesystem>
+#include <cstdlib>
 #include <system_error>
 
 namespace tools {
@@ -27,18 +27,58 @@ std::filesystem::path moduledirectory() {
     return std::filesystem::weakly_canonical(file, error).parent_path();
 }
 
+void addonce(std::vector<std::filesystem::path>& directories, std::filesystem::path directory) {
+    if (directory.empty()) return;
+    directory = directory.lexically_normal();
+    for (const auto& known : directories) {
+        if (known == directory) return;
+    }
+    directories.push_back(std::move(directory));
+}
+
 }  // namespace
 
+std::filesystem::path userdatadirectory() {
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
+        return std::filesystem::path(data) / "corvina";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::filesystem::path(home) / ".local/share/corvina";
+    return {};
+}
+
+std::vector<std::filesystem::path> datafiledirectories() {
+    std::vector<std::filesystem::path> directories;
+    addonce(directories, userdatadirectory());
+    const std::filesystem::path module = moduledirectory();
+    if (!module.empty()) {
+        addonce(directories, module);
+        // Programs sit in bin/, the library in lib/ (or lib/<triplet>/).
+        addonce(directories, module / CORVINA_DATA_FROM_BINDIR);
+        addonce(directories, module / CORVINA_DATA_FROM_LIBDIR);
+    }
+    addonce(directories, CORVINA_DATA_INSTALL_DIR);
+    addonce(directories, CORVINA_DATA_BUILD_DIR);
+    return directories;
+}
+
 std::string finddatafile(const std::string& name) {
-    const std::filesystem::path directories[] = {moduledirectory(), CORVINA_DATA_INSTALL_DIR,
-                                                 CORVINA_DATA_BUILD_DIR};
-    for (const auto& directory : directories) {
-        if (directory.empty()) continue;
+    for (const auto& directory : datafiledirectories()) {
         const auto candidate = directory / name;
         std::error_code error;
         if (std::filesystem::is_regular_file(candidate, error)) return candidate.string();
     }
     return {};
+}
+
+std::string missingdatafiletext(const std::string& name) {
+    std::string text = "Datei " + name + " nicht gefunden; gesucht in: ";
+    bool first = true;
+    for (const auto& directory : datafiledirectories()) {
+        if (!first) text += ", ";
+        text += directory.string();
+        first = false;
+    }
+    return text;
 }
 
 }  // namespace tools

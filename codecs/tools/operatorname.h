@@ -1,8 +1,8 @@
-// Operator look-up in the shipped operator table "netcode.csv".
+// Operator look-up in the operator table "netcode.csv".
 //
-// The table is searched for beside the library or program file that holds
-// this code first, then in the installed data directory, then in the source
-// tree's data directory. It is read once and kept; a change of the file's
+// The table is found like every data file (tools::finddatafile): the user's
+// copy with the operators added in the settings first, then the shipped
+// table. It is read once and kept; a change of the file's path,
 // modification time or size makes the next look-up read it again. Safe to
 // call from several threads.
 #pragma once

@@ -22,6 +22,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         const bool hasValue = i + 1 < arguments.size();
         if (argument == QLatin1String("-s")) {
             line.sleepMode = true;
+        } else if (argument == QLatin1String("--version")) {
+            line.showVersion = true;
+        } else if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
+            line.showHelp = true;
         } else if (argument == QLatin1String("--port") && hasValue) {
             line.port = arguments.at(++i);
         } else if (argument == QLatin1String("--connection") && hasValue) {
@@ -43,6 +47,16 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         line.error = QStringLiteral("--connection gilt nur zusammen mit --port.");
     }
     return line;
+}
+
+QString commandLineHelp() {
+    return QStringLiteral(
+        "Aufruf: corvina [-s] [--port GERÄT [--connection fbus|dlr3|at]]\n"
+        "  -s                  nur mit einem Symbol im Benachrichtigungsbereich starten\n"
+        "  --port GERÄT        das Telefon nur an diesem Gerät suchen\n"
+        "  --connection ART    Verbindungsart für --port: fbus, dlr3 oder at\n"
+        "  --version           Programmversion ausgeben\n"
+        "  -h, --help          diese Hilfe ausgeben\n");
 }
 
 }  // namespace corvina

@@ -9,7 +9,9 @@
 namespace corvina {
 
 struct CommandLine {
-    bool sleepMode = false;  // "-s": start hidden in the notification area
+    bool sleepMode = false;    // "-s": start hidden in the notification area
+    bool showVersion = false;  // "--version": print the version and end
+    bool showHelp = false;     // "-h", "--help": print the usage and end
     // "--port DEVICE": search only this device and leave the settings alone.
     QString port;
     // "--connection fbus|dlr3|at": the connection kind for --port.
@@ -21,5 +23,8 @@ struct CommandLine {
 
 // The arguments without the program name.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// The usage line and what each option does.
+QString commandLineHelp();
 
 }  // namespace corvina

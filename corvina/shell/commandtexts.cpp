@@ -1,6 +1,6 @@
 #include "corvina/shell/commandtexts.h"
 
-#include "corvina/shell/language.h"
+#include "corvina/language/language.h"
 
 namespace corvina {
 

@@ -30,6 +30,10 @@ struct ModuleDescriptor {
     // Puts the module's captions and actions on the command buttons when it
     // becomes active (the bar has been cleared before). May be empty.
     std::function<void(QWidget* window, CommandBar& commands)> bindCommands;
+    // The module's page of the help ("phonebook" for data/help/<language>/
+    // phonebook.html): the help button and F1 open it while the module is
+    // active. Every module names one; a test holds the pages complete.
+    QString helpPage;
     // Called when another module is chosen; empty = the window is hidden.
     // The logo and calendar modules close their windows here.
     std::function<void(QWidget* window)> leave;

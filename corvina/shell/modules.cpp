@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "corvina/shell/modelnumbers.h"
+#include "corvina/connection/modelnumbers.h"
 
 namespace corvina {
 

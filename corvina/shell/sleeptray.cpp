@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "corvina/shell/language.h"
+#include "corvina/language/language.h"
 
 namespace corvina {
 

@@ -9,18 +9,24 @@
 #include <QVBoxLayout>
 
 #include "codecs/tools/cp1252.h"
+#include "corvina/connection/connectionindicator.h"
+#include "corvina/connection/searchtexts.h"
+#include "corvina/connection/tassi.h"
+#include "corvina/connection/tverbindungshilfe.h"
+#include "corvina/help/helpcatalogue.h"
+#include "corvina/help/helpcentre.h"
+#include "corvina/help/helpcontext.h"
+#include "corvina/help/thilfeform.h"
+#include "corvina/help/ttipform.h"
+#include "corvina/language/language.h"
+#include "corvina/language/languageapply.h"
+#include "corvina/language/languagefiles.h"
+#include "corvina/settings/thaupteinstellungsform.h"
 #include "corvina/shell/commandbar.h"
-#include "corvina/shell/connectionindicator.h"
-#include "corvina/shell/language.h"
-#include "corvina/shell/languageapply.h"
-#include "corvina/shell/languagefiles.h"
 #include "corvina/shell/messagebox.h"
 #include "corvina/shell/programversion.h"
-#include "corvina/shell/searchtexts.h"
 #include "corvina/shell/sleeptray.h"
-#include "corvina/shell/tassi.h"
 #include "corvina/shell/tbeendenform.h"
-#include "corvina/shell/thaupteinstellungsform.h"
 #include "corvina/shell/tsplash.h"
 #include "corvina/shell/twarteform.h"
 #include "phonelib/api/phonelib.h"
@@ -107,6 +113,11 @@ Tgesamtform::Tgesamtform(Options options, QWidget* parent)
     closing_ = new Tbeendenform(this);
     splash_ = new Tsplash;
     tray_ = new SleepTray(this);
+    help_ = new HelpCentre(this, [this](QWidget* pressedIn) { return helpPageFor(pressedIn); });
+    connectionHelp_ = new Tverbindungshilfe(searchRecord_, this);
+    setHelpPage(settings_, QStringLiteral("settings"));
+    setHelpPage(assistant_, QStringLiteral("connection"));
+    setHelpPage(connectionHelp_, QStringLiteral("connection"));
 
     auto deps = options_.commandLine.pointsAtDevice()
                     ? pointedAt(options_.search, options_.commandLine)
@@ -121,6 +132,15 @@ Tgesamtform::Tgesamtform(Options options, QWidget* parent)
             [this](const TSettings& s, qint32 rate) { settingsSaved(s, rate); });
     connect(settings_, &Thaupteinstellungsform::languageChosen, this,
             [this](const QString& file) { loadLanguage(file); });
+    connect(help_, &HelpCentre::connectionHelpRequested, this, [this] { openConnectionHelp(); });
+    connect(connectionHelp_, &Tverbindungshilfe::searchAgainRequested, this, [this] {
+        search_->setAutomatic(true);
+        connection_.onDisConnected();
+    });
+    connect(connectionHelp_, &Tverbindungshilfe::settingsRequested, this,
+            [this] { openSettings(); });
+    connect(connectionHelp_, &Tverbindungshilfe::helpRequested, this,
+            [this] { help_->openPage(QStringLiteral("connection")); });
     connect(splash_, &Tsplash::shownLongEnough, this, [this] { firstIdleStep(); });
     connect(tray_, &SleepTray::openRequested, this, [this] { restoreFromTray(); });
     connect(tray_, &SleepTray::quitRequested, this, [this] { quitProgram(); });
@@ -164,7 +184,8 @@ QWidget* Tgesamtform::buildModuleColumn() {
     helpButton_ = new QPushButton(QStringLiteral("Hilfe"), column);
     helpButton_->setObjectName(QStringLiteral("hilfebutton"));
     helpButton_->setMinimumSize(120, 32);
-    helpButton_->setEnabled(false);  // the help system is not part of this program yet
+    connect(helpButton_, &QPushButton::clicked, this,
+            [this] { help_->openPage(activeHelpPage()); });
     layout->addWidget(settingsButton_);
     layout->addWidget(helpButton_);
     return column;
@@ -186,14 +207,19 @@ void Tgesamtform::connectSearch() {
     SearchPort* search = search_.get();
     connect(search, &SearchPort::attemptStarted, this,
             [this](quint8 kind, const QString& port, qint32 baud) {
+                searchRecord_.started(kind, port);
                 setStatusText(StatusField::Left, searchStatusText(kind, port, baud));
             });
     connect(search, &SearchPort::attemptFailed, this,
             [this](const QString& port, phonelib::PortOpenError error, const QString& detail) {
+                searchRecord_.failed(port, error, detail);
+                if (connectionHelp_->isVisible()) connectionHelp_->refresh();
                 connection_.setNotConnected(true);
                 setStatusText(StatusField::Middle, portOpenErrorText(port, error, detail));
             });
-    connect(search, &SearchPort::phoneFound, this, [this] {
+    connect(search, &SearchPort::phoneFound, this, [this](const QString& port, quint8 kind) {
+        searchRecord_.found(port, kind);
+        if (connectionHelp_->isVisible()) connectionHelp_->refresh();
         connection_.setNotConnected(false);
         setStatusText(StatusField::Middle, QString());
     });
@@ -303,6 +329,12 @@ void Tgesamtform::firstIdleStep() {
     if (!options_.commandLine.sleepMode) {
         if (connection_.notConnected()) assistant_->ask(Tassi::Occasion::NoPhoneFound);
         show();
+        // The tip comes after the assistant's answer.
+        if (assistant_->isVisible()) {
+            tipAfterAssistant_ = true;
+        } else {
+            help_->showTipAtStart();
+        }
     }
     emit startupFinished();
 }
@@ -324,7 +356,11 @@ void Tgesamtform::assistantChosen(int choice) {
             if (firstRun) connection_.onDisConnected();
             openSettings();
             break;
+        case Tassi::Choice::ConnectionHelp:
+            openConnectionHelp();
+            break;
     }
+    if (std::exchange(tipAfterAssistant_, false)) help_->showTipAtStart();
 }
 
 void Tgesamtform::onDisConnected() {
@@ -420,6 +456,7 @@ void Tgesamtform::selectModule(Module module) {
         window = descriptor->create(*this);
         if (descriptor->placedInClientArea) window->setParent(clientArea_, Qt::Widget);
         windows_[module] = window;
+        if (!descriptor->helpPage.isEmpty()) setHelpPage(window, descriptor->helpPage);
         applyLanguage(window);
     }
     active_ = module;
@@ -452,6 +489,7 @@ void Tgesamtform::createAllModuleWindows() {
         QWidget* window = descriptor->create(*this);
         if (descriptor->placedInClientArea) window->setParent(clientArea_, Qt::Widget);
         window->hide();
+        if (!descriptor->helpPage.isEmpty()) setHelpPage(window, descriptor->helpPage);
         windows_[entry.module] = window;
     }
 }
@@ -471,10 +509,22 @@ void Tgesamtform::resizeEvent(QResizeEvent* event) {
 }
 
 QList<QWidget*> Tgesamtform::allWindows() const {
-    QList<QWidget*> windows{
-        const_cast<Tgesamtform*>(this), wait_, assistant_, settings_, closing_, splash_};
+    QList<QWidget*> windows{const_cast<Tgesamtform*>(this),
+                            wait_,
+                            assistant_,
+                            settings_,
+                            closing_,
+                            splash_,
+                            &help_->window(),
+                            &help_->tip(),
+                            connectionHelp_};
     for (const auto& [module, window] : windows_) {
-        if (window) windows << window.data();
+        if (!window) continue;
+        windows << window.data();
+        // The dialogs a module window keeps have sections of their own.
+        for (QWidget* child : window->findChildren<QWidget*>()) {
+            if (child->isWindow() && !child->objectName().isEmpty()) windows << child;
+        }
     }
     return windows;
 }
@@ -484,6 +534,22 @@ void Tgesamtform::loadLanguage(const QString& fileName) {
     for (QWidget* window : allWindows()) applyLanguage(window);
     tray_->retranslate();
     showConnectionState();
+    help_->languageChanged();
+    if (connectionHelp_->isVisible()) connectionHelp_->refresh();
+}
+
+QString Tgesamtform::activeHelpPage() const {
+    const ModuleDescriptor* descriptor = active_ ? registry_.find(*active_) : nullptr;
+    return descriptor && !descriptor->helpPage.isEmpty() ? descriptor->helpPage : kHelpStartPage;
+}
+
+QString Tgesamtform::helpPageFor(QWidget* pressedIn) const {
+    const QString own = helpPageOf(pressedIn);
+    return own.isEmpty() ? activeHelpPage() : own;
+}
+
+void Tgesamtform::openConnectionHelp() {
+    connectionHelp_->showFacts();
 }
 
 void Tgesamtform::openSettings() {

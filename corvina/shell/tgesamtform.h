@@ -17,22 +17,25 @@
 #include <map>
 #include <memory>
 
+#include "corvina/connection/connectioncontrol.h"
+#include "corvina/connection/searchrecord.h"
+#include "corvina/settings/settingsrecord.h"
 #include "corvina/shell/commandline.h"
-#include "corvina/shell/connectioncontrol.h"
 #include "corvina/shell/moduleregistry.h"
-#include "corvina/shell/searchport.h"
-#include "corvina/shell/settingsrecord.h"
+#include "corvina/shell/searchsettings.h"
 #include "phonelib/api/phonelib.h"
 
 namespace corvina {
 
 class CommandBar;
 class ConnectionIndicator;
+class HelpCentre;
 class SleepTray;
 class Tassi;
 class Tbeendenform;
 class Thaupteinstellungsform;
 class Tsplash;
+class Tverbindungshilfe;
 class Twarteform;
 
 class Tgesamtform : public QMainWindow {
@@ -43,7 +46,7 @@ class Tgesamtform : public QMainWindow {
 
     struct Options {
         CommandLine commandLine;
-        SearchPort::Dependencies search = SearchPort::systemDependencies();
+        SearchPort::Dependencies search = searchWithStoredSettings();
         // How the connection state reads the phone's identity.
         ConnectionControl::PhoneInfoQuery phoneInfos = &phonelib::GetPhoneInfos;
         bool splash = true;  // tests start without the splash window
@@ -80,7 +83,8 @@ class Tgesamtform : public QMainWindow {
     // Creates every registered module window (the language file generator).
     void createAllModuleWindows();
 
-    // Every window of the program, for the language file.
+    // Every window of the program, for the language file: the frame, its
+    // companions, the module windows and the dialogs they keep.
     QList<QWidget*> allWindows() const;
     // Loads the language file (a file name such as "english.lng") and
     // applies it to every window.
@@ -88,6 +92,13 @@ class Tgesamtform : public QMainWindow {
 
     Thaupteinstellungsform& settingsDialog() { return *settings_; }
     Tassi& assistant() { return *assistant_; }
+    HelpCentre& help() { return *help_; }
+    QPushButton* helpButton() const { return helpButton_; }
+    // The help page of the active module, or the start page.
+    QString activeHelpPage() const;
+    // The connection help, with what the port search met so far.
+    Tverbindungshilfe& connectionHelp() { return *connectionHelp_; }
+    const SearchRecord& searchRecord() const { return searchRecord_; }
     int32_t baudRate() const { return baudRate_; }
     bool sleepMode() const { return sleepMode_; }
     // Ends the program as "&Beenden" in the notification area does.
@@ -127,6 +138,8 @@ class Tgesamtform : public QMainWindow {
     void finishShutdown();
     void showConnectionState();
     void showWelcome();
+    QString helpPageFor(QWidget* pressedIn) const;
+    void openConnectionHelp();
 
     Options options_;
     ModuleRegistry registry_;
@@ -148,6 +161,9 @@ class Tgesamtform : public QMainWindow {
     Tbeendenform* closing_ = nullptr;
     Tsplash* splash_ = nullptr;
     SleepTray* tray_ = nullptr;
+    HelpCentre* help_ = nullptr;
+    Tverbindungshilfe* connectionHelp_ = nullptr;
+    SearchRecord searchRecord_;
 
     std::map<Module, QPointer<QWidget>> windows_;
     std::optional<Module> active_;
@@ -157,6 +173,7 @@ class Tgesamtform : public QMainWindow {
     bool searchPassEnded_ = false;
     bool firstIdlePending_ = false;
     bool firstRunAssistant_ = false;
+    bool tipAfterAssistant_ = false;
     bool quitRequested_ = false;
     bool shuttingDown_ = false;
     bool shutdownDone_ = false;

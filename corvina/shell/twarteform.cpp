@@ -4,8 +4,8 @@
 #include <QMainWindow>
 #include <QVBoxLayout>
 
-#include "corvina/shell/language.h"
-#include "corvina/shell/languageapply.h"
+#include "corvina/language/language.h"
+#include "corvina/language/languageapply.h"
 #include "corvina/shell/waitprogress.h"
 
 namespace corvina {

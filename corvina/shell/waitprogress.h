@@ -7,10 +7,6 @@
 
 namespace corvina {
 
-// The GUI's own notification for divert progress, posted by the divert
-// module to the main window: wParam divert type, lParam divert kind.
-constexpr int kDivertProgress = 0x46A;
-
 // The four decimal fields of the sending progress value: part index +
 // 10 x part count + 100 x recipient index + 100000 x recipient count.
 struct SmsProgress {

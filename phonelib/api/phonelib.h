@@ -13,11 +13,13 @@
 #include <QRect>
 #include <QSize>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "phonelib/api/export.h"
 #include "phonelib/api/porterror.h"
+#include "phonelib/api/profilesettings.h"
 #include "records/typendefinitionen.h"
 
 class QPainter;
@@ -88,9 +90,23 @@ PHONELIB_EXPORT uint8_t DeleteCalendarentry(int32_t location);
 // --- Settings --------------------------------------------------------------------
 
 PHONELIB_EXPORT uint8_t GetProfile(TProfile& profile);
+// Writes the profile's phone codes (see ProfilePhoneCodes). A Nokia phone
+// gets the name and then every feature, also after one went unanswered; the
+// result is then 3 (no answer), not the last feature's.
 PHONELIB_EXPORT uint8_t SetProfile(const TProfile& profile);
 PHONELIB_EXPORT void GetProfileCallerGroupnames(int32_t groupMask, uint8_t modelId,
                                                 std::string& text);
+// The code table of the connected phone's profiles; ProfileFamily::None
+// while no phone is connected.
+PHONELIB_EXPORT ProfileFamily GetProfileFamily();
+// Turns a profile's values, as GetProfile reports them, into the phone's
+// codes that SetProfile sends, with the family's table. Nothing when every
+// setting the family writes has a code; otherwise the first setting whose
+// value has none (a value the phone did not report, or one it cannot take):
+// then `codes` is incomplete and must not be written.
+PHONELIB_EXPORT std::optional<ProfileSetting> ProfilePhoneCodes(ProfileFamily family,
+                                                                const TProfile& values,
+                                                                TProfile& codes);
 PHONELIB_EXPORT uint8_t GetDiverts(TDivert& divert);
 PHONELIB_EXPORT uint8_t SetDiverts(const TDivert& divert);
 PHONELIB_EXPORT uint8_t GetWAPlink(TWap& bookmarks);

@@ -95,6 +95,7 @@ QString hexBytes(const std::vector<uint8_t>& bytes) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("phonesim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVINA_VERSION));
     int exitCode = 0;
     const auto options = phonesim::app::parseOptions(QCoreApplication::arguments(), &exitCode);
     if (!options) return exitCode;

@@ -1,6 +1,7 @@
 #include "phonesim/app/options.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace phonesim::app {
@@ -34,6 +35,7 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
                        "Pseudo-Terminal.\n"
                        "Gibt den Gerätepfad aus und läuft bis SIGINT oder SIGTERM."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption model(
         QStringLiteral("model"),
         QStringLiteral("Modellcode, z. B. NSE-3, NHM-5, NSE-1, NSE-8, NSM-3, NHM-7, NSE-5, "
@@ -100,6 +102,11 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     if (!parser.parse(arguments)) return fail(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         fputs(qPrintable(parser.helpText()), stdout);
+        *exitCode = 0;
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        printf("phonesim %s\n", qPrintable(QCoreApplication::applicationVersion()));
         *exitCode = 0;
         return std::nullopt;
     }

@@ -7,8 +7,11 @@
 // class code at 8 (data answers as 10), 01 at 9 when not active (02 when
 // active), number type at 13, number from 14 (at most 8 bytes), count + 1 at
 // 22, delay at 45; 46 bytes.
-// Answer 03: refused: unknown codes, a refused call class, a register
-// without number or with more than 16 digits.
+// Answer 03: refused: unknown codes, a refused call class or divert, a
+// register without number or with more than 16 digits.
+// The fixture may leave queries of a divert unanswered, and may answer a
+// register of a divert as done without keeping it (the answer then shows
+// the divert as asked for).
 #include <algorithm>
 #include <optional>
 
@@ -53,7 +56,12 @@ void refuse(Phone& phone) {
     phone.answer({0x06, {0x00, 0x01, 0x00, 0x03, 0x00}});
 }
 
-void answerState(Phone& phone, uint8_t operation, int reason, int callClass) {
+bool listed(const std::vector<DivertKey>& keys, int callClass, int reason) {
+    return std::ranges::find(keys, DivertKey{callClass, reason}) != keys.end();
+}
+
+void answerState(Phone& phone, uint8_t operation, int reason, int callClass,
+                 const Divert* unkept = nullptr) {
     std::vector<uint8_t> answer(46, 0x00);
     answer[1] = 0x01;
     answer[3] = 0x02;
@@ -63,10 +71,11 @@ void answerState(Phone& phone, uint8_t operation, int reason, int callClass) {
     answer[9] = 0x01;
     answer[22] = 0x01;
     const auto& active = phone.fixture.data.diverts.active;
-    const auto divert = std::find_if(active.begin(), active.end(), [&](const Divert& d) {
+    const auto kept = std::find_if(active.begin(), active.end(), [&](const Divert& d) {
         return d.reason == reason && d.callClass == callClass;
     });
-    if (divert != active.end()) {
+    const Divert* divert = unkept ? unkept : kept != active.end() ? &*kept : nullptr;
+    if (divert) {
         const bool international = divert->number.startsWith(QLatin1Char('+'));
         const auto number = semiOctetsOf(international ? divert->number.mid(1) : divert->number);
         answer[9] = 0x02;
@@ -87,7 +96,8 @@ void onDivertRequest(Phone& phone, std::span<const uint8_t> body) {
     const auto callClass = indexOf(kClassCodes, body[7]);
     auto& diverts = phone.fixture.data.diverts;
     if (!reason || !callClass ||
-        std::ranges::find(diverts.refusedClasses, *callClass) != diverts.refusedClasses.end()) {
+        std::ranges::find(diverts.refusedClasses, *callClass) != diverts.refusedClasses.end() ||
+        listed(diverts.refused, *callClass, *reason)) {
         return refuse(phone);
     }
     const auto sameDivert = [&](const Divert& d) {
@@ -95,6 +105,7 @@ void onDivertRequest(Phone& phone, std::span<const uint8_t> body) {
     };
     switch (operation) {
         case 0x05:
+            if (listed(diverts.unanswered, *callClass, *reason)) return;
             break;
         case 0x04:
             std::erase_if(diverts.active, sameDivert);
@@ -106,6 +117,10 @@ void onDivertRequest(Phone& phone, std::span<const uint8_t> body) {
             QString number = digitsOf(body.subspan(10, count));
             if (number.isEmpty()) return refuse(phone);
             if (body[9] == 0x91) number.prepend(QLatin1Char('+'));
+            if (listed(diverts.notKept, *callClass, *reason)) {
+                const Divert unkept{*callClass, *reason, number, body[52]};
+                return answerState(phone, operation, *reason, *callClass, &unkept);
+            }
             std::erase_if(diverts.active, sameDivert);
             diverts.active.push_back({*callClass, *reason, number, body[52]});
             break;

@@ -7,12 +7,17 @@
 //   00 01 00 1C 01 03 N+2 P N name  -> 00 01 00 1D 01 P
 //   00 01 00 10 01 P f v    -> 00 01 00 11 01 P f
 //
+// Features the fixture lists as unanswered (reads or writes) get no answer,
+// and such a write is not kept.
+//
 // Model codes NHM-5, NHM-6 and NPM-5 send names as 16-bit characters and
 // number the features 0 keypad tones, 1 ringing mode, 2 ringtone, 3 volume,
 // 4 message tone, 5 vibration, 6 warning tones, 7 lights, 8 caller groups,
 // 9 automatic answer; the other models 0 keypad tones, 1 lights, 2 ringing
 // mode, 3 ringtone, 4 volume, 5 message tone, 6 vibration, 7 warning tones,
 // 8 caller groups, 9 automatic answer.
+#include <algorithm>
+
 #include "phonesim/nokia61xx/requests.h"
 
 namespace phonesim::nokia61xx {
@@ -39,6 +44,10 @@ Feature featureOf(const Phone& phone, uint8_t number) {
                                           &Profile::callerGroups, &Profile::automaticAnswer};
     if (number >= 10) return nullptr;
     return reminderModel(phone) ? kReminderModels[number] : kOthers[number];
+}
+
+bool listed(const std::vector<int>& features, uint8_t feature) {
+    return std::ranges::find(features, feature) != features.end();
 }
 
 Profile* profileAt(Phone& phone, std::span<const uint8_t> body, size_t at) {
@@ -75,7 +84,7 @@ void onProfileFeatureRequest(Phone& phone, std::span<const uint8_t> body) {
     const Profile* profile = profileAt(phone, body, 5);
     if (!profile || body.size() < 7 || body[4] != 0x01) return;
     const Feature feature = featureOf(phone, body[6]);
-    if (!feature) return;
+    if (!feature || listed(profile->unansweredReads, body[6])) return;
     phone.answer({0x05, {0x00, 0x01, 0x00, 0x14, 0x01, body[5], body[6], 0x01, profile->*feature}});
 }
 
@@ -94,7 +103,7 @@ void onProfileFeatureWrite(Phone& phone, std::span<const uint8_t> body) {
     Profile* profile = profileAt(phone, body, 5);
     if (!profile || body.size() < 8) return;
     const Feature feature = featureOf(phone, body[6]);
-    if (!feature) return;
+    if (!feature || listed(profile->unansweredWrites, body[6])) return;
     profile->*feature = body[7];
     phone.answer({0x05, {0x00, 0x01, 0x00, 0x11, 0x01, body[5], body[6]}});
 }

@@ -109,6 +109,11 @@ TEST_F(CliPhoneData, RingtoneProfileAndDivert) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("volume\t5\tStufe 5\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("mode\t3\tEinzelton\n"), std::string::npos) << run.out;
+    // A value without a phone code is refused before anything is sent.
+    run = runCli(port, {"profile", "set", "3", "volume=6"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("Wert für volume"), std::string::npos) << run.err;
+    EXPECT_EQ(sim.fixture().data.profiles[3].volume, 0x0A);
 
     run = runCli(port, {"divert", "set", "voice", "busy", "+4930123", "20"});
     ASSERT_EQ(run.exitCode, 0) << run.err;

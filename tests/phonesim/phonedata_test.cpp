@@ -99,8 +99,13 @@ TEST(PhoneDataFixture, SectionsSurviveARoundTrip) {
     data.ringtones.push_back({std::nullopt, {0x01, 0x02}});
     data.profiles[1].name = QStringLiteral("Lautlos");
     data.profiles[1].volume = 0x0A;
+    data.profiles[2].unansweredReads = {4};
+    data.profiles[2].unansweredWrites = {1, 9};
     data.diverts.refusedClasses = {2};
     data.diverts.active.push_back({1, 2, QStringLiteral("0301234"), 0});
+    data.diverts.refused = {{0, 1}};
+    data.diverts.unanswered = {{1, 3}};
+    data.diverts.notKept = {{0, 3}, {2, 0}};
     data.calendar.notes.push_back(
         {7, 2, QStringLiteral("Anruf"), QStringLiteral("0301234"), {2024, 1, 2, 3, 4, 5}, {}});
     data.bookmarks[14] = Bookmark{QStringLiteral("Letzter"), QStringLiteral("wap.example")};
@@ -126,6 +131,11 @@ TEST(PhoneDataFixture, MistakesAreNamed) {
     EXPECT_TRUE(error.contains(QStringLiteral("location"))) << qPrintable(error);
     EXPECT_FALSE(Fixture::fromJson(R"({"diverts": {"active": [{"number": "12ab"}]}})", &error));
     EXPECT_TRUE(error.contains(QStringLiteral("number"))) << qPrintable(error);
+    EXPECT_FALSE(Fixture::fromJson(R"({"profiles": [{"unansweredReads": [-1]}]})", &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("unansweredReads"))) << qPrintable(error);
+    EXPECT_FALSE(
+        Fixture::fromJson(R"({"diverts": {"notKept": [{"class": 3, "reason": 0}]}})", &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("diverts.notKept"))) << qPrintable(error);
 }
 
 TEST(PhoneDataFixture, ShippedCalendarsAndProfilesPerModel) {
@@ -214,6 +224,52 @@ TEST_F(PhoneDataAnswers, DivertsAreRegisteredQueriedAndRefused) {
               (Message{0x06, {0x00, 0x01, 0x00, 0x03, 0x00}}));
     add[29] = 10;  // 9 number bytes: more than the answer holds
     EXPECT_EQ(bench.answerTo(0x06, add)->body[3], 0x03);
+}
+
+TEST_F(PhoneDataAnswers, UnansweredProfileFeaturesAreNeitherAnsweredNorKept) {
+    data().profiles[1].unansweredReads = {4};
+    data().profiles[1].unansweredWrites = {4};
+    EXPECT_FALSE(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x01, 0x04}));
+    EXPECT_TRUE(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x01, 0x03}));
+    EXPECT_TRUE(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x13, 0x01, 0x02, 0x04}));  // other profile
+    EXPECT_FALSE(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x10, 0x01, 0x01, 0x04, 0x0A}));
+    EXPECT_EQ(data().profiles[1].volume, 0x08);
+    EXPECT_TRUE(bench.answerTo(0x05, {0x00, 0x01, 0x00, 0x10, 0x01, 0x01, 0x03, 0x20}));
+    EXPECT_EQ(data().profiles[1].ringtone, 0x20);
+}
+
+TEST_F(PhoneDataAnswers, DivertFaultsPerClassAndReason) {
+    const auto query = [](uint8_t reason, uint8_t callClass) {
+        return Bytes{0x00, 0x01, 0x00, 0x01, 0x05, 0x00, reason, callClass, 0x00};
+    };
+    data().diverts.active.clear();
+    data().diverts.refused = {{0, 1}};     // voice, busy
+    data().diverts.unanswered = {{1, 3}};  // data, no reply
+    data().diverts.notKept = {{0, 3}};     // voice, no reply
+    EXPECT_EQ(bench.answerTo(0x06, query(0x43, 0x0B))->body[3], 0x03);
+    EXPECT_EQ(bench.answerTo(0x06, query(0x15, 0x0B))->body[3], 0x02);  // voice, all calls
+    EXPECT_EQ(bench.answerTo(0x06, query(0x43, 0x19))->body[3], 0x02);  // data, busy
+    EXPECT_FALSE(bench.answerTo(0x06, query(0x3D, 0x19)));
+
+    Bytes add(53, 0x00);
+    add[1] = 0x01;
+    add[3] = 0x01;
+    add[4] = 0x03;
+    add[6] = 0x3D;
+    add[7] = 0x0B;
+    add[8] = 0x01;
+    add[9] = 0x81;
+    add[10] = 0x03;
+    add[11] = 0xF1;
+    add[29] = 3;
+    add[52] = 20;
+    const auto registered = bench.answerTo(0x06, add);
+    ASSERT_TRUE(registered);
+    EXPECT_EQ(registered->body[9], 0x02);  // answered as done, with the number asked for
+    EXPECT_EQ(registered->body[14], 0x03);
+    EXPECT_EQ(registered->body[45], 20);
+    EXPECT_TRUE(data().diverts.active.empty());
+    EXPECT_EQ(bench.answerTo(0x06, query(0x3D, 0x0B))->body[9], 0x01);  // not kept
 }
 
 TEST_F(PhoneDataAnswers, CalendarRefusals) {

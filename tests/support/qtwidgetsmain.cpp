@@ -1,6 +1,7 @@
 // Test main for the program's windows: a widget application object on the
-// offscreen platform, with the user's configuration and runtime folders
-// pointed at a private temporary folder so no test touches the real ones.
+// offscreen platform, with the user's configuration, data, cache and
+// runtime folders pointed at a private temporary folder so no test touches
+// the real ones.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     const QByteArray config = (home.path() + QStringLiteral("/config")).toLocal8Bit();
     const QByteArray runtime = (home.path() + QStringLiteral("/runtime")).toLocal8Bit();
     qputenv("XDG_CONFIG_HOME", config);
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", (home.path() + QStringLiteral("/cache")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime);
     QDir().mkpath(QString::fromLocal8Bit(runtime));
     QFile::setPermissions(QString::fromLocal8Bit(runtime),

@@ -1,4 +1,5 @@
 // How the Nokia 61xx phones code profile features and standard names.
+#include <optional>
 #include <utility>
 
 #include "phonelib/drivers/nokia61xx/profiles.h"
@@ -8,6 +9,11 @@ namespace phonelib::nokia {
 namespace {
 
 using F = ProfileFeature;
+using S = ProfileSetting;
+static_assert(settingOf(F::KeypadTones) == S::KeypadTones &&
+              settingOf(F::Ringtone) == S::Ringtone && settingOf(F::Volume) == S::Volume &&
+              settingOf(F::CallerGroups) == S::CallerGroups &&
+              settingOf(F::AutomaticAnswer) == S::AutomaticAnswer);
 using CodeMap = std::initializer_list<std::pair<uint8_t, int32_t>>;
 
 int32_t lookUp(CodeMap map, uint8_t code) {
@@ -54,6 +60,31 @@ int32_t decodeFeatureValue(ProfileFeature feature, uint8_t code) {
             return code;
     }
     return -1;
+}
+
+std::optional<uint8_t> encodeFeatureValue(ProfileFeature feature, int32_t value) {
+    if (value < 0) return std::nullopt;
+    for (int code = 0; code <= 0xFF; ++code) {
+        if (decodeFeatureValue(feature, static_cast<uint8_t>(code)) == value) {
+            return static_cast<uint8_t>(code);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ProfileSetting> encodeFeatures(TProfile& profile, FeatureEncoder encode) {
+    for (int number = 0; number < kProfileFeatures; ++number) {
+        const auto feature = static_cast<ProfileFeature>(number);
+        int32_t& field = featureField(profile, feature);
+        const std::optional<uint8_t> code = encode(feature, field);
+        if (!code) return settingOf(feature);
+        field = *code;
+    }
+    return std::nullopt;
+}
+
+std::optional<ProfileSetting> nokia61xxProfileCodes(TProfile& profile) {
+    return encodeFeatures(profile, encodeFeatureValue);
 }
 
 int32_t standardNameIndex(uint8_t modelId, uint8_t code) {

@@ -141,11 +141,14 @@ uint8_t SetProfile(TProfile& profile) {
     }
     uint8_t result = ask(nameWrite);
     if (result == stNoAnswer) return result;
-    // All ten go out even when an answer is missing.
+    // All ten go out even when an answer is missing, but one missing answer
+    // makes the whole write unconfirmed: that feature may have its old value.
+    bool unanswered = false;
     for (uint8_t feature = 0; feature < kProfileFeatures; ++feature) {
         result = ask(profileFeatureWrite(modelId, profile, feature));
+        unanswered = unanswered || result == stNoAnswer;
     }
-    return result;
+    return unanswered ? uint8_t{stNoAnswer} : result;
 }
 
 }  // namespace phonelib::nokia

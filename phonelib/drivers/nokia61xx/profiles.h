@@ -3,7 +3,8 @@
 //
 // GetProfile returns the program's values (the decoding tables below);
 // SetProfile sends the low byte of each field as it is, so its caller
-// supplies the phone's codes.
+// supplies the phone's codes (nokia61xxProfileCodes, the decoding tables
+// read backwards, gives them).
 #pragma once
 
 #include <array>
@@ -12,6 +13,7 @@
 #include <span>
 #include <string>
 
+#include "phonelib/api/profilesettings.h"
 #include "phonelib/drivers/request.h"
 #include "records/typendefinitionen.h"
 
@@ -39,6 +41,24 @@ const std::array<ProfileFeature, kProfileFeatures>& featureNumbering(uint8_t mod
 // The program's value of a phone code (-1 for a code the table does not
 // know). Ringtone and caller groups pass the code through unchanged.
 int32_t decodeFeatureValue(ProfileFeature feature, uint8_t code);
+
+// The program's setting of a feature: both list the ten features in the
+// same order.
+constexpr ProfileSetting settingOf(ProfileFeature feature) {
+    return static_cast<ProfileSetting>(feature);
+}
+
+// The phone code of a program value: the decoding table read backwards.
+// Nothing for a value it has no code for, -1 ("not reported") included.
+std::optional<uint8_t> encodeFeatureValue(ProfileFeature feature, int32_t value);
+
+// Replaces the ten feature values of the profile by their codes; the first
+// feature without one is returned (the profile is then half converted).
+using FeatureEncoder = std::optional<uint8_t> (*)(ProfileFeature feature, int32_t value);
+std::optional<ProfileSetting> encodeFeatures(TProfile& profile, FeatureEncoder encode);
+
+// The code table of this family for ProfilePhoneCodes.
+std::optional<ProfileSetting> nokia61xxProfileCodes(TProfile& profile);
 
 // The index of the standard name of a profile whose name is empty, from the
 // code the phone gives for it; -1 when unknown.
@@ -83,6 +103,7 @@ void onProfileFeature(std::span<const uint8_t> body);
 void onProfileWritten(std::span<const uint8_t> body);
 
 uint8_t GetProfile(TProfile& profile);
+// 3 when any of the ten features went unanswered, though all were sent.
 uint8_t SetProfile(TProfile& profile);
 
 }  // namespace phonelib::nokia

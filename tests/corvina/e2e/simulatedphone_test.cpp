@@ -1,17 +1,10 @@
-// The program against the simulated Nokia 6110 on a pseudo-terminal, with the
-// real library and port search and short library ticks.
+// The program against the simulated Nokia 6110: found, shown, lost and ended.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QLabel>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
-#include "corvina/shell/settingsrecord.h"
-#include "corvina/shell/tgesamtform.h"
-#include "corvina/shell/tinfoform.h"
-#include "phonelib/api/phonelib.h"
-#include "phonesim/simulator.h"
+#include "corvina/info/tinfoform.h"
+#include "tests/corvina/e2e/simulatedprogram.h"
 #include "tests/corvina/waitfor.h"
 
 namespace corvina {
@@ -19,44 +12,7 @@ namespace {
 
 using testing_support::waitFor;
 
-class SimulatedPhone : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        phonelib::setTickPeriod(100);
-        openSettingsStore()->clear();
-        link = dir.filePath("phone");
-        ASSERT_FALSE(sim.startPty(link).isEmpty()) << sim.errorString().toStdString();
-    }
-    void TearDown() override {
-        shell.reset();
-        sim.stop();
-    }
-
-    void startProgram() {
-        Tgesamtform::Options options;
-        options.splash = false;
-        options.commandLine.port = link;
-        options.commandLine.connectionKind = 1;
-        shell = std::make_unique<Tgesamtform>(std::move(options));
-        shell->start();
-    }
-    QString label(QWidget* window, const char* name) {
-        auto* found = window->findChild<QLabel*>(name);
-        return found ? found->text() : QString();
-    }
-    // Screenshots for the README when CORVINA_SCREENSHOT_DIR names a folder.
-    void screenshot(QWidget* window, const QString& name) {
-        const QPixmap picture = window->grab();
-        ASSERT_FALSE(picture.isNull());
-        const QString folder = qEnvironmentVariable("CORVINA_SCREENSHOT_DIR", dir.path());
-        EXPECT_TRUE(picture.save(QDir(folder).filePath(name), "PNG"));
-    }
-
-    QTemporaryDir dir;
-    QString link;
-    phonesim::Simulator sim{phonesim::Fixture::forModel("NSE-3")};
-    std::unique_ptr<Tgesamtform> shell;
-};
+class SimulatedPhone : public SimulatedProgram {};
 
 TEST_F(SimulatedPhone, IsFoundAndShownWithItsNameAndInformation) {
     startProgram();

@@ -90,6 +90,27 @@ TEST_P(EveryFeature, IsWrittenAndReadBack) {
     EXPECT_EQ(read.automaticAnswer, 1);
 }
 
+TEST_F(Profiles, AFeatureLeftUnansweredFailsTheWriteThoughAllAreSent) {
+    auto fixture = phonesim::Fixture::forModel("NSE-3");
+    fixture.data.profiles[2].unansweredWrites = {4};  // the volume
+    startPhone(fixture);
+    ASSERT_EQ(connect(), stDone);
+    EXPECT_EQ(GetProfileFamily(), ProfileFamily::Nokia61xx);
+    TProfile profile;
+    profile.profileNumber = 2;
+    ASSERT_EQ(GetProfile(profile), stDone);
+    profile.volume = 5;
+    profile.vibration = 1;
+    TProfile codes;
+    ASSERT_EQ(ProfilePhoneCodes(GetProfileFamily(), profile, codes), std::nullopt);
+    sim->clearJournal();
+    EXPECT_EQ(SetProfile(codes), stNoAnswer);
+    EXPECT_EQ(requestBodies(*sim, 0x05, 0x10).size(), 10u);
+    const phonesim::Profile stored = sim->fixture().data.profiles[2];
+    EXPECT_EQ(stored.vibration, 0x01);  // features after the silent one went out
+    EXPECT_EQ(stored.volume, 0x08);
+}
+
 INSTANTIATE_TEST_SUITE_P(Numberings, EveryFeature, ::testing::Values("NSE-3", "NHM-5"),
                          [](const auto& info) { return std::string(info.param).erase(3, 1); });
 

@@ -1,0 +1,57 @@
+// The program against the simulated Nokia 6110 on a pseudo-terminal, with the
+// real library and port search and short library ticks; screenshots for the
+// README go to CORVINA_SCREENSHOT_DIR when it names a folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include "corvina/settings/settingsrecord.h"
+#include "corvina/shell/tgesamtform.h"
+#include "phonelib/api/phonelib.h"
+#include "phonesim/simulator.h"
+
+namespace corvina {
+
+class SimulatedProgram : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        phonelib::setTickPeriod(100);
+        openSettingsStore()->clear();
+        link = dir.filePath("phone");
+        ASSERT_FALSE(sim.startPty(link).isEmpty()) << sim.errorString().toStdString();
+    }
+    void TearDown() override {
+        shell.reset();
+        sim.stop();
+    }
+
+    void startProgram() {
+        Tgesamtform::Options options;
+        options.splash = false;
+        options.commandLine.port = link;
+        options.commandLine.connectionKind = 1;
+        shell = std::make_unique<Tgesamtform>(std::move(options));
+        shell->start();
+    }
+    QString label(QWidget* window, const char* name) {
+        auto* found = window->findChild<QLabel*>(name);
+        return found ? found->text() : QString();
+    }
+    void screenshot(QWidget* window, const QString& name) {
+        const QPixmap picture = window->grab();
+        ASSERT_FALSE(picture.isNull());
+        const QString folder = qEnvironmentVariable("CORVINA_SCREENSHOT_DIR", dir.path());
+        EXPECT_TRUE(picture.save(QDir(folder).filePath(name), "PNG"));
+    }
+
+    QTemporaryDir dir;
+    QString link;
+    phonesim::Simulator sim{phonesim::Fixture::forModel("NSE-3")};
+    std::unique_ptr<Tgesamtform> shell;
+};
+
+}  // namespace corvina
