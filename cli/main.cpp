@@ -25,16 +25,11 @@ constexpr std::array<cli::CommandEntry, 12> kCommands = {{
     {"groups", "groups", cli::groups},
     {"speeddial", "speeddial read | speeddial write TASTE sim|phone PLATZ", cli::speeddial},
     {"sms",
-     "sms folders | sms list [--folder ID] | sms read|delete PLATZ [--folder ID]
-"
-     "  sms copy|move PLATZ ORDNER [--folder ID]
-"
-     "  sms send NUMMER TEXT [--flash] [--report]
-"
-     "  sms send-logo NUMMER DATEI [--operator CODE]
-"
-     "  sms send-picture NUMMER DATEI [--text TEXT]
-"
+     "sms folders | sms list [--folder ID] | sms read|delete PLATZ [--folder ID]\n"
+     "  sms copy|move PLATZ ORDNER [--folder ID]\n"
+     "  sms send NUMMER TEXT [--flash] [--report]\n"
+     "  sms send-logo NUMMER DATEI [--operator CODE]\n"
+     "  sms send-picture NUMMER DATEI [--text TEXT]\n"
      "  sms send-ringtone NUMMER DATEI",
      cli::sms},
     {"smsc", "smsc", cli::smsc},

@@ -63,10 +63,6 @@ const Kind* kindOfType(int type) {
     return nullptr;
 }
 
-uint16_t wordAt(std::span<const uint8_t> body, size_t at) {
-    return static_cast<uint16_t>(body[at] << 8 | body[at + 1]);
-}
-
 QDateTime toQt(const DateTime& t) {
     return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
 }

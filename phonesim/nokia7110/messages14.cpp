@@ -28,10 +28,6 @@ namespace {
 constexpr size_t kFormAt = 8;
 constexpr int kFolderStep = 8;
 
-uint16_t wordAt(std::span<const uint8_t> body, size_t at) {
-    return static_cast<uint16_t>(body[at] << 8 | body[at + 1]);
-}
-
 MessageFolder* folderOf(Fixture& fixture, int id) {
     for (auto& folder : fixture.messages.folders) {
         if (folder.id == id) return &folder;

@@ -34,10 +34,6 @@ constexpr uint8_t kNoSuchLocation = 0x34;
 constexpr int kFirstKey = 2;
 constexpr int kLastKey = 9;
 
-uint16_t wordAt(std::span<const uint8_t> body, size_t at) {
-    return static_cast<uint16_t>(body[at] << 8 | body[at + 1]);
-}
-
 PhonebookMemory* storedMemory(Fixture& fixture, uint8_t memory) {
     switch (memory) {
         case kSim:

@@ -66,6 +66,12 @@ void onCalendarDelete(Phone& phone, std::span<const uint8_t> body);  // 0B → 0
 void onProfileRead(Phone& phone, std::span<const uint8_t> body);   // 01 → 02
 void onProfileWrite(Phone& phone, std::span<const uint8_t> body);  // 03 → 04
 
+// The 16-bit number at `at` (most significant byte first); the caller has
+// checked that both bytes are there.
+inline uint16_t wordAt(std::span<const uint8_t> body, size_t at) {
+    return static_cast<uint16_t>(body[at] << 8 | body[at + 1]);
+}
+
 // 16-bit characters (00 c) of a Latin-1 text, and back up to a 00 00
 // character or the end.
 std::vector<uint8_t> wide(const QString& text);

@@ -24,6 +24,7 @@
 
 #include "codecs/tools/timestamps.h"
 #include "phonelib/api/status.h"
+#include "phonelib/drivers/bodytext.h"
 #include "phonelib/drivers/nokia7110/calendar.h"
 
 namespace phonelib::nokia7110 {
@@ -39,22 +40,6 @@ constexpr uint8_t kEmptyLocation = 0x93;
 constexpr uint16_t kNoLead = 0xFFFF;
 constexpr int32_t kUnknownBirthYear = 1978;
 constexpr int32_t kBirthdayYear = 2000;
-
-bool fitsSixteenBits(int32_t value) {
-    return value >= 0 && value <= 0xFFFF;
-}
-
-uint8_t high(int64_t value) {
-    return static_cast<uint8_t>((value >> 8) & 0xFF);
-}
-
-uint8_t low(int64_t value) {
-    return static_cast<uint8_t>(value & 0xFF);
-}
-
-uint16_t wordAt(std::span<const uint8_t> body, size_t at) {
-    return static_cast<uint16_t>(body[at] << 8 | body[at + 1]);
-}
 
 std::string stamp(const TDateTimeRec& t) {
     char text[32];
@@ -139,13 +124,13 @@ Request nextLocationRequest() {
 
 uint8_t calendarReadRequest(int32_t location, Request& request) {
     if (!fitsSixteenBits(location)) return stNoSuchLocation;
-    request = {0x13, {0x00, 0x01, 0x00, 0x19, high(location), low(location)}};
+    request = {0x13, {0x00, 0x01, 0x00, 0x19, highByte(location), lowByte(location)}};
     return stDone;
 }
 
 uint8_t calendarDeleteRequest(int32_t location, Request& request) {
     if (!fitsSixteenBits(location)) return stNoSuchLocation;
-    request = {0x13, {0x00, 0x01, 0x00, 0x0B, high(location), low(location)}};
+    request = {0x13, {0x00, 0x01, 0x00, 0x0B, highByte(location), lowByte(location)}};
     return stDone;
 }
 
@@ -170,20 +155,20 @@ uint8_t calendarWriteRequest(const TCalendarEntry& entry, Request& request) {
     }
     request = {
         0x13,
-        {0x00, 0x01, 0x00, codes->write, high(note.location), low(note.location), codes->code, 0x00,
-         high(note.date.year), low(note.date.year), low(note.date.month), low(note.date.day)}};
+        {0x00, 0x01, 0x00, codes->write, highByte(note.location), lowByte(note.location), codes->code, 0x00,
+         highByte(note.date.year), lowByte(note.date.year), lowByte(note.date.month), lowByte(note.date.day)}};
     auto& body = request.body;
     const auto text = static_cast<uint8_t>(note.text.size());
     const int64_t lead16 = lead.value_or(kNoLead);
     switch (codes->code) {
         case kMemo:
-            body.insert(body.end(), {high(note.noteWord), low(note.noteWord), text, kAfterLength});
+            body.insert(body.end(), {highByte(note.noteWord), lowByte(note.noteWord), text, kAfterLength});
             putWide(body, note.text);
             break;
         case kCall:
         case kMeeting:
-            body.insert(body.end(), {low(note.date.hour), low(note.date.minute), high(lead16),
-                                     low(lead16), high(note.noteWord), low(note.noteWord), text,
+            body.insert(body.end(), {lowByte(note.date.hour), lowByte(note.date.minute), highByte(lead16),
+                                     lowByte(lead16), highByte(note.noteWord), lowByte(note.noteWord), text,
                                      codes->code == kCall ? static_cast<uint8_t>(note.number.size())
                                                           : kAfterLength});
             putWide(body, note.text);
@@ -192,8 +177,8 @@ uint8_t calendarWriteRequest(const TCalendarEntry& entry, Request& request) {
         default: {
             const int64_t lead32 = lead.value_or(kNoLead);
             body.insert(body.end(),
-                        {0x00, 0x00, low(lead32 >> 24), low(lead32 >> 16), high(lead32),
-                         low(lead32), static_cast<uint8_t>(note.silent != 0 ? 0x01 : 0x00), text});
+                        {0x00, 0x00, lowByte(lead32 >> 24), lowByte(lead32 >> 16), highByte(lead32),
+                         lowByte(lead32), static_cast<uint8_t>(note.silent != 0 ? 0x01 : 0x00), text});
             putWide(body, note.text);
             break;
         }

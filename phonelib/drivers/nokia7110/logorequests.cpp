@@ -19,14 +19,6 @@ namespace phonelib::nokia7110 {
 
 namespace {
 
-uint8_t high(int32_t value) {
-    return static_cast<uint8_t>(value >> 8);
-}
-
-uint8_t low(int32_t value) {
-    return static_cast<uint8_t>(value & 0xFF);
-}
-
 void putData(std::vector<uint8_t>& body, const std::array<uint8_t, kBitmapBytes>& data,
              int32_t size) {
     body.insert(body.end(), data.begin(), data.begin() + size);
@@ -40,8 +32,8 @@ uint8_t operatorLogo(const GSMBitmap& bitmap, std::vector<Request>& requests) {
         Request request{0x0A, {0x00, 0x01, 0x01, 0xA3, 0x01, copy}};
         auto& body = request.body;
         body.insert(body.end(), code.begin(), code.end());
-        body.insert(body.end(), {0x00, 0x04, low(bitmap.size + 8), low(bitmap.width),
-                                 low(bitmap.height), 0x00, low(bitmap.size), 0x00, 0x00});
+        body.insert(body.end(), {0x00, 0x04, lowByte(bitmap.size + 8), lowByte(bitmap.width),
+                                 lowByte(bitmap.height), 0x00, lowByte(bitmap.size), 0x00, 0x00});
         putData(body, bitmap.rowData, bitmap.size);
         body.push_back(0x00);
         requests.push_back(std::move(request));
@@ -63,15 +55,15 @@ Request startupLogo(const GSMBitmap& bitmap) {
                      0xC0,
                      0x02,
                      0x00,
-                     low(bitmap.height),
+                     lowByte(bitmap.height),
                      0xC0,
                      0x03,
                      0x00,
-                     low(bitmap.width),
+                     lowByte(bitmap.width),
                      0xC0,
                      0x04,
-                     high(bitmap.size),
-                     low(bitmap.size)}};
+                     highByte(bitmap.size),
+                     lowByte(bitmap.size)}};
     putData(request.body, bitmap.stripeData, bitmap.size);
     request.body.push_back(0x00);
     return request;
@@ -83,11 +75,11 @@ uint8_t pictureImage(const GSMBitmap& bitmap, std::vector<Request>& requests) {
     if (text.size() > 0xFF) return stTooLong;
     tools::latintogsm(text);
     const std::string packed = tools::hextobytes(tools::packseptets(text));
-    Request request{0x14, {0x00, 0x01, 0x00, 0x50, 0x07, 0x21, 0x00, low(bitmap.location), 0x07}};
+    Request request{0x14, {0x00, 0x01, 0x00, 0x50, 0x07, 0x21, 0x00, lowByte(bitmap.location), 0x07}};
     auto& body = request.body;
     body.insert(body.end(), 32, 0x00);
-    body.insert(body.end(), {0x04, 0x00, 0x00, 0x00, 0x00, 0x01, low(bitmap.width),
-                             low(bitmap.height), high(bitmap.size), low(bitmap.size)});
+    body.insert(body.end(), {0x04, 0x00, 0x00, 0x00, 0x00, 0x01, lowByte(bitmap.width),
+                             lowByte(bitmap.height), highByte(bitmap.size), lowByte(bitmap.size)});
     putData(body, bitmap.rowData, bitmap.size);
     body.push_back(static_cast<uint8_t>(text.size()));
     body.insert(body.end(), packed.begin(), packed.end());

@@ -13,29 +13,17 @@ namespace phonelib::nokia7110 {
 
 namespace {
 
-bool fitsSixteenBits(int32_t value) {
-    return value >= 0 && value <= 0xFFFF;
-}
-
-uint8_t high(int32_t value) {
-    return static_cast<uint8_t>(value >> 8);
-}
-
-uint8_t low(int32_t value) {
-    return static_cast<uint8_t>(value & 0xFF);
-}
-
 }  // namespace
 
 uint8_t messageReadRequest(uint8_t folder, int32_t location, Request& request) {
     if (!fitsSixteenBits(location)) return stNoSuchLocation;
-    request = {0x14, {0x00, 0x01, 0x01, 0x07, folder, high(location), low(location), 0x01, 0x65}};
+    request = {0x14, {0x00, 0x01, 0x01, 0x07, folder, highByte(location), lowByte(location), 0x01, 0x65}};
     return stDone;
 }
 
 uint8_t messageDeleteRequest(uint8_t folder, int32_t location, Request& request) {
     if (!fitsSixteenBits(location)) return stNoSuchLocation;
-    request = {0x14, {0x00, 0x01, 0x01, 0x0A, folder, high(location), low(location)}};
+    request = {0x14, {0x00, 0x01, 0x01, 0x0A, folder, highByte(location), lowByte(location)}};
     return stDone;
 }
 
@@ -45,7 +33,7 @@ uint8_t messageWriteRequest(uint8_t folder, int32_t location, const GSMSMS& mess
     if (message.storedBodyLength <= 0 || message.storedBodyLength > kStoredBodyBytes) {
         return stTooLong;
     }
-    request = {0x14, {0x00, 0x01, 0x01, 0x04, 0x01, folder, high(location), low(location)}};
+    request = {0x14, {0x00, 0x01, 0x01, 0x04, 0x01, folder, highByte(location), lowByte(location)}};
     request.body.insert(request.body.end(), message.storedBody.begin(),
                         message.storedBody.begin() + message.storedBodyLength);
     return stDone;

@@ -13,6 +13,7 @@
 
 #include "codecs/ringtones/ringtonenames.h"
 #include "phonelib/api/library.h"
+#include "phonelib/drivers/bodytext.h"
 #include "phonelib/drivers/nokia61xx/mailboxes.h"
 #include "phonelib/drivers/nokia7110/phonebook.h"
 
@@ -22,10 +23,6 @@ namespace {
 
 constexpr uint8_t kEmpty = 0x0F;
 constexpr size_t kFirstBlock = 18;
-
-uint16_t wordAt(std::span<const uint8_t> body, size_t at) {
-    return static_cast<uint16_t>(body[at] << 8 | body[at + 1]);
-}
 
 // The low bytes of the 16-bit characters from `from`, as many bytes as the
 // length byte at `lengthAt` counts and the block holds.

@@ -27,10 +27,6 @@ namespace {
 constexpr uint8_t kCallerGroupMemory = 0x10;
 constexpr uint8_t kSpeedDialMemory = 0x0E;
 
-bool fitsSixteenBits(int32_t value) {
-    return value >= 0 && value <= 0xFFFF;
-}
-
 // The blocks of one write message.
 class Blocks {
   public:
