@@ -98,6 +98,10 @@ TEST_F(Family7110, TheOperatorLogoTravelsInTheNetworkAnswer) {
 }
 
 TEST_F(Family7110, StartupLogoAndPictureImage) {
+    // The start-up logo comes back in seven frames, each waiting for its
+    // acknowledgement: on a loaded machine that takes longer than three
+    // short ticks.
+    setTickPeriod(300);
     connectTo("NPE-3");
     GSMBitmap startup = testing_support::patternedBitmap(bkStartupLogo, 96, 65);
     ASSERT_EQ(Sendbitmap(startup), stDone);
