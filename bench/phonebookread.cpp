@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/cablebytes.h"
 #include "phonelib/api/librarystate.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
@@ -19,21 +20,9 @@
 namespace {
 
 constexpr int kEntries = 250;
-constexpr double kBitsPerByte = 10;  // start bit, eight data bits, stop bit
-constexpr double kBaud = 115200;
-constexpr size_t kFrameData = 120;
-constexpr uint64_t kAckBytes = 10;  // header 6, type and sequence, two checksums
-
-// Bytes of a message on the cable, with the acknowledgement of each frame.
-uint64_t cableBytes(size_t bodyLength) {
-    const size_t frames = std::max<size_t>(1, (bodyLength + kFrameData - 1) / kFrameData);
-    uint64_t bytes = 0;
-    for (size_t i = 0; i < frames; ++i) {
-        const size_t data = std::min(kFrameData, bodyLength - i * kFrameData) + 2;
-        bytes += 6 + data + data % 2 + 2 + kAckBytes;
-    }
-    return bytes;
-}
+using bench::cableBytes;
+using bench::kBaud;
+using bench::kBitsPerByte;
 
 phonesim::Fixture fullSim() {
     auto fixture = phonesim::Fixture::forModel("NSE-3");

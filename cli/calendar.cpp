@@ -1,11 +1,23 @@
-// corvina-cli calendar: list, add and delete calendar notes. Phones of the
-// 7110 family name the location for a new note; the note is written there.
+// corvina-cli calendar: list, add and delete calendar notes; export the
+// phone's calendar to a file or calendar folder, import one into it. Phones
+// of the 7110 family name the location for a new note; "add" writes it
+// there.
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/models.h"
 #include "cli/output.h"
+#include "codecs/tools/cp1252.h"
+#include "codecs/tools/filebytes.h"
+#include "corvina/calendar/calendarfolder.h"
+#include "corvina/calendar/calendarupload.h"
+#include "corvina/calendar/calfile.h"
+#include "corvina/calendar/cl2file.h"
+#include "corvina/connection/modelnumbers.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
 
@@ -15,7 +27,8 @@ namespace {
 
 constexpr const char* kUsage =
     "calendar list | calendar add reminder|call|meeting|birthday \"JJJJ-MM-TT hh:mm\" TEXT "
-    "[alarm=\"JJJJ-MM-TT hh:mm\"] [number=NUMMER] [birthyear=JAHR] | calendar delete PLATZ";
+    "[alarm=\"JJJJ-MM-TT hh:mm\"] [number=NUMMER] [birthyear=JAHR] | calendar delete PLATZ | "
+    "calendar export|import DATEI.cal|DATEI.cl2|DATEI.ics|ORDNER";
 
 const QStringList kTypes = {"reminder", "call", "meeting", "birthday"};
 const char* const kTypeNames[] = {"Erinnerung", "Anruf", "Sitzung", "Geburtstag"};
@@ -103,12 +116,161 @@ int addNote(const QStringList& arguments) {
     return 0;
 }
 
+constexpr long long kFileLimit = 16 * 1024 * 1024;
+
+// A line for printRecord from UTF-8 text.
+std::string text(const std::string& utf8) {
+    return tools::toCp1252(QString::fromStdString(utf8));
+}
+
+enum class FileKind { Cal, Cl2, Ics, Folder, Unknown };
+
+FileKind kindOf(const QString& path) {
+    if (QFileInfo(path).isDir() || path.endsWith(QLatin1Char('/'))) return FileKind::Folder;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == "cal") return FileKind::Cal;
+    if (suffix == "cl2") return FileKind::Cl2;
+    if (suffix == "ics") return FileKind::Ics;
+    return FileKind::Unknown;
+}
+
+uint8_t guiModel() {
+    return corvina::modelNumberOf(phonelib::GetModelCode()).number;
+}
+
+// Reads the whole calendar; prints why when it did not go through.
+std::optional<corvina::CalendarDownload> downloadAll() {
+    corvina::CalendarDownload download(corvina::CalendarCalls::library(), guiModel(),
+                                       QDate::currentDate().year());
+    while (!corvina::transferOver(download.step())) {
+        if (download.total() > 0)
+            printProgress(QString("Notiz %1 / %2")
+                              .arg(download.position())
+                              .arg(download.total())
+                              .toStdString());
+    }
+    if (download.state() != corvina::TransferState::Done) {
+        printError(download.summary().toStdString());
+        return std::nullopt;
+    }
+    return download;
+}
+
+int exportNotes(const QString& path) {
+    const FileKind kind = kindOf(path);
+    if (kind == FileKind::Unknown) return usageError(kUsage);
+    const auto download = downloadAll();
+    if (!download) return 1;
+    const auto& notes = download->table().notes();
+    if (kind == FileKind::Folder) {
+        const corvina::FolderExport result =
+            corvina::exportToFolder(path, notes, guiModel(), QDate::currentDate());
+        printRecord({tools::toCp1252(corvina::exportSummary(result))});
+        return result.failed.isEmpty() ? 0 : 1;
+    }
+    int cut = 0;
+    const std::string bytes = kind == FileKind::Cl2   ? corvina::writeCl2File(notes, cut)
+                              : kind == FileKind::Ics ? corvina::writeIcsFile(notes, guiModel())
+                                                      : corvina::writeCalFile(notes);
+    if (!tools::writefileatomically(QFile::encodeName(path).toStdString(), bytes)) {
+        printError("Die Datei " + path.toStdString() + " lässt sich nicht schreiben.");
+        return 1;
+    }
+    printRecord({std::to_string(notes.size()) + " Notizen geschrieben", tools::toCp1252(path)});
+    if (cut > 0) {
+        printRecord(
+            {text(std::to_string(cut) +
+                  " Notizen mit Text oder Nummer über 30 Zeichen: in der .cl2-Datei gekürzt")});
+    }
+    return 0;
+}
+
+// The notes of a file or folder; prints why when it is refused.
+std::optional<std::vector<corvina::CalendarNote>> readNotes(const QString& path,
+                                                            QStringList& notices) {
+    const FileKind kind = kindOf(path);
+    if (kind == FileKind::Folder) {
+        const corvina::FolderListing listing =
+            corvina::readCalendarFolder(path, guiModel(), QDate::currentDate());
+        std::vector<corvina::CalendarNote> notes;
+        for (const corvina::FolderEntry& entry : listing.entries) {
+            if (!entry.problem.isEmpty()) {
+                notices << entry.file + ": " + entry.problem;
+            } else if (entry.event.notes.empty()) {
+                notices << entry.file + ": " + entry.event.text + " – " + entry.event.how;
+            }
+            notes.insert(notes.end(), entry.event.notes.begin(), entry.event.notes.end());
+        }
+        if (listing.unmapped > 0) {
+            notices << QString::number(listing.unmapped) +
+                           " Zeichen, die das Telefon nicht darstellen kann, wurden durch \"?\" "
+                           "ersetzt.";
+        }
+        return notes;
+    }
+    const auto bytes = tools::readfilebytes(QFile::encodeName(path).toStdString(), kFileLimit);
+    if (!bytes) {
+        printError("Die Datei " + path.toStdString() +
+                   " lässt sich nicht lesen (oder ist größer als 16 MB).");
+        return std::nullopt;
+    }
+    const corvina::NoteFileRead read =
+        kind == FileKind::Cl2   ? corvina::readCl2File(*bytes)
+        : kind == FileKind::Ics ? corvina::readIcsFile(*bytes, guiModel(), QDate::currentDate())
+                                : corvina::readCalFile(*bytes);
+    if (!read.ok()) {
+        printError(path.toStdString() + ": " + read.error.toStdString());
+        return std::nullopt;
+    }
+    notices << read.notices;
+    return read.notes;
+}
+
+int importNotes(const QString& path) {
+    if (kindOf(path) == FileKind::Unknown) return usageError(kUsage);
+    QStringList notices;
+    const auto notes = readNotes(path, notices);
+    if (!notes) return 1;
+    const auto download = downloadAll();
+    if (!download) return 1;
+    // What the phone holds decides what is new and how much still fits.
+    corvina::NoteTable phone = download->table();
+    const int held = phone.count();
+    const corvina::TakeOverCount count = corvina::takeOver(
+        phone, *notes, std::min<int>(download->maximum(), corvina::kNoteTableSize));
+    const std::vector<corvina::CalendarNote> fresh(phone.notes().begin() + held,
+                                                   phone.notes().end());
+    corvina::CalendarUpload upload(corvina::CalendarCalls::library(), guiModel(), fresh,
+                                   corvina::CalendarUpload::Mode::Append,
+                                   download->usedLocations());
+    while (!corvina::transferOver(upload.step()))
+        printProgress(("Schreibe " + upload.progressText()).toStdString());
+    printRecord({text(std::to_string(upload.written()) + " Notizen geschrieben")});
+    if (count.duplicates > 0)
+        printRecord({text(std::to_string(count.duplicates) + " übersprungen: schon im Telefon")});
+    if (!count.left.empty()) {
+        QStringList names;
+        for (const auto& note : count.left) names << corvina::noteText(note.text);
+        printRecord(
+            {text(std::to_string(count.left.size()) + " übersprungen: das Telefon ist voll (" +
+                  names.join(", ").toStdString() + ")")});
+    }
+    for (const QString& notice : notices) printRecord({text(notice.toStdString())});
+    if (upload.state() != corvina::TransferState::Done) {
+        printError(upload.summary().toStdString());
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int calendar(Session&, const QStringList& arguments) {
     const QString action = arguments.value(0);
     if (action == "list" && arguments.size() == 1) return listNotes();
     if (action == "add") return addNote(arguments.mid(1));
+    if (action == "export" && arguments.size() == 2) return exportNotes(arguments[1]);
+    if (action == "import" && arguments.size() == 2) return importNotes(arguments[1]);
     if (action == "delete" && arguments.size() == 2) {
         const auto location =
             numberArgument(arguments[1], "Der Platz", 1, highestLocation(foldersAndNotesOf7110()));

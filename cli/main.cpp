@@ -37,7 +37,8 @@ constexpr std::array<cli::CommandEntry, 12> kCommands = {{
     {"ringtone", "ringtone send DATEI.txt|mid [PLATZ]", cli::ringtone},
     {"profile", "profile list|get N|set N schlüssel=wert ...", cli::profile},
     {"divert", "divert get|set|clear KLASSE GRUND [NUMMER [SEKUNDEN]]", cli::divert},
-    {"calendar", "calendar list|add|delete ...", cli::calendar},
+    {"calendar", "calendar list|add|delete ... | calendar export|import DATEI|ORDNER",
+     cli::calendar},
     {"wap", "wap list|set DATEI", cli::wap},
 }};
 

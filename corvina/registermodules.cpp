@@ -1,4 +1,5 @@
 // The modules built into the program. Each module adds its registration here.
+#include "corvina/calendar/tkalendarform.h"
 #include "corvina/diverts/tumleitform.h"
 #include "corvina/info/tinfoform.h"
 #include "corvina/profiles/tprofilform.h"
@@ -10,6 +11,7 @@ void registerModules(ModuleRegistry& registry) {
     registerInformationModule(registry);
     registerProfileModule(registry);
     registerDivertModule(registry);
+    registerCalendarModule(registry);
 }
 
 }  // namespace corvina

@@ -8,12 +8,13 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg62-turbo-dev
+  libical-dev
   mobile-broadband-provider-info
   scdoc desktop-file-utils appstream dpkg-dev fakeroot lintian
   fonts-dejavu-core poppler-utils
 )
 # Extra packages a caller may ask for (for example the independent FBUS
-# client used by the peer test): scripts/bootstrap.sh gnokii-cli
+# client and the calendar program used by the peer tests): scripts/bootstrap.sh gnokii-cli khal
 packages+=("$@")
 
 missing=()

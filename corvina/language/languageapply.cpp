@@ -14,6 +14,7 @@ namespace corvina {
 namespace {
 
 const char* const kDynamic = "corvinaDynamic";
+const char* const kSection = "corvinaSection";
 const char* const kBuiltInCaption = "corvinaBuiltInCaption";
 const char* const kBuiltInHint = "corvinaBuiltInHint";
 
@@ -54,13 +55,25 @@ void setCaption(QWidget* w, const QString& text) {
     }
 }
 
-// Calls f(key prefix, widget) for the window and each named, non-dynamic control.
+// The window, or module window laid into another, whose section holds the control.
+QWidget* sectionOf(QWidget* control) {
+    for (QWidget* w = control->parentWidget(); w; w = w->parentWidget()) {
+        if (w->isWindow() || w->property(kSection).toBool()) return w;
+    }
+    return control;
+}
+
+// Calls f(key prefix, widget) for the window and each named, non-dynamic
+// control; Qt's own inner widgets (named "qt_…") take no part.
 void forEachControl(QWidget* window, const std::function<void(const QString&, QWidget*)>& f) {
     const QString name = window->objectName();
     f(name, window);
     for (QWidget* child : window->findChildren<QWidget*>()) {
         if (child->objectName().isEmpty() || child->property(kDynamic).toBool()) continue;
-        if (child->window() != window) continue;  // a window of its own has its own section
+        if (child->objectName().startsWith(QLatin1String("qt_"))) continue;
+        // A window of its own, or a module window inside this one, has its own section.
+        if (child->isWindow() || child->property(kSection).toBool() || sectionOf(child) != window)
+            continue;
         f(name + QLatin1Char('.') + child->objectName(), child);
     }
 }
@@ -78,6 +91,10 @@ QVariant remembered(QWidget* w, const char* property, const QString& current) {
 
 void markDynamic(QWidget* control) {
     control->setProperty(kDynamic, true);
+}
+
+void markSection(QWidget* moduleWindow) {
+    moduleWindow->setProperty(kSection, true);
 }
 
 void applyLanguage(QWidget* window) {

@@ -22,6 +22,9 @@ W* named(W* control, const char* name) {
 
 // Marks a named control whose text the program sets at run time.
 void markDynamic(QWidget* control);
+// Marks a module window that is laid into the main window: its controls
+// form a section of their own, named after it.
+void markSection(QWidget* moduleWindow);
 
 // Sets every text of the window from the loaded language; texts the file
 // does not name (or names "fsdef") return to their built-in German.

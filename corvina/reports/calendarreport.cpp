@@ -17,35 +17,6 @@ struct Occurrence {
     const Holiday* holiday = nullptr;
 };
 
-QString monthName(int month) {
-    switch (month) {
-        case 1:
-            return tx("kalender_6", "Januar");
-        case 2:
-            return tx("kalender_7", "Februar");
-        case 3:
-            return tx("kalender_8", "März");
-        case 4:
-            return tx("kalender_9", "April");
-        case 5:
-            return tx("kalender_10", "Mai");
-        case 6:
-            return tx("kalender_11", "Juni");
-        case 7:
-            return tx("kalender_12", "Juli");
-        case 8:
-            return tx("kalender_13", "August");
-        case 9:
-            return tx("kalender_14", "September");
-        case 10:
-            return tx("kalender_15", "Oktober");
-        case 11:
-            return tx("kalender_16", "November");
-        default:
-            return tx("kalender_17", "Dezember");
-    }
-}
-
 QString typeName(int type) {
     switch (type) {
         case kCall:
@@ -159,6 +130,35 @@ QString rangeText(const CalendarReportOptions& options) {
 }
 
 }  // namespace
+
+QString monthName(int month) {
+    switch (month) {
+        case 1:
+            return tx("kalender_6", "Januar");
+        case 2:
+            return tx("kalender_7", "Februar");
+        case 3:
+            return tx("kalender_8", "März");
+        case 4:
+            return tx("kalender_9", "April");
+        case 5:
+            return tx("kalender_10", "Mai");
+        case 6:
+            return tx("kalender_11", "Juni");
+        case 7:
+            return tx("kalender_12", "Juli");
+        case 8:
+            return tx("kalender_13", "August");
+        case 9:
+            return tx("kalender_14", "September");
+        case 10:
+            return tx("kalender_15", "Oktober");
+        case 11:
+            return tx("kalender_16", "November");
+        default:
+            return tx("kalender_17", "Dezember");
+    }
+}
 
 QString monthTitle(int year, int month) {
     return monthName(month) + QLatin1Char(' ') + QString::number(year);

@@ -52,6 +52,8 @@ struct MonthSheet {
     std::map<int, QString> holidays;   // by day
 };
 
+// "Januar" … "Dezember"
+QString monthName(int month);
 // "Juni 2024"
 QString monthTitle(int year, int month);
 

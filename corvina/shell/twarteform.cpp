@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QMainWindow>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "corvina/language/language.h"
 #include "corvina/language/languageapply.h"
@@ -42,6 +43,14 @@ Twarteform::Twarteform(QWidget* mainWindow)
     layout->addWidget(heading_);
     layout->addWidget(animation_, 0, Qt::AlignHCenter);
     layout->addWidget(pages_);
+    cancel_ = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancel_->setObjectName(QStringLiteral("abbrechen"));
+    cancel_->hide();
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        cancel_->setEnabled(false);
+        if (auto action = std::exchange(cancelAction_, nullptr)) action();
+    });
+    layout->addWidget(cancel_, 0, Qt::AlignHCenter);
 
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, [this] { onTick(); });
@@ -131,11 +140,20 @@ void Twarteform::setProgressText(const QString& text) {
     progress_->setText(text);
 }
 
+void Twarteform::offerCancel(std::function<void()> cancel) {
+    cancelAction_ = std::move(cancel);
+    cancel_->setEnabled(true);
+    cancel_->show();
+    adjustSize();
+}
+
 void Twarteform::finish() {
     hide();
 }
 
 void Twarteform::hideEvent(QHideEvent*) {
+    cancelAction_ = nullptr;
+    cancel_->hide();
     timer_.stop();
     queue_.clear();
     holding_ = false;

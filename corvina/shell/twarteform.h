@@ -8,10 +8,12 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
+#include <functional>
 
 #include "corvina/shell/activityanimation.h"
 
@@ -36,6 +38,8 @@ class Twarteform : public QWidget {
     void showPage(WaitPage page, QWidget* moduleWindow = nullptr);
     void setHeading(const QString& heading);
     void setProgressText(const QString& text);
+    // Shows "Abbrechen", which runs `cancel` (once); hidden again by finish.
+    void offerCancel(std::function<void()> cancel);
     // Hides the window and enables the windows again.
     void finish();
 
@@ -56,6 +60,7 @@ class Twarteform : public QWidget {
     QString divertTypeText() const { return divertType_->text(); }
     QString divertConditionText() const { return divertCondition_->text(); }
     QString progressText() const { return progress_->text(); }
+    QPushButton* cancelButton() const { return cancel_; }
 
   protected:
     void hideEvent(QHideEvent* event) override;
@@ -88,6 +93,8 @@ class Twarteform : public QWidget {
     QLabel* divertType_ = nullptr;
     QLabel* divertCondition_ = nullptr;
     QLabel* progress_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    std::function<void()> cancelAction_;
 
     QTimer timer_;
     std::deque<Progress> queue_;

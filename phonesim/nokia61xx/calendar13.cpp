@@ -1,5 +1,6 @@
-// Type 0x13 calendar. The phone keeps notes by location, 1 to its capacity
-// (10 or 50 by model), and stores a new note in the first free location.
+// Type 0x13 calendar. The phone keeps its notes contiguous from location 1
+// up to its capacity (10 or 50 by model): a new note goes after the last,
+// and deleting one moves the later notes down by one location.
 //
 //   00 01 00 66 L     -> 00 01 00 67 01 L 00 00 T date alarm t text p number
 //                        (00 01 00 67 93 when L is empty or invalid)
@@ -89,9 +90,9 @@ void onCalendarWrite(Phone& phone, std::span<const uint8_t> body) {
     if (note.type < 1 || note.type > 4) return answer(phone, 0x65, {0x7D});
     if (!validDate(note.date)) return answer(phone, 0x65, {0x73});
     auto& calendar = phone.fixture.data.calendar;
-    int location = 1;
-    while (location <= calendar.capacity && noteAt(calendar, location) != calendar.notes.end())
-        ++location;
+    // A fixture may leave the n-th write unanswered.
+    if (++calendar.writesSeen == calendar.unansweredWrite) return;
+    const int location = static_cast<int>(calendar.notes.size()) + 1;
     if (location > calendar.capacity) return answer(phone, 0x65, {0x81});
     note.location = location;
     calendar.notes.push_back(note);
@@ -103,7 +104,8 @@ void onCalendarDelete(Phone& phone, std::span<const uint8_t> body) {
     auto& calendar = phone.fixture.data.calendar;
     const auto note = body.size() > 4 ? noteAt(calendar, body[4]) : calendar.notes.end();
     if (note == calendar.notes.end()) return answer(phone, 0x69, {0x93});
-    calendar.notes.erase(note);
+    for (auto later = calendar.notes.erase(note); later != calendar.notes.end(); ++later)
+        --later->location;
     answer(phone, 0x69, {0x01});
 }
 

@@ -291,6 +291,26 @@ TEST_F(PhoneDataAnswers, CalendarRefusals) {
               (Message{0x13, {0x00, 0x01, 0x00, 0x69, 0x93}}));
 }
 
+TEST_F(PhoneDataAnswers, CalendarStaysContiguousAndCanLeaveAWriteUnanswered) {
+    data().calendar.notes = {{1, 1, QStringLiteral("a"), {}, {2024, 1, 1, 0, 0, 0}, {}},
+                             {2, 1, QStringLiteral("b"), {}, {2024, 1, 2, 0, 0, 0}, {}},
+                             {3, 1, QStringLiteral("c"), {}, {2024, 1, 3, 0, 0, 0}, {}}};
+    EXPECT_EQ(bench.answerTo(0x13, {0x00, 0x01, 0x00, 0x68, 0x01}),
+              (Message{0x13, {0x00, 0x01, 0x00, 0x69, 0x01}}));
+    ASSERT_EQ(data().calendar.notes.size(), 2u);
+    EXPECT_EQ(data().calendar.notes[0].location, 1);
+    EXPECT_EQ(data().calendar.notes[0].text, QStringLiteral("b"));
+    EXPECT_EQ(data().calendar.notes[1].location, 2);
+
+    data().calendar.unansweredWrite = 2;
+    const Bytes write = {0x00, 0x01, 0x00, 0x64, 0x01, 0x10, 0x00, 0x01, 0x07, 0xE8, 2, 3, 9,
+                         0,    0,    0,    0,    0,    0,    0,    0,    0,    1,    'd', 0, 0x00};
+    EXPECT_EQ(bench.answerTo(0x13, write), (Message{0x13, {0x00, 0x01, 0x00, 0x65, 0x01, 0x03}}));
+    EXPECT_FALSE(bench.answerTo(0x13, write)) << "the second write stays unanswered";
+    EXPECT_EQ(bench.answerTo(0x13, write)->body[5], 0x04);
+    EXPECT_EQ(data().calendar.notes.size(), 4u);
+}
+
 TEST_F(PhoneDataAnswers, BookmarksInFifteenSlots) {
     data().bookmarks = {};
     EXPECT_EQ(bench.answerTo(0x3F, {0x00, 0x01, 0x01, 0x06, 0x00, 0x00}),
