@@ -113,6 +113,17 @@ TEST(Nokia7110Requests, CallerGroupLogoAsPhonebookBlocks) {
     EXPECT_EQ(request.body.size(), picture + 126 + 16);
     logo.size = 300;
     EXPECT_EQ(groupLogoWriteRequest(logo, request), stTooLong);
+
+    // Renaming group 2 writes location 3 with its ringtone and logo.
+    TPhoneBookEntry group = entryAt(memCallerGroups, 2);
+    group.name = "Chefs";
+    group.group = testing_support::patternedBitmap(bkCallerGroupLogo, 72, 14);
+    group.group.groupRingtone = 0x10;
+    ASSERT_EQ(entryWriteRequest(group, request), stDone);
+    EXPECT_EQ(request.body[11], 0x10);
+    EXPECT_EQ(request.body[13], 3);
+    EXPECT_EQ(request.body[17], 5);
+    EXPECT_EQ(request.body.size(), 18u + 18 + 8 + 8 + 8 + 142);
 }
 
 TEST(Nokia7110Requests, LogosAndPictures) {
