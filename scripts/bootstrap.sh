@@ -14,7 +14,8 @@ packages=(
   fonts-dejavu-core poppler-utils
 )
 # Extra packages a caller may ask for (for example the independent FBUS
-# client and the calendar program used by the peer tests): scripts/bootstrap.sh gnokii-cli khal
+# clients and the calendar program used by the peer tests):
+# scripts/bootstrap.sh gnokii-cli gammu khal
 packages+=("$@")
 
 missing=()

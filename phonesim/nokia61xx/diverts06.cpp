@@ -1,19 +1,23 @@
 // Type 0x06 call diverts: 00 01 00 01, operation at 4 (05 query,
-// 03 register, 04 erase), 00, reason code at 6, call class code at 7.
+// 03 register, 04 erase), 00, reason code at 6 (15 all calls, 43 busy,
+// 3E not reachable, 3D no reply; 02 every divert, 04 every conditional one),
+// call class code at 7 (0B voice, 19 data, 0D fax; 00 every class).
 // Register carries the number type at 9 (91 international, 81 other), the
 // number's semi-octets from 10, their count + 1 at 29 and the delay at 52.
 //
-// Answer 02 (the divert's state after the request): reason code at 6,
-// class code at 8 (data answers as 10), 01 at 9 when not active (02 when
-// active), number type at 13, number from 14 (at most 8 bytes), count + 1 at
-// 22, delay at 45; 46 bytes.
-// Answer 03: refused: unknown codes, a refused call class or divert, a
+// Answer 02 (the divert's state after the request), 46 bytes: operation at
+// 4, the reason code at 6, 02 at 7, the class code at 8 (data answers as
+// 10), 01 at 9 when no divert is active (02 when one is), at 10 the number
+// of diverts listed (0 or 1), at 11 the listed divert's class code, at 12
+// its number's octets + 1, its number type at 13, its number from 14 (at
+// most 8 bytes), count + 1 at 22, the delay at 45. A request for every
+// reason or class lists the first active divert it covers.
+// Answer 03 00: refused: unknown codes, a refused call class or divert, a
 // register without number or with more than 16 digits.
 // The fixture may leave queries of a divert unanswered, and may answer a
 // register of a divert as done without keeping it (the answer then shows
 // the divert as asked for).
 #include <algorithm>
-#include <optional>
 
 #include "phonesim/nokia61xx/requests.h"
 
@@ -25,11 +29,33 @@ constexpr uint8_t kReasonCodes[] = {0x15, 0x43, 0x3E, 0x3D};
 constexpr uint8_t kClassCodes[] = {0x0B, 0x19, 0x0D};
 constexpr uint8_t kClassAnswerCodes[] = {0x0B, 0x10, 0x0D};
 constexpr size_t kMaxNumberBytes = 8;
+constexpr uint8_t kEveryDivert = 0x02;
+constexpr uint8_t kEveryConditional = 0x04;
+constexpr uint8_t kEveryClass = 0x00;
 
-std::optional<int> indexOf(std::span<const uint8_t> codes, uint8_t code) {
-    const auto it = std::find(codes.begin(), codes.end(), code);
-    if (it == codes.end()) return std::nullopt;
-    return static_cast<int>(it - codes.begin());
+bool listed(const std::vector<DivertKey>& keys, const DivertKey& key) {
+    return std::ranges::find(keys, key) != keys.end();
+}
+
+// The diverts a request covers that the network does not refuse; empty for
+// codes the phone does not know.
+std::vector<DivertKey> coveredBy(uint8_t reasonCode, uint8_t classCode, const Diverts& diverts) {
+    std::vector<DivertKey> covered;
+    for (int reason = 0; reason < 4; ++reason) {
+        const bool reasonCovered = reasonCode == kReasonCodes[reason] ||
+                                   reasonCode == kEveryDivert ||
+                                   (reasonCode == kEveryConditional && reason > 0);
+        for (int callClass = 0; callClass < 3 && reasonCovered; ++callClass) {
+            const DivertKey key{callClass, reason};
+            if ((classCode == kEveryClass || classCode == kClassCodes[callClass]) &&
+                std::ranges::find(diverts.refusedClasses, callClass) ==
+                    diverts.refusedClasses.end() &&
+                !listed(diverts.refused, key)) {
+                covered.push_back(key);
+            }
+        }
+    }
+    return covered;
 }
 
 QString digitsOf(std::span<const uint8_t> semiOctets) {
@@ -56,29 +82,29 @@ void refuse(Phone& phone) {
     phone.answer({0x06, {0x00, 0x01, 0x00, 0x03, 0x00}});
 }
 
-bool listed(const std::vector<DivertKey>& keys, int callClass, int reason) {
-    return std::ranges::find(keys, DivertKey{callClass, reason}) != keys.end();
-}
-
-void answerState(Phone& phone, uint8_t operation, int reason, int callClass,
-                 const Divert* unkept = nullptr) {
+void answerState(Phone& phone, std::span<const uint8_t> request,
+                 const std::vector<DivertKey>& covered, const Divert* unkept = nullptr) {
     std::vector<uint8_t> answer(46, 0x00);
     answer[1] = 0x01;
     answer[3] = 0x02;
-    answer[4] = operation;
-    answer[6] = kReasonCodes[reason];
-    answer[8] = kClassAnswerCodes[callClass];
+    answer[4] = request[4];
+    answer[6] = request[6];
+    answer[7] = 0x02;
+    answer[8] = request[7] == kClassCodes[1] ? kClassAnswerCodes[1] : request[7];
     answer[9] = 0x01;
     answer[22] = 0x01;
     const auto& active = phone.fixture.data.diverts.active;
     const auto kept = std::find_if(active.begin(), active.end(), [&](const Divert& d) {
-        return d.reason == reason && d.callClass == callClass;
+        return listed(covered, DivertKey{d.callClass, d.reason});
     });
     const Divert* divert = unkept ? unkept : kept != active.end() ? &*kept : nullptr;
     if (divert) {
         const bool international = divert->number.startsWith(QLatin1Char('+'));
         const auto number = semiOctetsOf(international ? divert->number.mid(1) : divert->number);
         answer[9] = 0x02;
+        answer[10] = 0x01;
+        answer[11] = kClassAnswerCodes[divert->callClass];
+        answer[12] = static_cast<uint8_t>(number.size() + 1);
         answer[13] = international ? 0x91 : 0x81;
         std::copy(number.begin(), number.end(), answer.begin() + 14);
         answer[22] = static_cast<uint8_t>(number.size() + 1);
@@ -91,24 +117,22 @@ void answerState(Phone& phone, uint8_t operation, int reason, int callClass,
 
 void onDivertRequest(Phone& phone, std::span<const uint8_t> body) {
     if (body.size() < 8) return refuse(phone);
-    const uint8_t operation = body[4];
-    const auto reason = indexOf(kReasonCodes, body[6]);
-    const auto callClass = indexOf(kClassCodes, body[7]);
     auto& diverts = phone.fixture.data.diverts;
-    if (!reason || !callClass ||
-        std::ranges::find(diverts.refusedClasses, *callClass) != diverts.refusedClasses.end() ||
-        listed(diverts.refused, *callClass, *reason)) {
-        return refuse(phone);
-    }
-    const auto sameDivert = [&](const Divert& d) {
-        return d.reason == *reason && d.callClass == *callClass;
+    const auto covered = coveredBy(body[6], body[7], diverts);
+    if (covered.empty()) return refuse(phone);
+    const auto affected = [&](const Divert& d) {
+        return listed(covered, DivertKey{d.callClass, d.reason});
     };
-    switch (operation) {
+    switch (body[4]) {
         case 0x05:
-            if (listed(diverts.unanswered, *callClass, *reason)) return;
+            if (std::ranges::any_of(covered, [&](const DivertKey& key) {
+                    return listed(diverts.unanswered, key);
+                })) {
+                return;
+            }
             break;
         case 0x04:
-            std::erase_if(diverts.active, sameDivert);
+            std::erase_if(diverts.active, affected);
             break;
         case 0x03: {
             if (body.size() < 53 || body[29] < 2) return refuse(phone);
@@ -117,18 +141,25 @@ void onDivertRequest(Phone& phone, std::span<const uint8_t> body) {
             QString number = digitsOf(body.subspan(10, count));
             if (number.isEmpty()) return refuse(phone);
             if (body[9] == 0x91) number.prepend(QLatin1Char('+'));
-            if (listed(diverts.notKept, *callClass, *reason)) {
-                const Divert unkept{*callClass, *reason, number, body[52]};
-                return answerState(phone, operation, *reason, *callClass, &unkept);
+            std::erase_if(diverts.active, [&](const Divert& d) {
+                return affected(d) && !listed(diverts.notKept, DivertKey{d.callClass, d.reason});
+            });
+            for (const DivertKey& key : covered) {
+                if (!listed(diverts.notKept, key))
+                    diverts.active.push_back({key.callClass, key.reason, number, body[52]});
             }
-            std::erase_if(diverts.active, sameDivert);
-            diverts.active.push_back({*callClass, *reason, number, body[52]});
+            if (std::ranges::all_of(
+                    covered, [&](const DivertKey& key) { return listed(diverts.notKept, key); })) {
+                const Divert unkept{covered.front().callClass, covered.front().reason, number,
+                                    body[52]};
+                return answerState(phone, body, covered, &unkept);
+            }
             break;
         }
         default:
             return refuse(phone);
     }
-    answerState(phone, operation, *reason, *callClass);
+    answerState(phone, body, covered);
 }
 
 }  // namespace phonesim::nokia61xx

@@ -4,22 +4,24 @@
 //   10 G            caller group   → 11 G n name ringtone logo-on size(2) 00 w h 01 picture
 //                                     (size counts the picture and its 4 header bytes)
 //                                     group 5 ("no group") comes back without name and logo
-//                   error          → 12 02 (groups beyond 5)
+//                   error          → 12 7D (groups beyond 5; 7D: invalid location)
 //   13 G n name ringtone logo-on size(2) 00 w h 01 picture
 //                   set caller group → 14 (groups 0 to 4; the PC does not wait for it)
-//                   error          → 15 02
+//                   error          → 15 7D
 //   16 K            speed dial     → 17 M location (M: 02 phone, 03 SIM; 00 00 unset)
-//                   error          → 18 02 (keys are 2 to 9)
+//                   error          → 18 7D (keys are 2 to 9)
 //   19 K M L        set speed dial → 1A (L = 0 clears the key)
-//                   error          → 1B 02
+//                   error          → 1B 7D
 #include "phonesim/nokia61xx/requests.h"
 
 namespace phonesim::nokia61xx {
 
 namespace {
 
+constexpr uint8_t kInvalidLocation = 0x7D;
+
 void refuse(Phone& phone, uint8_t subCode) {
-    phone.answer({0x03, {0x00, 0x01, 0x00, subCode, 0x02}});
+    phone.answer({0x03, {0x00, 0x01, 0x00, subCode, kInvalidLocation}});
 }
 
 constexpr uint8_t kNoGroup = 5;

@@ -1,8 +1,11 @@
 // Type 0x64, 00 01 00 10: the identity request of the 6110 and 5110. The
 // answer 00 01 00 11 carries NUL-terminated strings at fixed places: IMEI at
 // 9, model code at 25, production data at 31, hardware version at 39,
-// software version at 44, then four more bytes at 50 to 53. A string longer
-// than its place is cut so the places stay where a PC looks for them.
+// software version at 44, then four bytes at 50 to 53 that the phone uses
+// when an accessory authenticates itself. A string longer than its place is
+// cut so the places stay where a PC looks for them.
+#include <array>
+
 #include "phonesim/nokia61xx/requests.h"
 
 namespace phonesim::nokia61xx {
@@ -10,6 +13,7 @@ namespace phonesim::nokia61xx {
 namespace {
 
 constexpr size_t kAnswerSize = 54;
+constexpr std::array<uint8_t, 4> kAccessoryMagic = {0x2F, 0x91, 0x5C, 0x07};
 
 void place(std::vector<uint8_t>& body, size_t at, size_t end, const QString& text) {
     const auto bytes = latin1(text);
@@ -28,6 +32,7 @@ void onIdentityRequest(Phone& phone, std::span<const uint8_t>) {
     place(body, 31, 39, id.productionData);
     place(body, 39, 44, id.hardwareVersion);
     place(body, 44, 50, id.softwareVersion);
+    std::copy(kAccessoryMagic.begin(), kAccessoryMagic.end(), body.begin() + 50);
     phone.answer({0x64, std::move(body)});
 }
 

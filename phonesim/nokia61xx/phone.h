@@ -25,6 +25,8 @@ struct Phone {
     // Set by type 0x40 00 01 64 01; the other 0x40 commands need it. Kept
     // for the phone's life like a real phone until it is switched off.
     bool extendedCommands = false;
+    // Cell broadcasts switched on by the PC (type 0x02 20 01 …).
+    bool cellBroadcast = false;
     // Parts of concatenated messages whose other parts have not come yet.
     std::vector<IncomingPart> incomingParts = {};
 };

@@ -2,28 +2,32 @@
 // memory (02) and the call lists (07 dialled, 08 received, 09 missed), and
 // the memory status. Every answer repeats 00 01 00 and a sub-code:
 //
-//   01 M L 00                      read    → 02 M n name m number group
-//                                             (an empty location: n = m = 0)
-//                                  error   → 03 02 (no such location or memory)
+//   01 M L 00                      read    → 02 00 n name m number group
+//                                             (an empty location: n = m = 0);
+//                                             a call-list entry goes on with
+//                                             01, year (2 bytes), month, day,
+//                                             hour, minute, second
+//                                  error   → 03 7D (no such location or memory)
 //   04 M L n name m number group   write   → 05 M L
 //   04 M L n name 00 FF            clear   → 05 M L
-//                                  error   → 06 02
+//                                  error   → 06 7D
 //   07 M                           status  → 08 M free used
-//                                  error   → 09 02
+//                                  error   → 09 7D
 //
-// Models NHM-6 and NPM-5 keep names as 16-bit characters: 00 c per
-// character and 00 00 at the end, on the way in and out.
+// The 3310 class (NHM-5, NHM-6, NPM-5) keeps names as 16-bit characters:
+// 00 c per character and 00 00 at the end, on the way in and out.
 #include "phonesim/nokia61xx/requests.h"
 
 namespace phonesim::nokia61xx {
 
 namespace {
 
-constexpr uint8_t kNoSuchLocation = 0x02;
+constexpr uint8_t kNoSuchLocation = 0x7D;
 
 bool wideNames(const Fixture& fixture) {
     const QString& model = fixture.identity.modelCode;
-    return model == QLatin1String("NHM-6") || model == QLatin1String("NPM-5");
+    return model == QLatin1String("NHM-5") || model == QLatin1String("NHM-6") ||
+           model == QLatin1String("NPM-5");
 }
 
 PhonebookMemory* writableMemory(Fixture& fixture, uint8_t memory) {
@@ -99,7 +103,7 @@ void onPhonebookRead(Phone& phone, std::span<const uint8_t> body) {
     const uint8_t memory = body[4];
     const auto entry = entryAt(phone.fixture, memory, body[5]);
     if (!entry) return refuse(phone, 0x03);
-    std::vector<uint8_t> answer = {0x00, 0x01, 0x00, 0x02, memory};
+    std::vector<uint8_t> answer = {0x00, 0x01, 0x00, 0x02, 0x00};
     const auto name = nameBytes(phone.fixture, entry->name);
     const auto number = latin1(entry->number);
     if (entry->name.isEmpty() && entry->number.isEmpty()) {
@@ -110,6 +114,16 @@ void onPhonebookRead(Phone& phone, std::span<const uint8_t> body) {
         answer.push_back(static_cast<uint8_t>(number.size()));
         answer.insert(answer.end(), number.begin(), number.end());
         answer.push_back(static_cast<uint8_t>(entry->group));
+        if (entry->time.isValid()) {
+            const QDate date = entry->time.date();
+            const QTime time = entry->time.time();
+            answer.insert(
+                answer.end(),
+                {0x01, static_cast<uint8_t>(date.year() >> 8), static_cast<uint8_t>(date.year()),
+                 static_cast<uint8_t>(date.month()), static_cast<uint8_t>(date.day()),
+                 static_cast<uint8_t>(time.hour()), static_cast<uint8_t>(time.minute()),
+                 static_cast<uint8_t>(time.second())});
+        }
     }
     phone.answer({0x03, std::move(answer)});
 }

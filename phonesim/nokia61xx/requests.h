@@ -25,7 +25,20 @@ void onExtendedCommandsSwitch(Phone& phone, std::span<const uint8_t> body);  // 
 void onImeiRequest(Phone& phone, std::span<const uint8_t> body);             // 66
 void onVersionQuery(Phone& phone, std::span<const uint8_t> body);            // C8
 void onProductionDataRequest(Phone& phone, std::span<const uint8_t> body);   // CA
+void onMakerDetails(Phone& phone, std::span<const uint8_t> body);            // CC
+void onSimLockRequest(Phone& phone, std::span<const uint8_t> body);          // 8A
+void onSecurityIdRequest(Phone& phone, std::span<const uint8_t> body);       // B4
 void onBuzzer(Phone& phone, std::span<const uint8_t> body);                  // 8F
+// 0x40 7E the network monitor's screens (netmonitor40.cpp)
+void onNetMonitor(Phone& phone, std::span<const uint8_t> body);
+
+// 0x01 20 → 21 the calls in progress: none (calls01.cpp)
+void onActiveCallsRequest(Phone& phone, std::span<const uint8_t> body);
+
+// Link set-up of 6110-class phones (startup.cpp)
+void onHandshakeStart(Phone& phone, std::span<const uint8_t> body);   // 0x02 0D → 0E
+void onCellBroadcast(Phone& phone, std::span<const uint8_t> body);    // 0x02 20 → 21
+void onKeyTableRequest(Phone& phone, std::span<const uint8_t> body);  // 0x0C 40 → 41
 
 // 0x04 00 01 00 01 → 0x04 status: signal and battery (phonestatus.cpp)
 void onStatusRequest(Phone& phone, std::span<const uint8_t> body);
@@ -47,24 +60,36 @@ void onSpeedDialWrite(Phone& phone, std::span<const uint8_t> body);    // 19
 void onMessageRead(Phone& phone, std::span<const uint8_t> body);    // 0x02 07
 void onMessageDelete(Phone& phone, std::span<const uint8_t> body);  // 0x14 0A
 // The body of the 0x14 answer that carries a stored message.
-std::vector<uint8_t> storedMessageBody(int location, const StoredMessage& message);
+std::vector<uint8_t> storedMessageBody(int location, const StoredMessage& message,
+                                       const MessageCentre& centre);
+// 0x14 36 → 37 how many messages the SIM holds (smsstatus.cpp)
+void onMessageStatusRequest(Phone& phone, std::span<const uint8_t> body);
+// 0x11 the clock: 62 → 63 read, 60 → 61 set (clock11.cpp)
+void onClockRead(Phone& phone, std::span<const uint8_t> body);
+void onClockSet(Phone& phone, std::span<const uint8_t> body);
 // 0x02 33 → 34 the message centre (messagecentre.cpp)
 void onCentreRequest(Phone& phone, std::span<const uint8_t> body);
+void onCentreWrite(Phone& phone, std::span<const uint8_t> body);  // 30 → 31
 // 0x02 01: a message to send (submit02.cpp)
 void onSubmit(Phone& phone, std::span<const uint8_t> body);
 // What a SUBMIT body says; nothing when it cannot be read.
 std::optional<IncomingPart> parseSubmit(std::span<const uint8_t> body);
 
 // 0x05 logos and 0x47 picture images (logos05.cpp)
-void onOperatorLogoUpload(Phone& phone, std::span<const uint8_t> body);   // 30
+void onOperatorLogoUpload(Phone& phone, std::span<const uint8_t> body);  // 30
+// An operator logo in the form smart messages carry it: network code, 00,
+// width, height, 01, rows.
+void keepOperatorLogo(Phone& phone, std::span<const uint8_t> data);
 void onOperatorLogoRequest(Phone& phone, std::span<const uint8_t> body);  // 33 → 34
 void onStartupLogoUpload(Phone& phone, std::span<const uint8_t> body);    // 18
 void onStartupLogoRequest(Phone& phone, std::span<const uint8_t> body);   // 16 → 17
 void onPictureImageUpload(Phone& phone, std::span<const uint8_t> body);   // 0x47 03
 
-// Ringtone uploads: 0x05 36 into a location, 0x12 (ringtones.cpp)
+// Ringtones: 0x05 36 upload into a location, 0x40 9E read a location; 0x12
+// smart messages routed by their port (ringtones.cpp)
 void onRingtoneUpload05(Phone& phone, std::span<const uint8_t> body);
-void onRingtoneUpload12(Phone& phone, std::span<const uint8_t> body);
+void onRingtoneRead(Phone& phone, std::span<const uint8_t> body);
+void onSmartMessage12(Phone& phone, std::span<const uint8_t> body);
 
 // 0x05 profiles (profiles05.cpp)
 void onProfileNameRequest(Phone& phone, std::span<const uint8_t> body);     // 1A → 1B

@@ -7,12 +7,15 @@
 //   0x14: 00 01 00 0A 02 L         delete  → 0x14: 00 01 00 0B
 //                                    empty or no such location → 0x14: 00 01 00 0C 02
 //
-// The message: byte 4 01 (read) or 03 (not read yet), 5 the location, 7 the
-// status; the first octet at 20 (bit 6: user data header). Status 1 moves
-// the fields below to o = 3, status 2 to o = 5, every other status to o = 4:
-// data coding o+18 (00 7-bit, F4 8-bit), user data length o+19, number
-// digits o+20, type o+21, semi-octets from o+22, time stamp o+32 to o+38,
-// user data from o+39.
+// The message: byte 4 01 (read) or 03 (not read yet), 5 02 (the SIM), 6 the
+// location, 7 the status (00 received, 01 status report, 02 outgoing), 8–19
+// the message centre (octets with the type, type, semi-octets), the first
+// octet at 20 (bits 0–1: 00 deliver, 01 submit, 10 report; bit 6: user data
+// header). Status 1 moves the fields below to o = 3, status 2 to o = 5,
+// every other status to o = 4: data coding o+18 (00 7-bit, F4 8-bit), user
+// data length o+19, number digits o+20, type o+21, semi-octets from o+22,
+// time stamp o+32 to o+38 (an outgoing message has its relative validity at
+// o+32 instead), user data from o+39.
 #include "phonesim/nokia61xx/requests.h"
 #include "phonesim/nokia61xx/smsfields.h"
 
@@ -43,18 +46,35 @@ void put(std::vector<uint8_t>& body, size_t at, const std::vector<uint8_t>& byte
     std::copy(bytes.begin(), bytes.end(), body.begin() + static_cast<long>(at));
 }
 
+uint8_t firstOctetOf(int status) {
+    switch (status) {
+        case 1:
+            return 0x06;  // status report
+        case 2:
+            return 0x11;  // submit, relative validity
+        default:
+            return 0x04;  // deliver, no more messages waiting
+    }
+}
+
 }  // namespace
 
-std::vector<uint8_t> storedMessageBody(int location, const StoredMessage& message) {
+std::vector<uint8_t> storedMessageBody(int location, const StoredMessage& message,
+                                       const MessageCentre& centre) {
     const size_t o = baseOffset(message.status);
     size_t length = 0;
     const auto data = userData(message, length);
     std::vector<uint8_t> body(o + 39 + data.size(), 0x00);
     put(body, 0,
-        {0x00, 0x01, 0x00, 0x08, static_cast<uint8_t>(message.unread ? 0x03 : 0x01),
-         static_cast<uint8_t>(location), 0x00, static_cast<uint8_t>(message.status)});
-    const uint8_t firstOctet = message.status == 2 ? 0x11 : 0x04;
-    body[20] = firstOctet | (message.header.isEmpty() ? 0x00 : 0x40);
+        {0x00, 0x01, 0x00, 0x08, static_cast<uint8_t>(message.unread ? 0x03 : 0x01), 0x02,
+         static_cast<uint8_t>(location), static_cast<uint8_t>(message.status)});
+    if (!centre.number.isEmpty()) {
+        const auto digits = semiOctets(centre.number);
+        body[8] = static_cast<uint8_t>(digits.size() + 1);
+        body[9] = numberType(centre.number);
+        put(body, 10, {digits.begin(), digits.begin() + std::min<long>(10, std::ssize(digits))});
+    }
+    body[20] = firstOctetOf(message.status) | (message.header.isEmpty() ? 0x00 : 0x40);
     body[o + 18] = message.eightBit ? 0xF4 : 0x00;
     body[o + 19] = static_cast<uint8_t>(length);
     QString digits = message.number;
@@ -62,7 +82,9 @@ std::vector<uint8_t> storedMessageBody(int location, const StoredMessage& messag
     body[o + 20] = static_cast<uint8_t>(digits.size());
     body[o + 21] = numberType(message.number);
     put(body, o + 22, semiOctets(digits));
-    if (message.timestamp.isValid()) {
+    if (message.status == 2) {
+        body[o + 32] = static_cast<uint8_t>(centre.validity);
+    } else if (message.timestamp.isValid()) {
         put(body, o + 32, semiOctets(message.timestamp.toString(QStringLiteral("yyMMddHHmmss"))));
     }
     put(body, o + 39, data);
@@ -81,7 +103,7 @@ void onMessageRead(Phone& phone, std::span<const uint8_t> body) {
         phone.answer({0x14, {0x00, 0x01, 0x00, 0x09, 0x07}});
         return;
     }
-    phone.answer({0x14, storedMessageBody(location, stored->second)});
+    phone.answer({0x14, storedMessageBody(location, stored->second, messages.centre)});
 }
 
 void onMessageDelete(Phone& phone, std::span<const uint8_t> body) {

@@ -5,7 +5,7 @@
 // phone's own (keypad 00-03, ringing mode 00-03 and 05, volume 00-04, …).
 //
 //   00 01 00 01 01 01 01 P+1 i          read
-//     → 00 01 00 02 01 01 FF P+1 std n name   the standard name's code (std),
+//     → 00 01 00 02 01 01 FF P+1 P n name     the standard name's code (P),
 //                                             the name's byte count (n) and
 //                                             the name as 16-bit characters
 //                                             (00 when the name is empty)

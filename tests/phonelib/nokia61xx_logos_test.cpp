@@ -114,8 +114,9 @@ TEST(Nokia61xxLogoRequests, Ringtones) {
 }
 
 TEST(Nokia61xxLogoAnswers, OperatorLogo) {
-    Bytes body = {0x00, 0x01, 0x00, 0x34, 0x00, 0x62, 0xF2, 0x10,
-                  0x00, 0x0A, 0x00, 16,   2,    0x01, 0x00};
+    // The rows follow the 01 at byte 13 directly, as gnokii and gammu read a
+    // real phone's answer.
+    Bytes body = {0x00, 0x01, 0x00, 0x34, 0x01, 0x62, 0xF2, 0x10, 0x00, 0x08, 0x00, 16, 2, 0x01};
     body.insert(body.end(), {0xAA, 0xBB, 0xCC, 0xDD, 0x01, 0x40});  // four data bytes, frame tail
     GSMBitmap logo;
     logo.rowData.fill(0x77);
@@ -130,14 +131,16 @@ TEST(Nokia61xxLogoAnswers, OperatorLogo) {
     // The body ends inside the picture: nothing is taken.
     GSMBitmap untouched;
     untouched.width = 5;
-    EXPECT_FALSE(decodeOperatorLogo(head(body, 18), untouched));
+    EXPECT_FALSE(decodeOperatorLogo(head(body, 17), untouched));
     EXPECT_EQ(untouched.width, 5);
     EXPECT_FALSE(decodeOperatorLogo(head(body, 12), untouched));
 }
 
 TEST(Nokia61xxLogoAnswers, StartupLogoAndOversizePictures) {
-    Bytes body = {0x00, 0x01, 0x00, 0x17, 0x00, 0x00, 0x00, 0x00, 3, 10};
-    body.insert(body.end(), {0x01, 0x02, 0x03, 0x04});
+    // Three typed blocks: a welcome note "Hi", the logo (height 3, width
+    // 10), a second note.
+    Bytes body = {0x00, 0x01, 0x00, 0x17, 0x03, 0x02, 0x02, 'H', 'i', 0x01, 3, 10};
+    body.insert(body.end(), {0x01, 0x02, 0x03, 0x04, 0x03, 0x00});
     GSMBitmap logo;
     ASSERT_TRUE(decodeStartupLogo(body, logo));
     EXPECT_EQ(logo.kind, bkStartupLogo);
@@ -145,10 +148,18 @@ TEST(Nokia61xxLogoAnswers, StartupLogoAndOversizePictures) {
     EXPECT_EQ(logo.width, 10);
     EXPECT_EQ(logo.size, 4);
     EXPECT_EQ(logo.stripeData[3], 0x04);
+    // No logo block, or one cut short: nothing is taken.
+    GSMBitmap untouched;
+    untouched.width = 5;
+    EXPECT_FALSE(
+        decodeStartupLogo(Bytes{0x00, 0x01, 0x00, 0x17, 0x01, 0x02, 0x01, 'H'}, untouched));
+    EXPECT_FALSE(decodeStartupLogo(head(body, 14), untouched));
+    EXPECT_FALSE(decodeStartupLogo(Bytes{0x00, 0x01, 0x00, 0x17, 0x01, 0x02, 0xFF}, untouched));
+    EXPECT_EQ(untouched.width, 5);
 
     // 255 x 255 pixels need 8129 bytes; the record holds 1501.
-    Bytes big = {0x00, 0x01, 0x00, 0x17, 0x00, 0x00, 0x00, 0x00, 255, 255};
-    big.resize(10 + kBitmapBytes, 0x5A);
+    Bytes big = {0x00, 0x01, 0x00, 0x17, 0x01, 0x01, 255, 255};
+    big.resize(8 + kBitmapBytes, 0x5A);
     ASSERT_TRUE(decodeStartupLogo(big, logo));
     EXPECT_EQ(logo.size, kBitmapBytes);
     EXPECT_EQ(logo.stripeData.back(), 0x5A);

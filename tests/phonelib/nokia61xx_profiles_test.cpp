@@ -45,14 +45,16 @@ TEST(Nokia61xxProfiles, StandardNamesByModel) {
 }
 
 TEST(Nokia61xxProfiles, TwoNumberings) {
+    // The 3310 class has seven features the record holds; its 7 to 9 are
+    // the screen saver.
     EXPECT_EQ(featureNumbering(12)[1], F::RingingMode);
-    EXPECT_EQ(featureNumbering(12)[7], F::Lights);
+    EXPECT_EQ(featureNumbering(11).size(), 7u);
+    EXPECT_EQ(featureNumbering(12)[6], F::WarningTones);
     EXPECT_EQ(featureNumbering(14)[1], F::Lights);
     EXPECT_EQ(featureNumbering(14)[3], F::Ringtone);
-    for (const uint8_t model : {11, 14}) {
-        EXPECT_EQ(featureNumbering(model)[8], F::CallerGroups);
-        EXPECT_EQ(featureNumbering(model)[9], F::AutomaticAnswer);
-    }
+    EXPECT_EQ(featureNumbering(14).size(), 10u);
+    EXPECT_EQ(featureNumbering(14)[8], F::CallerGroups);
+    EXPECT_EQ(featureNumbering(14)[9], F::AutomaticAnswer);
     EXPECT_TRUE(profileMissing(10, 3));
     EXPECT_TRUE(profileMissing(15, 3));
     EXPECT_FALSE(profileMissing(15, 2));

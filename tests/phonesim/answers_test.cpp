@@ -133,16 +133,19 @@ TEST_F(Answers, NetworkCellAreaAndSemiOctets) {
     auto answer = bench.answerTo(0x0A, {0x00, 0x01, 0x00, 0x70});
     ASSERT_TRUE(answer);
     const Bytes& d = answer->body;
-    ASSERT_EQ(d.size(), 17u);
+    // Byte 7 counts the block of bytes 8 to 16; the name length (none) ends it.
+    ASSERT_EQ(d.size(), 18u);
     EXPECT_EQ(d[3], 0x71);
-    EXPECT_EQ(Bytes(d.begin() + 10, d.end()), (Bytes{0x77, 0xE1, 0x0B, 0x1C, 0x62, 0xF2, 0x20}));
+    EXPECT_EQ(d[7], 9);
+    EXPECT_EQ(Bytes(d.begin() + 10, d.end()),
+              (Bytes{0x77, 0xE1, 0x0B, 0x1C, 0x62, 0xF2, 0x20, 0x00}));
 
     // A three-digit network code fills the F.
     bench.engine.fixture().network = {QStringLiteral("310"), QStringLiteral("260"), 0x0001, 0xFFFF};
     answer = bench.answerTo(0x0A, {0x00, 0x01, 0x00, 0x70});
     ASSERT_TRUE(answer);
     EXPECT_EQ(Bytes(answer->body.begin() + 10, answer->body.end()),
-              (Bytes{0xFF, 0xFF, 0x00, 0x01, 0x13, 0x00, 0x62}));
+              (Bytes{0xFF, 0xFF, 0x00, 0x01, 0x13, 0x00, 0x62, 0x00}));
 }
 
 TEST_F(Answers, DisplayTextAsBigEndianCharacters) {

@@ -86,7 +86,7 @@ TEST(Faults, CorruptEveryNthFailsTheChecksumsAndTheResendRepairsIt) {
     EXPECT_EQ(frames[0].data.size(), frames[1].data.size());
     EXPECT_TRUE(frames[1].checksumsOk);
     EXPECT_EQ(frames[1].data,
-              (Bytes{0x00, 0x01, 0x00, 0x02, 0x01, 0x04, 0x00, 0x01, 0x03, 0x01, 0x41}));
+              (Bytes{0x00, 0x01, 0x00, 0x02, 0x01, 0x04, 0x00, 0x02, 0x03, 0x01, 0x41}));
     EXPECT_EQ(bench.journal.snapshot().counters.framesCorrupted, 1u);
 
     Bench always;

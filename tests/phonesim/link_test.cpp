@@ -45,12 +45,13 @@ TEST(CableLink, NoAckForAcksOrDamagedFrames) {
 
 TEST(CableLink, UnknownRequestsAreAcknowledgedAndNotAnswered) {
     Bench bench;
-    bench.feed(pcMessage(0x02, {0x00, 0x01, 0x00, 0x0D, 0x00, 0x00, 0x02}, 0x41));  // not built yet
+    // An accessory's authentication token: a real phone stays silent too.
+    bench.feed(pcMessage(0x64, {0x00, 0x01, 0x00, 0x12, 0x4E, 0x4F}, 0x41));
     bench.feed(pcMessage(0x04, {0x00, 0x01, 0x00, 0x99}, 0x42));  // unknown sub-command
     bench.clock.advance(Millis(1000));
     const auto frames = bench.takeFrames();
     ASSERT_EQ(frames.size(), 2u);
-    EXPECT_EQ(frames[0].data, (Bytes{0x02, 0x01}));
+    EXPECT_EQ(frames[0].data, (Bytes{0x64, 0x01}));
     EXPECT_EQ(frames[1].data, (Bytes{0x04, 0x02}));
     EXPECT_EQ(bench.journal.snapshot().requests.size(), 2u);
 }
@@ -145,7 +146,7 @@ TEST(PhonetLink, MessagesTravelWholeWithoutAcks) {
     bench.feed({0x14, 0x00, 0x0C, 0x04, 0x00, 0x04, 0x00, 0x01, 0x00, 0x01});
     const Bytes out = bench.pipe.takeOutput();
     EXPECT_EQ(out, (Bytes{0x14, 0x0C, 0x00, 0x04, 0x00, 0x09, 0x00, 0x01, 0x00, 0x02, 0x01, 0x04,
-                          0x00, 0x01, 0x03}));
+                          0x00, 0x02, 0x03}));
     // The PC's acknowledgements are taken silently; nothing is resent.
     bench.feed({0x14, 0x00, 0x0C, 0x7F, 0x00, 0x02, 0x04, 0x03});
     bench.clock.advance(Millis(1000));

@@ -149,7 +149,7 @@ TEST(Simulator, PhonetOnAUnixSocket) {
     pc.write(request, sizeof request);
     QByteArray answer;
     while (answer.size() < 15 && pc.waitForReadyRead(5000)) answer += pc.readAll();
-    EXPECT_EQ(answer.toHex(' '), QByteArray("14 0c 00 04 00 09 00 01 00 02 01 04 00 01 03"));
+    EXPECT_EQ(answer.toHex(' '), QByteArray("14 0c 00 04 00 09 00 01 00 02 01 04 00 02 03"));
     sim.stop();
     EXPECT_FALSE(QFileInfo::exists(path));
 }

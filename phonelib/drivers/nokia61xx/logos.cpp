@@ -48,15 +48,25 @@ uint8_t downloadLogo(GSMBitmap& bitmap, uint8_t subCommand, uint8_t kind) {
 }  // namespace
 
 bool decodeOperatorLogo(std::span<const uint8_t> body, GSMBitmap& logo) {
-    if (!decodePicture(body, 11, 12, 15, logo.rowData, logo)) return false;
+    if (!decodePicture(body, 11, 12, 14, logo.rowData, logo)) return false;
     logo.kind = bkOperatorLogo;
     return true;
 }
 
 bool decodeStartupLogo(std::span<const uint8_t> body, GSMBitmap& logo) {
-    if (!decodePicture(body, 9, 8, 10, logo.stripeData, logo)) return false;
-    logo.kind = bkStartupLogo;
-    return true;
+    constexpr uint8_t kLogoBlock = 0x01;
+    if (body.size() < 5) return false;
+    size_t at = 5;
+    for (int block = 0; block < body[4] && at + 1 < body.size(); ++block) {
+        if (body[at] == kLogoBlock) {
+            if (!decodePicture(body, at + 2, at + 1, at + 3, logo.stripeData, logo)) return false;
+            logo.kind = bkStartupLogo;
+            return true;
+        }
+        // A text block: type, length, text.
+        at += 2 + body[at + 1];
+    }
+    return false;
 }
 
 void onOperatorLogo(std::span<const uint8_t> body) {

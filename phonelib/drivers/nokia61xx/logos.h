@@ -36,10 +36,14 @@ Request ringtoneRequest12(std::span<const uint8_t> ringtone);
 
 // --- Answers (pure) ------------------------------------------------------------
 
-// Type 0x05 sub-code 0x34 (operator logo, row data from byte 15) and 0x17
-// (start-up logo, stripe data from byte 10). False, and the bitmap
-// unchanged, when the body is too short for the picture's size bytes; a
-// picture larger than the record is cut to it.
+// Type 0x05 sub-code 0x34, the operator logo: width at 11, height at 12,
+// 01, row data from byte 14.
+// Sub-code 0x17, the start-up message: a block count at 4, then typed
+// blocks: 01 height width stripe data (the start-up logo), 02 length text
+// and 03 length text (the notes shown at start-up).
+// False, and the bitmap unchanged, when the body is too short for the
+// picture's size bytes or holds no logo block; a picture larger than the
+// record is cut to it.
 bool decodeOperatorLogo(std::span<const uint8_t> body, GSMBitmap& logo);
 bool decodeStartupLogo(std::span<const uint8_t> body, GSMBitmap& logo);
 

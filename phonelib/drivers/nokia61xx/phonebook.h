@@ -26,7 +26,9 @@ bool hasCallerGroups(uint8_t modelId);
 
 // --- Requests (pure) ---------------------------------------------------------
 
-// The name as models 12 and 13 store it: 00 c for every character, then 00 00.
+// Model ids 11 to 13 (the 3310 class) keep names as 16-bit characters.
+bool wideNames(uint8_t modelId);
+// The name as those models store it: 00 c for every character, then 00 00.
 std::string wideName(const std::string& name);
 
 // Most bytes of name and number one entry write can carry.

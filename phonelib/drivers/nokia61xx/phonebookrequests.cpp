@@ -55,6 +55,10 @@ uint8_t memoryCodeOf(uint8_t phoneMemory) {
     }
 }
 
+bool wideNames(uint8_t modelId) {
+    return modelId >= 11 && modelId <= 13;
+}
+
 bool hasCallerGroups(uint8_t modelId) {
     return !(modelId >= 10 && modelId <= 13) && modelId != 15;
 }
@@ -106,7 +110,7 @@ uint8_t buildEntryWrite(const TPhoneBookEntry& entry, uint8_t modelId, std::vect
 
     const std::string number = entry.numbers.empty() ? std::string() : entry.numbers.front().number;
     const bool clears = entry.name.empty() && number.empty();
-    const std::string name = modelId == 12 || modelId == 13 ? wideName(entry.name) : entry.name;
+    const std::string name = wideNames(modelId) ? wideName(entry.name) : entry.name;
     if (name.size() + number.size() > kMaxNameAndNumber) return stTooLong;
 
     body = {0x00,

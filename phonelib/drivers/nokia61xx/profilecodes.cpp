@@ -29,14 +29,15 @@ bool reminderModel(uint8_t modelId) {
 
 }  // namespace
 
-const std::array<ProfileFeature, kProfileFeatures>& featureNumbering(uint8_t modelId) {
-    static constexpr std::array<ProfileFeature, kProfileFeatures> kReminderModels = {
-        F::KeypadTones, F::RingingMode,  F::Ringtone, F::Volume,       F::MessageTone,
-        F::Vibration,   F::WarningTones, F::Lights,   F::CallerGroups, F::AutomaticAnswer};
-    static constexpr std::array<ProfileFeature, kProfileFeatures> kOthers = {
+std::span<const ProfileFeature> featureNumbering(uint8_t modelId) {
+    static constexpr std::array kReminderModels = {F::KeypadTones, F::RingingMode, F::Ringtone,
+                                                   F::Volume,      F::MessageTone, F::Vibration,
+                                                   F::WarningTones};
+    static constexpr std::array kOthers = {
         F::KeypadTones, F::Lights,    F::RingingMode,  F::Ringtone,     F::Volume,
         F::MessageTone, F::Vibration, F::WarningTones, F::CallerGroups, F::AutomaticAnswer};
-    return reminderModel(modelId) ? kReminderModels : kOthers;
+    if (reminderModel(modelId)) return kReminderModels;
+    return kOthers;
 }
 
 int32_t decodeFeatureValue(ProfileFeature feature, uint8_t code) {

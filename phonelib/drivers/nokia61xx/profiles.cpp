@@ -12,17 +12,13 @@
 #include "phonelib/api/library.h"
 #include "phonelib/drivers/bodytext.h"
 #include "phonelib/drivers/nokia61xx/mailboxes.h"
+#include "phonelib/drivers/nokia61xx/phonebook.h"
 
 namespace phonelib::nokia {
 
 namespace {
 
 constexpr int32_t kProfileWait = 3;
-
-// Names of model ids 11 to 13 travel as 16-bit characters.
-bool wideNames(uint8_t modelId) {
-    return modelId >= 11 && modelId <= 13;
-}
 
 uint8_t profileByte(int32_t number) {
     return static_cast<uint8_t>(number & 0xFF);
@@ -60,7 +56,7 @@ uint8_t profileNameWrite(uint8_t modelId, const TProfile& profile, Request& requ
 }
 
 Request profileFeatureWrite(uint8_t modelId, const TProfile& profile, uint8_t feature) {
-    const int32_t value = featureField(profile, featureNumbering(modelId).at(feature));
+    const int32_t value = featureField(profile, featureNumbering(modelId)[feature]);
     return {0x05,
             {0x00, 0x01, 0x00, 0x10, 0x01, profileByte(profile.profileNumber), feature,
              static_cast<uint8_t>(value & 0xFF)}};
@@ -85,8 +81,9 @@ std::optional<FeatureAnswer> decodeProfileFeature(std::span<const uint8_t> body)
 
 void applyProfileFeature(TProfile& profile, uint8_t modelId, const std::string& modelCode,
                          FeatureAnswer answer) {
-    if (answer.feature >= kProfileFeatures) return;
-    const ProfileFeature feature = featureNumbering(modelId)[answer.feature];
+    const auto numbering = featureNumbering(modelId);
+    if (answer.feature >= numbering.size()) return;
+    const ProfileFeature feature = numbering[answer.feature];
     featureField(profile, feature) = decodeFeatureValue(feature, answer.code);
     if (feature == ProfileFeature::Ringtone) {
         profile.ringtoneName = tools::getringtonename(answer.code, modelCode);
@@ -120,10 +117,11 @@ uint8_t GetProfile(TProfile& profile) {
     // no answer touches stay those of the caller's record.
     box.profile = profile;
     box.profile.name.clear();
+    const auto numbering = featureNumbering(modelId);
     const uint8_t number = profileByte(profile.profileNumber);
     uint8_t result = ask(profileNameRequest(number));
     if (result == stNoAnswer) return result;
-    for (uint8_t feature = 0; feature < kProfileFeatures; ++feature) {
+    for (uint8_t feature = 0; feature < numbering.size(); ++feature) {
         result = ask(profileFeatureRequest(number, feature));
         if (result == stNoAnswer) return result;
     }
@@ -141,10 +139,11 @@ uint8_t SetProfile(TProfile& profile) {
     }
     uint8_t result = ask(nameWrite);
     if (result == stNoAnswer) return result;
-    // All ten go out even when an answer is missing, but one missing answer
-    // makes the whole write unconfirmed: that feature may have its old value.
+    // Every feature goes out even when an answer is missing, but one missing
+    // answer makes the whole write unconfirmed: that feature may have its
+    // old value.
     bool unanswered = false;
-    for (uint8_t feature = 0; feature < kProfileFeatures; ++feature) {
+    for (uint8_t feature = 0; feature < featureNumbering(modelId).size(); ++feature) {
         result = ask(profileFeatureWrite(modelId, profile, feature));
         unanswered = unanswered || result == stNoAnswer;
     }

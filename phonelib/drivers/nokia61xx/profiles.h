@@ -32,11 +32,16 @@ enum class ProfileFeature : uint8_t {
     AutomaticAnswer,
 };
 
+// The features the profile record holds.
 constexpr int kProfileFeatures = 10;
 
-// Feature number -> feature: model ids 11 to 13 number them differently from
-// the rest of the family.
-const std::array<ProfileFeature, kProfileFeatures>& featureNumbering(uint8_t modelId);
+// Feature number -> feature, for the features the program reads and writes.
+// Model ids 11 to 13 (the 3310 class) number them differently from the rest
+// of the family and have seven: their features 7 to 9 are the screen saver,
+// which the profile record does not hold, and they have no lights, caller
+// groups or automatic answer in a profile (those fields are left as they
+// are, neither read nor written).
+std::span<const ProfileFeature> featureNumbering(uint8_t modelId);
 
 // The program's value of a phone code (-1 for a code the table does not
 // know). Ringtone and caller groups pass the code through unchanged.
@@ -77,6 +82,7 @@ Request profileFeatureRequest(uint8_t profile, uint8_t feature);
 // stTooLong when the name (16-bit characters for ids 11 to 13) does not fit
 // its length byte.
 uint8_t profileNameWrite(uint8_t modelId, const TProfile& profile, Request& request);
+// `feature` is a number below featureNumbering(modelId).size().
 Request profileFeatureWrite(uint8_t modelId, const TProfile& profile, uint8_t feature);
 
 // Answer 0x1B, the name: false (profile unchanged) when the body is too

@@ -9,7 +9,8 @@
 //   o+19     user data length (septets of 7-bit text, octets of 8-bit data)
 //   o+20     number of digits of the remote number, o+21 its type
 //   o+22     the digits as semi-octets
-//   o+32     service-centre time stamp: year, month, day, hour, minute, second
+//   o+32     service-centre time stamp: year, month, day, hour, minute, second;
+//            an outgoing message has no time stamp but its validity here
 //   o+39     user data (header length byte first when there is a header)
 #include <algorithm>
 
@@ -90,7 +91,8 @@ bool decodeStoredMessage(std::span<const uint8_t> body, GSMSMS& message) {
     message.remoteNumber = remoteNumber(body, o);
     message.text = userText(body, o, message.eightBit, header);
 
-    const std::string stamp = tools::semioctetdecode(hexOf(body, o + 32, 6));
+    const std::string stamp =
+        message.status == 2 ? std::string() : tools::semioctetdecode(hexOf(body, o + 32, 6));
     if (stamp.size() == 12) {
         message.date = stamp.substr(4, 2) + "." + stamp.substr(2, 2) + "." + stamp.substr(0, 2);
         message.time = stamp.substr(6, 2) + ":" + stamp.substr(8, 2) + ":" + stamp.substr(10, 2);

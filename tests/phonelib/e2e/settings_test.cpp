@@ -59,24 +59,32 @@ TEST_P(EveryFeature, IsWrittenAndReadBack) {
     codes.automaticAnswer = 0x01;
     ASSERT_EQ(SetProfile(codes), stDone);
 
+    // The 3310 has its screen saver where the 6110 has lights, caller
+    // groups and automatic answer: those three are neither written nor read.
+    const bool screenSaverModel = std::string(GetParam()) == "NHM-5";
+    const phonesim::Profile before = phonesim::Fixture::forModel(GetParam()).data.profiles[1];
     const phonesim::Profile stored = sim->fixture().data.profiles[1];
     EXPECT_EQ(stored.name, QStringLiteral("Oper"));
     EXPECT_EQ(stored.keypadTones, 0x02);
-    EXPECT_EQ(stored.lights, 0x00);
+    EXPECT_EQ(stored.lights, screenSaverModel ? before.lights : 0x00);
     EXPECT_EQ(stored.ringingMode, 0x07);
     EXPECT_EQ(stored.ringtone, 0x23);
     EXPECT_EQ(stored.volume, 0x09);
     EXPECT_EQ(stored.messageTone, 0x03);
     EXPECT_EQ(stored.vibration, 0x01);
     EXPECT_EQ(stored.warningTones, 0xFF);
-    EXPECT_EQ(stored.callerGroups, 0x05);
-    EXPECT_EQ(stored.automaticAnswer, 0x01);
+    EXPECT_EQ(stored.callerGroups, screenSaverModel ? before.callerGroups : 0x05);
+    EXPECT_EQ(stored.automaticAnswer, screenSaverModel ? before.automaticAnswer : 0x01);
+    EXPECT_EQ(stored.screenSaver, before.screenSaver);
+    EXPECT_EQ(stored.screenSaverTimeout, before.screenSaverTimeout);
+    EXPECT_EQ(stored.screenSaverPicture, before.screenSaverPicture);
 
     TProfile read;
     read.profileNumber = 1;
     ASSERT_EQ(GetProfile(read), stDone);
     EXPECT_EQ(read.name, "Oper");
     EXPECT_EQ(read.keypadTones, 3);
+    // Fields the 3310 does not have keep the record's values.
     EXPECT_EQ(read.lights, 0);
     EXPECT_EQ(read.ringingMode, 4);
     EXPECT_EQ(read.ringtoneNumber, 0x23);
@@ -85,9 +93,9 @@ TEST_P(EveryFeature, IsWrittenAndReadBack) {
     EXPECT_EQ(read.messageTone, 3);
     EXPECT_EQ(read.vibration, 1);
     EXPECT_EQ(read.warningTones, 0);
-    EXPECT_EQ(read.callerGroups, 5);
-    EXPECT_FALSE(read.callerGroupNames.empty());
-    EXPECT_EQ(read.automaticAnswer, 1);
+    EXPECT_EQ(read.callerGroups, screenSaverModel ? 0 : 5);
+    EXPECT_EQ(read.callerGroupNames.empty(), screenSaverModel);
+    EXPECT_EQ(read.automaticAnswer, screenSaverModel ? 0 : 1);
 }
 
 TEST_F(Profiles, AFeatureLeftUnansweredFailsTheWriteThoughAllAreSent) {
