@@ -48,13 +48,11 @@ void onProfileRead(Phone& phone, std::span<const uint8_t> body) {
     if (!profile) return;
     if (item == kName) {
         const auto name = wide(profile->name);
-        std::vector<uint8_t> answerBody = {0x02,
-                                           0x01,
-                                           0x01,
-                                           kName,
-                                           body[7],
-                                           profile->standardName,
-                                           static_cast<uint8_t>(name.size())};
+        // A profile without a name of its own shows the standard name of
+        // its number.
+        const auto standardName = static_cast<uint8_t>(body[7] - 1);
+        std::vector<uint8_t> answerBody = {
+            0x02, 0x01, 0x01, kName, body[7], standardName, static_cast<uint8_t>(name.size())};
         answerBody.insert(answerBody.end(), name.begin(), name.end());
         if (name.empty()) answerBody.push_back(0x00);
         return answer(phone, std::move(answerBody));

@@ -18,7 +18,6 @@ namespace {
 using F = nokia::ProfileFeature;
 
 constexpr int32_t kWait = 2;
-constexpr uint8_t kStandardOrderModel = 19;  // numbers its features in the standard order
 
 uint8_t ask(const Request& request) {
     auto& box = nokia::mailboxes();
@@ -27,8 +26,9 @@ uint8_t ask(const Request& request) {
     return lib().waitForFlag(box.profileFlag, kWait);
 }
 
+// This family numbers its features in the standard order, that of the enum.
 nokia::ProfileFeature featureNumber(uint8_t number) {
-    return nokia::featureNumbering(kStandardOrderModel).at(number);
+    return static_cast<nokia::ProfileFeature>(number);
 }
 
 }  // namespace
