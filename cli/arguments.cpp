@@ -69,6 +69,20 @@ std::string statusText(uint8_t status) {
             return "der Speicherplatz ist leer";
         case stNoSuchLocation:
             return "diesen Speicherplatz gibt es nicht";
+        case stNoServiceCentre:
+            return "keine SMS-Zentrale eingestellt";
+        case stBadNumber:
+            return "die Rufnummer enthält unzulässige Zeichen";
+        case stSmsError:
+            return "das Telefon meldet einen Fehler";
+        case stInvalidPdu:
+            return "das Telefon versteht die Nachricht nicht";
+        case stInvalidIndex:
+            return "ungültiger Speicherplatz";
+        case stMemoryFull:
+            return "der Speicher ist voll";
+        case stNoNetwork:
+            return "kein Netz";
         case stTooLong:
             return "zu lang für das Telefon";
         case 0:

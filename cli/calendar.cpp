@@ -2,6 +2,10 @@
 // phone's calendar to a file or calendar folder, import one into it. Phones
 // of the 7110 family name the location for a new note; "add" writes it
 // there.
+//
+// Siemens phones keep notes as vCalendar objects: a note has an end instead
+// of an alarm time (its alarm rings at the start), may repeat and may be a
+// task.
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -28,10 +32,12 @@ namespace {
 constexpr const char* kUsage =
     "calendar list | calendar add reminder|call|meeting|birthday \"JJJJ-MM-TT hh:mm\" TEXT "
     "[alarm=\"JJJJ-MM-TT hh:mm\"] [number=NUMMER] [birthyear=JAHR] | calendar delete PLATZ | "
-    "calendar export|import DATEI.cal|DATEI.cl2|DATEI.ics|ORDNER";
+    "calendar export|import DATEI.cal|DATEI.cl2|DATEI.ics|ORDNER  "
+    "(Siemens: also task, [alarm] [end=\"JJJJ-MM-TT hh:mm\"] [repeat=24|168|744|8760] "
+    "[done=0|1] [at=PLATZ])";
 
-const QStringList kTypes = {"reminder", "call", "meeting", "birthday"};
-const char* const kTypeNames[] = {"Erinnerung", "Anruf", "Sitzung", "Geburtstag"};
+const QStringList kTypes = {"reminder", "call", "meeting", "birthday", "task"};
+const char* const kTypeNames[] = {"Erinnerung", "Anruf", "Sitzung", "Geburtstag", "Aufgabe"};
 
 std::optional<TDateTimeRec> dateTimeArgument(const QString& text) {
     const QDateTime parsed = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm"));
@@ -50,7 +56,16 @@ std::string dateTimeText(const TDateTimeRec& t) {
         .toStdString();
 }
 
-int listNotes() {
+// Siemens notes: start, alarm ("Alarm" or "-"), text, end, repeat in hours.
+void printSiemensNote(int32_t location, const TCalendarEntry& entry) {
+    const std::string type = entry.noteType <= ntTask ? cp1252(kTypeNames[entry.noteType]) : "-";
+    printRecord({std::to_string(location), type, dateTimeText(entry.date),
+                 entry.alarmSet ? "Alarm" : "-", entry.text,
+                 entry.noEnd ? "-" : dateTimeText(entry.alarmTime),
+                 entry.repeat ? std::to_string(entry.repeat) : "-"});
+}
+
+int listNotes(bool at) {
     TCalendarInfo info;
     phonelib::getcalinfo(info);
     const int count = std::min({info.used, info.maximum, static_cast<int32_t>(kCalendarLocations)});
@@ -61,6 +76,10 @@ int listNotes() {
         if (status == phonelib::stEmptyLocation) continue;
         if (status != phonelib::stDone)
             return failed("Notiz " + std::to_string(location) + " nicht gelesen", status);
+        if (at) {
+            printSiemensNote(location, entry);
+            continue;
+        }
         const std::string type = entry.noteType < 4 ? cp1252(kTypeNames[entry.noteType]) : "-";
         const std::string extra = entry.noteType == ntCall       ? entry.number
                                   : entry.noteType == ntBirthday ? std::to_string(entry.birthYear)
@@ -71,18 +90,72 @@ int listNotes() {
     return 0;
 }
 
-int addNote(const QStringList& arguments) {
+// The first location from 1 on that holds no note.
+std::optional<int32_t> freeLocation() {
+    TCalendarInfo info;
+    phonelib::getcalinfo(info);
+    const int count = std::min({info.used, info.maximum, static_cast<int32_t>(kCalendarLocations)});
+    for (int i = 0; i < count; ++i) {
+        TCalendarEntry entry;
+        const int32_t location = info.locations[static_cast<size_t>(i)];
+        if (phonelib::ReadCalendarEntry(entry, location) == phonelib::stEmptyLocation)
+            return location;
+    }
+    return std::nullopt;
+}
+
+// Options of Siemens notes; false after a message when the option is wrong.
+bool siemensOption(const QString& key, const QString& value, TCalendarEntry& entry) {
+    if (key == "alarm") {
+        entry.alarmSet = 1;  // rings at the start
+    } else if (key == "end") {
+        const auto end = dateTimeArgument(value);
+        if (!end) return false;
+        entry.alarmTime = *end;
+        entry.noEnd = 0;
+    } else if (key == "repeat") {
+        const auto hours = numberArgument(value, "Die Wiederholung (Stunden)", 0, 8760);
+        if (!hours) return false;
+        entry.repeat = static_cast<uint16_t>(*hours);
+    } else if (key == "done") {
+        const auto done = numberArgument(value, "Erledigt", 0, 1);
+        if (!done) return false;
+        entry.status = static_cast<uint8_t>(*done);
+    } else if (key == "at") {
+        const auto location = numberArgument(value, "Der Platz", 1, 255);
+        if (!location) return false;
+        entry.location = *location;
+    } else {
+        usageError(kUsage);
+        return false;
+    }
+    return true;
+}
+
+int addNote(const QStringList& arguments, bool at) {
     if (arguments.size() < 3) return usageError(kUsage);
     const auto type = choiceArgument(arguments[0], "die Notizart", kTypes);
     const auto date = dateTimeArgument(arguments[1]);
     if (!type || !date) return 2;
+    if (*type == ntTask && !at) {
+        printError("Aufgaben gibt es nur auf Siemens-Telefonen.");
+        return 2;
+    }
     TCalendarEntry entry;
     entry.noteType = static_cast<uint8_t>(*type);
     entry.date = *date;
     entry.text = phoneText(arguments[2]);
+    if (at) {
+        entry.noEnd = 1;
+        entry.status = 2;
+    }
     for (const QString& option : arguments.mid(3)) {
         const QString key = option.section(QLatin1Char('='), 0, 0);
         const QString value = option.section(QLatin1Char('='), 1);
+        if (at && key != "number") {
+            if (!siemensOption(key, value, entry)) return 2;
+            continue;
+        }
         if (key == "alarm") {
             const auto alarm = dateTimeArgument(value);
             if (!alarm) return 2;
@@ -98,6 +171,7 @@ int addNote(const QStringList& arguments) {
             return usageError(kUsage);
         }
     }
+    if (at && entry.noteType == ntTask && entry.status == 2) entry.status = 0;
     if (foldersAndNotesOf7110()) {
         TCalendarInfo info;
         const uint8_t asked = phonelib::getcalinfo(info);
@@ -109,6 +183,14 @@ int addNote(const QStringList& arguments) {
             return 1;
         }
         entry.location = info.nextLocation;
+    } else if (at && entry.location == 0) {
+        // The phone names no free place itself: the first empty one is taken.
+        const auto location = freeLocation();
+        if (!location) {
+            printError("Der Kalender ist voll.");
+            return 1;
+        }
+        entry.location = *location;
     }
     const uint8_t status = phonelib::WriteCalendarEntry(entry);
     if (status != phonelib::stDone) return failed("Notiz nicht geschrieben", status);
@@ -265,10 +347,10 @@ int importNotes(const QString& path) {
 
 }  // namespace
 
-int calendar(Session&, const QStringList& arguments) {
+int calendar(Session& session, const QStringList& arguments) {
     const QString action = arguments.value(0);
-    if (action == "list" && arguments.size() == 1) return listNotes();
-    if (action == "add") return addNote(arguments.mid(1));
+    if (action == "list" && arguments.size() == 1) return listNotes(session.speaksAt());
+    if (action == "add") return addNote(arguments.mid(1), session.speaksAt());
     if (action == "export" && arguments.size() == 2) return exportNotes(arguments[1]);
     if (action == "import" && arguments.size() == 2) return importNotes(arguments[1]);
     if (action == "delete" && arguments.size() == 2) {

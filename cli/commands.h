@@ -18,6 +18,7 @@ struct CommandEntry {
 
 int identify(Session& session, const QStringList& arguments);
 int phonebook(Session& session, const QStringList& arguments);
+int addressbook(Session& session, const QStringList& arguments);
 int groups(Session& session, const QStringList& arguments);
 int speeddial(Session& session, const QStringList& arguments);
 int sms(Session& session, const QStringList& arguments);

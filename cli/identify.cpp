@@ -45,7 +45,9 @@ int identify(Session& session, const QStringList&) {
     } else {
         printRecord({"Netz", "-"});
     }
-    printRecord({"Verworfene Rahmen", std::to_string(statistics.badChecksumFrames)});
+    if (!session.speaksAt()) {
+        printRecord({"Verworfene Rahmen", std::to_string(statistics.badChecksumFrames)});
+    }
     return 0;
 }
 

@@ -7,6 +7,7 @@
 #include "codecs/bitmaps/drawbin.h"
 #include "codecs/bitmaps/logofile.h"
 #include "codecs/bitmaps/pictureimport.h"
+#include "codecs/tools/filebytes.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
 
@@ -15,8 +16,9 @@ namespace cli {
 namespace {
 
 constexpr const char* kUsage =
-    "logo get operator|startup|group N DATEI.nol|bmp | logo set operator CODE DATEI | "
-    "logo set startup|group N|picture PLATZ DATEI [--text TEXT] | logo delete [CODE]";
+    "logo get operator|startup|group N|screensaver DATEI.nol|bmp | logo set operator CODE DATEI | "
+    "logo set startup|group N|picture PLATZ DATEI [--text TEXT] | logo delete [CODE]  "
+    "(Siemens: logo get|set operator|screensaver DATEI, logo delete [screensaver])";
 
 // The ringtone number a caller group gets with its logo, as the program sends it.
 constexpr int32_t kGroupRingtone = 51;
@@ -32,7 +34,7 @@ bool fillBothLayouts(GSMBitmap& bitmap) {
     return true;
 }
 
-int readLogoFile(const QString& file, uint8_t kind, GSMBitmap& bitmap) {
+int readLogoFile(const QString& file, uint8_t kind, GSMBitmap& bitmap, bool at = false) {
     const uint8_t result = tools::readgsmbitmap(file.toStdString(), bitmap);
     if (result != tools::lfRead) {
         printError("Die Datei " + file.toStdString() +
@@ -40,6 +42,11 @@ int readLogoFile(const QString& file, uint8_t kind, GSMBitmap& bitmap) {
                     : result == tools::lfNotALogo ? " ist keine Logo- oder Bilddatei."
                                                   : " ist beschädigt oder zu groß."));
         return 1;
+    }
+    // Siemens phones take the picture file itself.
+    if (at) {
+        bitmap.kind = kind;
+        return 0;
     }
     // A file read as a picture keeps no kind of its own; rows are its layout.
     bitmap.kind = bkCallerGroupLogo;
@@ -53,6 +60,15 @@ int readLogoFile(const QString& file, uint8_t kind, GSMBitmap& bitmap) {
 
 int saveLogoFile(const QString& file, GSMBitmap bitmap) {
     const bool nol = file.endsWith(QStringLiteral(".nol"), Qt::CaseInsensitive);
+    // A bitmap the phone delivered as a file (Siemens) is kept as it came.
+    const auto delivered = bitmap.pictureFile.empty()
+                               ? std::nullopt
+                               : tools::readfilebytes(bitmap.pictureFile, 1 << 20);
+    if (!nol && delivered && delivered->starts_with("BM")) {
+        if (tools::writefileatomically(file.toStdString(), *delivered)) return 0;
+        printError("Die Datei " + file.toStdString() + " kann nicht geschrieben werden.");
+        return 1;
+    }
     if (nol && bitmap.kind == bkStartupLogo) {
         fillBothLayouts(bitmap);
         bitmap.kind = bkOperatorLogo;
@@ -67,7 +83,7 @@ int saveLogoFile(const QString& file, GSMBitmap bitmap) {
 }
 
 int getLogo(const QStringList& arguments) {
-    const QStringList kinds = {"operator", "startup", "group"};
+    const QStringList kinds = {"operator", "startup", "group", "screensaver"};
     if (arguments.size() < 2) return usageError(kUsage);
     const auto kind = choiceArgument(arguments[0], "Logo", kinds);
     if (!kind) return 2;
@@ -79,6 +95,9 @@ int getLogo(const QStringList& arguments) {
             break;
         case 1:
             bitmap.kind = bkStartupLogo;
+            break;
+        case 3:
+            bitmap.kind = bkScreensaver;
             break;
         default: {
             if (arguments.size() < 3) return usageError(kUsage);
@@ -99,6 +118,23 @@ int getLogo(const QStringList& arguments) {
     printRecord({"Logo", kinds[*kind].toStdString(),
                  std::to_string(bitmap.width) + "x" + std::to_string(bitmap.height),
                  phoneText(file)});
+    return 0;
+}
+
+// Siemens phones: the operator logo (index 0) or the screensaver (index 2),
+// from a bitmap, JPEG or NOL file.
+int setSiemensLogo(const QStringList& arguments) {
+    const QStringList kinds = {"operator", "screensaver"};
+    if (arguments.size() != 2) return usageError(kUsage);
+    const auto kind = choiceArgument(arguments[0], "Logo", kinds);
+    if (!kind) return 2;
+    GSMBitmap bitmap;
+    const uint8_t logoKind = *kind == 0 ? bkOperatorLogo : bkScreensaver;
+    if (const int error = readLogoFile(arguments[1], logoKind, bitmap, true)) return error;
+    const uint8_t status = phonelib::Sendbitmap(bitmap);
+    if (status != phonelib::stDone) return failed("Logo nicht gesendet", status);
+    printRecord({"Logo gesendet", kinds[*kind].toStdString(),
+                 std::to_string(bitmap.width) + "x" + std::to_string(bitmap.height)});
     return 0;
 }
 
@@ -155,9 +191,22 @@ int setLogo(QStringList arguments) {
 
 }  // namespace
 
-int logo(Session&, const QStringList& arguments) {
+int logo(Session& session, const QStringList& arguments) {
     if (arguments.value(0) == "get") return getLogo(arguments.mid(1));
-    if (arguments.value(0) == "set") return setLogo(arguments.mid(1));
+    if (arguments.value(0) == "set") {
+        return session.speaksAt() ? setSiemensLogo(arguments.mid(1)) : setLogo(arguments.mid(1));
+    }
+    if (arguments.value(0) == "delete" && session.speaksAt()) {
+        const bool screensaver = arguments.value(1) == "screensaver";
+        if (arguments.size() > 2 || (arguments.size() == 2 && !screensaver))
+            return usageError(kUsage);
+        const uint8_t status =
+            phonelib::DeleteLogo({}, screensaver ? bkScreensaver : bkOperatorLogo);
+        if (status != phonelib::stDone) return failed("Logo nicht gelöscht", status);
+        printRecord(
+            {cp1252(screensaver ? "Bildschirmschoner gelöscht" : "Betreiberlogo gelöscht")});
+        return 0;
+    }
     if (arguments.value(0) == "delete" && arguments.size() <= 2) {
         // Phones of the 7110 family delete the logo of one network: the one
         // named, else the one the phone is in.

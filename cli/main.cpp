@@ -15,13 +15,19 @@
 
 namespace {
 
-constexpr std::array<cli::CommandEntry, 12> kCommands = {{
+constexpr std::array<cli::CommandEntry, 13> kCommands = {{
     {"identify", "identify", cli::identify},
     {"phonebook",
      "phonebook read sim|phone|dialled|received|missed [VON[-BIS]]\n"
      "  phonebook write sim|phone PLATZ NAME NUMMER [GRUPPE]\n"
      "  phonebook clear sim|phone PLATZ",
      cli::phonebook},
+    {"addressbook",
+     "addressbook read [VON[-BIS]] | addressbook clear PLATZ\n"
+     "  addressbook write PLATZ NAME [home=…] [work=…] [mobile=…] [fax=…]\n"
+     "    [email=…] [url=…] [company=…] [street=…] [zip=…] [city=…] [country=…]\n"
+     "    [group=0-4]   (Siemens)",
+     cli::addressbook},
     {"groups", "groups", cli::groups},
     {"speeddial", "speeddial read | speeddial write TASTE sim|phone PLATZ", cli::speeddial},
     {"sms",

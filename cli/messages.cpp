@@ -158,8 +158,9 @@ int listMessages(QStringList arguments) {
         GSMSMS message;
         const uint8_t result = phonelib::GetSMS(0, location, message);
         if (result == phonelib::stEmptyLocation) continue;
-        // The phone names the first location it does not have: the end.
-        if (result == phonelib::stNoSuchLocation) return 0;
+        // The phone names the first location it does not have: the end (a
+        // Siemens phone answers "invalid index").
+        if (result == phonelib::stNoSuchLocation || result == phonelib::stInvalidIndex) return 0;
         if (result != phonelib::stDone) return failed("Platz " + std::to_string(location), result);
         printMessage(location, folderOf(message.status), message);
     }

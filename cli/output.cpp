@@ -7,10 +7,10 @@
 namespace cli {
 
 void printRecord(std::initializer_list<std::string_view> fields) {
-    printRecord(std::span<const std::string_view>(fields.begin(), fields.size()));
+    printFields({fields.begin(), fields.size()});
 }
 
-void printRecord(std::span<const std::string_view> fields) {
+void printFields(std::span<const std::string_view> fields) {
     std::string line;
     bool first = true;
     for (const auto field : fields) {

@@ -11,7 +11,8 @@ namespace cli {
 
 // A line of tab-separated fields given as Windows-1252 bytes.
 void printRecord(std::initializer_list<std::string_view> fields);
-void printRecord(std::span<const std::string_view> fields);
+// The same for a number of fields known only at run time.
+void printFields(std::span<const std::string_view> fields);
 // A message to stderr, given in UTF-8.
 void printError(const std::string& message);
 // A progress note to stderr, overwritten by the next one.

@@ -57,7 +57,7 @@ void printEntry(int32_t location, const TPhoneBookEntry& entry) {
     std::vector<std::string_view> fields = {where, entry.name, number, entry.group.groupName};
     for (size_t i = 1; i < entry.numbers.size(); ++i) fields.push_back(entry.numbers[i].number);
     for (const auto& text : entry.texts) fields.push_back(text.text);
-    printRecord(fields);
+    printFields(fields);
 }
 
 int32_t highestPhonebookLocation() {
@@ -82,7 +82,13 @@ std::optional<Range> rangeOf(const QString& text, int32_t total) {
     return Range{*from, *to, false};
 }
 
-int readMemory(const QStringList& arguments) {
+// Siemens phones count the entries of their call lists from location 0 (the
+// phone's index 1); their lists are shown numbered from 1 all the same.
+bool countsFromZero(uint8_t memory, bool at) {
+    return at && (memory == memDialled || memory == memReceived || memory == memMissed);
+}
+
+int readMemory(const QStringList& arguments, bool at) {
     if (arguments.isEmpty() || arguments.size() > 2) return usageError(kReadUsage);
     const auto memory = memoryNamed(arguments[0], false);
     if (!memory) return usageError(kReadUsage);
@@ -92,7 +98,8 @@ int readMemory(const QStringList& arguments) {
     if (asked != phonelib::stDone && asked != phonelib::stNotAvailable) {
         return failed("Die Größe des Speichers ist nicht zu erfahren", asked);
     }
-    const auto range = rangeOf(arguments.value(1), capacity.total);
+    const int32_t shift = countsFromZero(*memory, at) ? 1 : 0;
+    const auto range = rangeOf(arguments.value(1), capacity.total - shift);
     if (!range) return usageError(kReadUsage);
     phonelib::DownloadGroupnames();
 
@@ -102,7 +109,7 @@ int readMemory(const QStringList& arguments) {
         if (range->whole && capacity.used > 0 && found >= capacity.used) break;
         printProgress("Lese Platz " + std::to_string(location) + " von " +
                       std::to_string(range->to));
-        TPhoneBookEntry entry = entryAt(*memory, location);
+        TPhoneBookEntry entry = entryAt(*memory, location - shift);
         const uint8_t result = phonelib::ReadPhoneBookEntry(entry);
         if (result != phonelib::stDone) {
             printProgress("\n");
@@ -176,9 +183,9 @@ int writeSpeedDial(const QStringList& arguments) {
 
 }  // namespace
 
-int phonebook(Session&, const QStringList& arguments) {
+int phonebook(Session& session, const QStringList& arguments) {
     const QString action = arguments.value(0);
-    if (action == "read") return readMemory(arguments.mid(1));
+    if (action == "read") return readMemory(arguments.mid(1), session.speaksAt());
     if (action == "write") return writeEntry(arguments.mid(1), false);
     if (action == "clear") return writeEntry(arguments.mid(1), true);
     return usageError(kReadUsage);

@@ -6,6 +6,10 @@
 // 0-1, groups bit set (255 all). "profile set" turns them back into the
 // phone's codes (ProfilePhoneCodes, with the table of the phone's family),
 // which SetProfile sends as they are.
+//
+// Siemens phones have one profile, the active one: mode 0 Rufton, 1 Aus,
+// 3 Einzelton, 5 Lautlos, ringtone (from 1), volume 1-4, vibration 0-1 and
+// the earpiece volume 0-4.
 #include <algorithm>
 #include <functional>
 
@@ -81,21 +85,55 @@ const std::vector<Feature>& features() {
     return list;
 }
 
+const char* siemensMode(int32_t mode) {
+    switch (mode) {
+        case 0:
+            return "Rufton";
+        case 1:
+            return "Aus";
+        case 3:
+            return "Einzelton";
+        case 5:
+            return "Lautlos";
+        default:
+            return "-";
+    }
+}
+
+const std::vector<Feature>& siemensFeatures() {
+    using S = phonelib::ProfileSetting;
+    static const std::vector<Feature> list = {
+        {"mode", S::RingingMode, &TProfile::ringingMode,
+         [](const TProfile& p) { return std::string(siemensMode(p.ringingMode)); }},
+        {"ringtone", S::Ringtone, &TProfile::ringtoneNumber,
+         [](const TProfile& p) { return p.ringtoneName; }},
+        {"volume", S::Volume, &TProfile::volume, [](const TProfile& p) { return level(p.volume); }},
+        {"vibration", S::Vibration, &TProfile::vibration,
+         [](const TProfile& p) { return onOff(p.vibration); }},
+    };
+    return list;
+}
+
 uint8_t readProfile(int number, TProfile& profile) {
     profile = TProfile{};
     profile.profileNumber = number;
     return phonelib::GetProfile(profile);
 }
 
-void printProfile(const TProfile& profile) {
+void printProfile(const TProfile& profile, bool at) {
     printRecord({"number", std::to_string(profile.profileNumber)});
-    printRecord({"name", nameOf(profile)});
-    for (const Feature& feature : features()) {
+    printRecord({"name", at ? "Allgemein" : nameOf(profile)});
+    for (const Feature& feature : at ? siemensFeatures() : features()) {
         printRecord({feature.key, std::to_string(profile.*feature.field), feature.text(profile)});
+    }
+    if (at) {
+        printRecord(
+            {"earpiece", std::to_string(profile.earpieceVolume), level(profile.earpieceVolume)});
     }
 }
 
-int setProfile(int number, const QStringList& assignments) {
+int setProfile(int number, const QStringList& assignments, bool at) {
+    const auto& list = at ? siemensFeatures() : features();
     TProfile profile;
     const uint8_t read = readProfile(number, profile);
     if (read != phonelib::stDone) return failed("Profil nicht gelesen", read);
@@ -104,13 +142,19 @@ int setProfile(int number, const QStringList& assignments) {
         const QString key = assignment.left(equals);
         const QString value = assignment.mid(equals + 1);
         if (equals <= 0) return usageError(kUsage);
-        if (key == "name") {
+        if (key == "name" && !at) {
             profile.name = phoneText(value);
             continue;
         }
+        if (key == "earpiece" && at) {
+            const auto volume = numberArgument(value, "earpiece", 0, 4);
+            if (!volume) return 2;
+            profile.earpieceVolume = static_cast<uint16_t>(*volume);
+            continue;
+        }
         const auto feature = std::ranges::find_if(
-            features(), [&](const Feature& f) { return key == QLatin1String(f.key); });
-        if (feature == features().end()) {
+            list, [&](const Feature& f) { return key == QLatin1String(f.key); });
+        if (feature == list.end()) {
             printError("Unbekannter Schlüssel: " + key.toStdString());
             return 2;
         }
@@ -122,10 +166,10 @@ int setProfile(int number, const QStringList& assignments) {
     TProfile codes;
     if (const auto uncoded =
             phonelib::ProfilePhoneCodes(phonelib::GetProfileFamily(), profile, codes)) {
-        const auto feature = std::ranges::find(features(), *uncoded, &Feature::setting);
-        const std::string key = feature != features().end() ? feature->key : "earpiece";
+        const auto feature = std::ranges::find(list, *uncoded, &Feature::setting);
+        const std::string key = feature != list.end() ? feature->key : "earpiece";
         const int32_t value =
-            feature != features().end() ? profile.*feature->field : profile.earpieceVolume;
+            feature != list.end() ? profile.*feature->field : profile.earpieceVolume;
         printError("Wert für " + key + " ungültig oder unbekannt: " + std::to_string(value) +
                    "; bitte angeben.");
         return 2;
@@ -133,13 +177,14 @@ int setProfile(int number, const QStringList& assignments) {
     const uint8_t status = phonelib::SetProfile(codes);
     if (status != phonelib::stDone) return failed("Profil nicht geschrieben", status);
     TProfile written;
-    if (readProfile(number, written) == phonelib::stDone) printProfile(written);
+    if (readProfile(number, written) == phonelib::stDone) printProfile(written, at);
     return 0;
 }
 
 }  // namespace
 
-int profile(Session&, const QStringList& arguments) {
+int profile(Session& session, const QStringList& arguments) {
+    const bool at = session.speaksAt();
     const QString action = arguments.value(0);
     if (action == "list" && arguments.size() == 1) {
         for (int number = 0; number < kMaxProfiles; ++number) {
@@ -150,20 +195,21 @@ int profile(Session&, const QStringList& arguments) {
                 if (number == 0) return failed("Profile nicht gelesen", status);
                 break;
             }
-            printRecord({std::to_string(number), nameOf(profile),
-                         named(kRingingModes, profile.ringingMode), profile.ringtoneName,
-                         level(profile.volume)});
+            printRecord(
+                {std::to_string(number), at ? "Allgemein" : nameOf(profile),
+                 at ? siemensMode(profile.ringingMode) : named(kRingingModes, profile.ringingMode),
+                 profile.ringtoneName, level(profile.volume)});
         }
         return 0;
     }
     if ((action != "get" && action != "set") || arguments.size() < 2) return usageError(kUsage);
     const auto number = numberArgument(arguments[1], "Die Profilnummer", 0, kMaxProfiles - 1);
     if (!number) return 2;
-    if (action == "set") return setProfile(*number, arguments.mid(2));
+    if (action == "set") return setProfile(*number, arguments.mid(2), at);
     TProfile profile;
     const uint8_t status = readProfile(*number, profile);
     if (status != phonelib::stDone) return failed("Profil nicht gelesen", status);
-    printProfile(profile);
+    printProfile(profile, at);
     return 0;
 }
 

@@ -45,6 +45,7 @@ void explainFailure(const ConnectionOptions& options, uint8_t status) {
 }  // namespace
 
 bool Session::open(const ConnectionOptions& options) {
+    kind_ = options.kind;
     const uint8_t status = phonelib::initport(this, options.port, options.kind, options.baud);
     if (status == phonelib::stDone) return true;
     explainFailure(options, status);

@@ -19,6 +19,10 @@ class Session : public QObject {
     // Connects; on failure prints why to stderr and returns false.
     bool open(const ConnectionOptions& options);
 
+    // A Siemens phone on AT commands: its address book, calendar, profile and
+    // logos work differently from a Nokia phone's.
+    bool speaksAt() const { return kind_ == 0; }
+
     // Waits (at most a few ticks) until the keep-alive has refreshed battery
     // and signal.
     void waitForFreshStatus();
@@ -27,6 +31,7 @@ class Session : public QObject {
 
   private:
     int keepAliveCycles_ = 0;
+    uint8_t kind_ = 1;
 };
 
 }  // namespace cli

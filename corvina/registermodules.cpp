@@ -2,6 +2,7 @@
 #include "corvina/calendar/tkalendarform.h"
 #include "corvina/diverts/tumleitform.h"
 #include "corvina/info/tinfoform.h"
+#include "corvina/logos/tlogoform.h"
 #include "corvina/profiles/tprofilform.h"
 #include "corvina/shell/moduleregistry.h"
 
@@ -9,6 +10,7 @@ namespace corvina {
 
 void registerModules(ModuleRegistry& registry) {
     registerInformationModule(registry);
+    registerLogoModule(registry);
     registerProfileModule(registry);
     registerDivertModule(registry);
     registerCalendarModule(registry);

@@ -4,6 +4,7 @@
 #include <QThread>
 
 #include "phonesim/link/qtscheduler.h"
+#include "phonesim/siemens/atengine.h"
 #include "phonesim/transport/ptytransport.h"
 #include "phonesim/transport/sockettransport.h"
 #include "phonesim/transport/stablelink.h"
@@ -17,8 +18,22 @@ struct Simulator::Runtime {
     QtScheduler scheduler;
     std::unique_ptr<Transport> transport;
     StableLink link;
-    std::unique_ptr<Engine> engine;
+    std::unique_ptr<PhoneEngine> engine;
 };
+
+namespace {
+
+// Siemens models answer AT commands, the others FBUS in the given framing.
+std::unique_ptr<PhoneEngine> phoneFor(const Fixture& fixture, Transport& transport,
+                                      Scheduler& scheduler, Faults& faults, Journal& journal,
+                                      EngineSettings settings) {
+    if (isSiemensModel(fixture.identity.modelCode)) {
+        return std::make_unique<siemens::AtEngine>(fixture, transport, scheduler, faults, journal);
+    }
+    return std::make_unique<Engine>(fixture, transport, scheduler, faults, journal, settings);
+}
+
+}  // namespace
 
 Simulator::Simulator(Fixture fixture, LinkTiming timing)
     : timing_(timing), fixture_(std::move(fixture)), thread_(std::make_unique<QThread>()) {
@@ -66,9 +81,8 @@ QString Simulator::startPty(const QString& linkPath) {
         device = pty->slavePath();
         if (!linkPath.isEmpty() && !r.link.create(linkPath, device, &error_)) return false;
         r.transport = std::move(pty);
-        r.engine =
-            std::make_unique<Engine>(fixture_, *r.transport, r.scheduler, faults_, journal_,
-                                     EngineSettings{Framing::Cable, timing_, statusInterval_});
+        r.engine = phoneFor(fixture_, *r.transport, r.scheduler, faults_, journal_,
+                            EngineSettings{Framing::Cable, timing_, statusInterval_});
         r.engine->setTrace(trace_);
         return true;
     });
@@ -83,9 +97,8 @@ bool Simulator::startSocket(const QString& path) {
             return false;
         }
         r.transport = std::move(socket);
-        r.engine =
-            std::make_unique<Engine>(fixture_, *r.transport, r.scheduler, faults_, journal_,
-                                     EngineSettings{Framing::Phonet, timing_, statusInterval_});
+        r.engine = phoneFor(fixture_, *r.transport, r.scheduler, faults_, journal_,
+                            EngineSettings{Framing::Phonet, timing_, statusInterval_});
         r.engine->setTrace(trace_);
         return true;
     });

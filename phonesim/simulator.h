@@ -1,4 +1,7 @@
-// phonesim::Simulator — a simulated Nokia phone for end-to-end tests.
+// phonesim::Simulator — a simulated phone for end-to-end tests: a Nokia
+// phone speaking FBUS, or a Siemens phone speaking AT commands when the
+// fixture's model code names one (S45, S25, C35i, …; see siemens/atengine.h,
+// whose journal entries are command lines).
 //
 // The phone runs on a thread of its own with its own event loop, so the
 // code under test may block its own thread while the phone keeps answering.
@@ -73,7 +76,7 @@ class Simulator {
 
     // Called on the simulator thread for every request and answer; set
     // before starting.
-    void setTrace(Engine::Trace trace) { trace_ = std::move(trace); }
+    void setTrace(PhoneEngine::Trace trace) { trace_ = std::move(trace); }
     // How often a phone of the 7110 family sends battery and signal by
     // itself (default 2 s); set before starting.
     void setStatusInterval(Millis interval) { statusInterval_ = interval; }
@@ -100,7 +103,7 @@ class Simulator {
     LinkTiming timing_;
     Millis statusInterval_{2000};
     Fixture fixture_;  // used while no link is open
-    Engine::Trace trace_;
+    PhoneEngine::Trace trace_;
     QString error_;
     std::unique_ptr<QThread> thread_;
     QObject* context_ = nullptr;  // lives on the simulator thread

@@ -107,6 +107,7 @@ enum BitmapKind : uint8_t {
     bkCallerGroupLogo = 4,
     bkStartupLogo = 5,
     bkPictureMessage = 7,
+    bkScreensaver = 8,  // Siemens phones
 };
 
 constexpr int kBitmapBytes = 1501;

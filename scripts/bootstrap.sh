@@ -12,6 +12,9 @@ packages=(
   mobile-broadband-provider-info
   scdoc desktop-file-utils appstream dpkg-dev fakeroot lintian
   fonts-dejavu-core poppler-utils
+  # Scanning in the logo editor; libsane1 also brings the "test" backend
+  # that the tests reach through SANE_CONFIG_DIR (no hardware needed).
+  libsane-dev libsane1
 )
 # Extra packages a caller may ask for (for example the independent FBUS
 # clients and the calendar program used by the peer tests):

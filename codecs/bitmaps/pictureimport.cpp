@@ -25,15 +25,13 @@ void pack(const std::vector<bool>& bits, bool lsbFirst, std::array<uint8_t, kBit
 
 }  // namespace
 
-void pictureintobitmap(const QImage& picture, GSMBitmap& bitmap) {
+bool packbitmap(const QImage& picture, GSMBitmap& bitmap) {
     const int width = picture.width();
     const int height = picture.height();
-    const long long size = (static_cast<long long>(width) * height + 7) / 8;
-    bitmap.width = width;
-    bitmap.height = height;
-    bitmap.size = static_cast<int32_t>(std::min<long long>(size, INT32_MAX));
-    if (size >= kPictureBytesLimit) return;
-
+    if (width <= 0 || height <= 0 ||
+        (static_cast<long long>(width) * height + 7) / 8 > kBitmapBytes) {
+        return false;
+    }
     const QImage mono = monochrome(picture);
     std::vector<bool> rows, stripes;
     for (int y = 0; y < height; ++y) {
@@ -45,8 +43,22 @@ void pictureintobitmap(const QImage& picture, GSMBitmap& bitmap) {
                 stripes.push_back(isblack(mono, x, y));
         }
     }
+    bitmap.width = width;
+    bitmap.height = height;
+    bitmap.size = (width * height + 7) / 8;
     pack(rows, false, bitmap.rowData);
     pack(stripes, true, bitmap.stripeData);
+    return true;
+}
+
+void pictureintobitmap(const QImage& picture, GSMBitmap& bitmap) {
+    const int width = picture.width();
+    const int height = picture.height();
+    const long long size = (static_cast<long long>(width) * height + 7) / 8;
+    if (size < kPictureBytesLimit && packbitmap(picture, bitmap)) return;
+    bitmap.width = width;
+    bitmap.height = height;
+    bitmap.size = static_cast<int32_t>(std::min<long long>(size, INT32_MAX));
 }
 
 uint8_t readpicture(const std::string& fileName, GSMBitmap& bitmap) {

@@ -17,6 +17,12 @@ class CommandBar : public QWidget {
 
     // Shows button `index` (0 = top) with the caption; a click runs the action.
     void bind(int index, const QString& caption, std::function<void()> action);
+    // Shows button `index` as one choice of a group (checkable, ticked when
+    // `checked`); the action keeps the group's ticks in order.
+    void bindChoice(int index, const QString& caption, bool checked, std::function<void()> action);
+    void setChecked(int index, bool checked);
+    // The tooltip of a bound button.
+    void setHint(int index, const QString& hint);
     void setButtonEnabled(int index, bool enabled);
     // Hides every button and forgets the actions.
     void clear();

@@ -37,6 +37,11 @@ struct ModuleDescriptor {
     // Called when another module is chosen; empty = the window is hidden.
     // The logo and calendar modules close their windows here.
     std::function<void(QWidget* window)> leave;
+    // Called before the program ends while the module's window exists. A
+    // module with unsaved work asks the user and returns true; it calls
+    // `proceed` once the user has decided to go on (not when he cancels the
+    // end). May be empty.
+    std::function<bool(QWidget* window, std::function<void()> proceed)> holdExit;
 };
 
 class ModuleRegistry {

@@ -619,7 +619,29 @@ void Tgesamtform::quitProgram() {
     if (!shuttingDown_) beginShutdown();
 }
 
+bool Tgesamtform::moduleHoldsExit() {
+    if (exitAgreed_) return false;
+    for (const auto& [module, window] : windows_) {
+        const ModuleDescriptor* descriptor = registry_.find(module);
+        if (!window || !descriptor || !descriptor->holdExit) continue;
+        const bool held = descriptor->holdExit(window, [this] {
+            if (shuttingDown_) return;
+            // Asked again for the next module with unsaved work, if any.
+            if (!moduleHoldsExit()) {
+                exitAgreed_ = true;
+                beginShutdown();
+            }
+        });
+        if (held) return true;
+    }
+    return false;
+}
+
 void Tgesamtform::beginShutdown() {
+    if (moduleHoldsExit()) {
+        if (isHidden()) restoreFromTray();
+        return;
+    }
     shuttingDown_ = true;
     for (const auto& [module, window] : windows_) {
         if (window && window->isWindow()) window->hide();

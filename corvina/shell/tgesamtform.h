@@ -135,6 +135,8 @@ class Tgesamtform : public QMainWindow {
     void hideToTray();
     void restoreFromTray();
     void beginShutdown();
+    // A module with unsaved work holds the end until its user has decided.
+    bool moduleHoldsExit();
     void finishShutdown();
     void showConnectionState();
     void showWelcome();
@@ -177,6 +179,7 @@ class Tgesamtform : public QMainWindow {
     bool quitRequested_ = false;
     bool shuttingDown_ = false;
     bool shutdownDone_ = false;
+    bool exitAgreed_ = false;
 };
 
 }  // namespace corvina

@@ -9,6 +9,7 @@
 #include "phonelib/api/modelgroups.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/drivers/nokia61xx/procedures.h"
+#include "phonelib/drivers/siemens/atdriver.h"
 #include "phonelib/drivers/siemens/atengine.h"
 #include "phonelib/transport/commportdriver.h"
 
@@ -44,9 +45,11 @@ bool wakeFbusPhone(Library& library) {
     return true;
 }
 
-// AT phones: echo on, extended errors, then the model query.
+// AT phones: echo on, extended errors, character set and message format,
+// then the model query.
 void identifyAtPhone(Library& library, uint8_t kind, int32_t baud, const std::string& port) {
     auto& state = library.state;
+    siemens::forgetSelectedMemory();
     library.table.Dispatch = siemens::Dispatch;
     if (kind == ckAtCable) {
         library.receiveWithAt();
@@ -73,9 +76,13 @@ void identifyAtPhone(Library& library, uint8_t kind, int32_t baud, const std::st
                std::find(lines.begin(), lines.end(), "OK") != lines.end();
     });
 
-    siemens::atsend("AT+CMEE=1\r");
-    state.ReplyState = 0;
-    library.waitForReply(2);
+    // Extended error reports; names in the GSM alphabet and messages as PDUs,
+    // whatever another program left set.
+    for (const char* setting : {"AT+CMEE=1\r", "AT+CSCS=\"GSM\"\r", "AT+CMGF=0\r"}) {
+        siemens::atsend(setting);
+        state.ReplyState = 0;
+        library.waitForReply(2);
+    }
 
     siemens::atsend("AT+CGMM\r");
     state.ReplyState = 0;

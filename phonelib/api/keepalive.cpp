@@ -2,6 +2,7 @@
 
 #include "phonelib/api/library.h"
 #include "phonelib/api/notification.h"
+#include "phonelib/drivers/siemens/atengine.h"
 
 namespace phonelib::keepalive {
 
@@ -65,7 +66,7 @@ void siemensAt() {
         declareLost(state);
     }
     state.ReplyState = 0;
-    lib().sendText("AT+CGMM\r");
+    siemens::atsend("AT+CGMM\r");  // lines left from a late answer must not pass for its echo
     lib().post(nfKeepAliveCycle);
 }
 

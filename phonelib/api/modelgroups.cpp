@@ -19,17 +19,20 @@
 #include "phonelib/drivers/nokia7110/profiles.h"
 #include "phonelib/drivers/nokia7110/wap.h"
 #include "phonelib/drivers/siemens/atengine.h"
+#include "phonelib/drivers/siemens/procedures.h"
 
 namespace phonelib {
 
 std::optional<uint8_t> modelIdOfCode(const std::string& modelCode) {
-    static const std::array<std::pair<const char*, uint8_t>, 29> kCodes = {{
+    // ME45 and C45 take the numbers the program gives them.
+    static const std::array<std::pair<const char*, uint8_t>, 31> kCodes = {{
         {"NSE-1", 15}, {"NSK-1", 15}, {"NSB-1", 15}, {"NSE-3", 14}, {"NSK-3", 14},
         {"NSB-3", 14}, {"NSM-1", 14}, {"NSE-8", 10}, {"NSK-9", 10}, {"NHM-5", 11},
         {"NHM-6", 12}, {"NPM-5", 13}, {"NHM-7", 18}, {"NSB-6", 16}, {"NSM-2", 16},
         {"NSE-6", 16}, {"NSM-3", 17}, {"NSE-5", 21}, {"NPE-3", 19}, {"NHM-3", 19},
         {"NPE-4", 20}, {"SLIK", 5},   {"SL45", 4},   {"S45", 8},    {"Siemens S40/S42 PnP", 9},
-        {"S35i", 3},   {"M35i", 2},   {"C35i", 1},   {"S25", 0},
+        {"S35i", 3},   {"M35i", 2},   {"C35i", 1},   {"S25", 0},    {"ME45", 6},
+        {"C45", 7},
     }};
     for (const auto& [code, id] : kCodes) {
         if (modelCode == code) return id;
@@ -113,8 +116,35 @@ void installNokiaProcedures(DriverTable& table, uint8_t modelId) {
 }
 
 void installAtProcedures(DriverTable& table) {
-    table.Dispatch = siemens::Dispatch;
+    using namespace siemens;
+    table.Dispatch = Dispatch;
     table.KeepAlive = keepalive::siemensAt;
+    table.GetPhoneInfos = GetPhoneInfos;
+    table.GetPhoneStatus = GetPhoneStatus;
+    table.GetNetworkInfo = GetNetworkInfo;
+    table.changeconnectionspeed = changeconnectionspeed;
+    table.GetProfile = GetProfile;
+    table.SetProfile = SetProfile;
+    table.GetDiverts = GetDiverts;
+    table.SetDiverts = SetDiverts;
+    table.ReadPhoneBookEntry = ReadPhoneBookEntry;
+    table.WritePhoneBookEntry = WritePhoneBookEntry;
+    table.GetCapacity = GetCapacity;
+    table.ReadCalendarEntry = ReadCalendarEntry;
+    table.WriteCalendarEntry = WriteCalendarEntry;
+    table.DeleteCalendarentry = DeleteCalendarentry;
+    table.getcalinfo = getcalinfo;
+    table.GetSMS = GetSMS;
+    table.SendSMS = SendSMS;
+    table.deletesms = deletesms;
+    table.GetSMSCenter = GetSMSCenter;
+    table.getsmsinfos = getsmsinfos;
+    table.GetBitmap = GetBitmap;
+    table.Sendbitmap = Sendbitmap;
+    table.DeleteLogo = DeleteLogo;
+    table.SendRingTone = SendRingTone;
+    // No date query, no message writing and no WAP bookmarks over AT: those
+    // slots stay empty and their exports answer "not available".
 }
 
 }  // namespace phonelib

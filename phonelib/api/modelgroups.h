@@ -20,7 +20,8 @@ constexpr uint8_t kUnknownModel = 255;
 // some from each family).
 void installNokiaProcedures(DriverTable& table, uint8_t modelId);
 
-// Fills every slot the AT driver has (Siemens phones, whatever the model).
+// Fills every slot the AT driver has (Siemens phones, whatever the model);
+// getdate, writesms and the WAP slots stay empty.
 void installAtProcedures(DriverTable& table);
 
 }  // namespace phonelib

@@ -17,6 +17,7 @@ enum Status : uint8_t {
     stFileUnreadable = 6,    // a file could not be read or holds nothing usable; nothing was sent
     stCannotOpen = 8,        // a file cannot be opened; nothing was sent
     stNoServiceCentre = 9,   // AT: +CMS ERROR 330
+    stBadNumber = 10,        // AT: a number no phone number can be; nothing was sent
     stNotConnected = 14,     // called while no phone is connected; nothing was sent
     stDivertRefused = 15,    // GetDiverts, SetDiverts: the network refused
     stEmptyLocation = 16,    // the location is empty (a message, a calendar note)

@@ -1,6 +1,7 @@
-// A ringtone file turned into the ringtone bytes the Nokia phones take: an
-// RTTTL text file (".txt", its first line) or a MIDI file (".mid", through
-// the MIDI converter), whatever the case of the extension.
+// A ringtone file turned into what a phone takes: the ringtone bytes of the
+// Nokia phones, or the MIDI file of the Siemens phones. The file is an
+// RTTTL text file (".txt", its first line) or a MIDI file (".mid"), whatever
+// the case of the extension.
 #pragma once
 
 #include <cstdint>
@@ -33,5 +34,18 @@ struct RingtoneText {
     std::string message;
 };
 RingtoneText loadringtonetext(const std::string& fileName);
+
+struct MidiObject {
+    // stDone, stUnsupportedFile, stCannotOpen, stFileUnreadable as above, or
+    // stTooLong for a MIDI file beyond `maxBytes`.
+    uint8_t status = 0;
+    std::string bytes;    // a standard MIDI file
+    std::string message;  // why it failed, in German
+};
+
+// The MIDI file a phone plays: an RTTTL melody rendered as MIDI, or the MIDI
+// file itself. A MIDI file of several tracks or channels is cut down to the
+// first track and channel that hold notes.
+MidiObject loadmidiobject(const std::string& fileName, long long maxBytes);
 
 }  // namespace phonelib

@@ -16,6 +16,27 @@ uint8_t AtLineAssembler::cmsErrorStatus(const std::string& code) {
     return stSmsError;
 }
 
+uint8_t AtLineAssembler::cmeErrorStatus(const std::string& code) {
+    bool ok = false;
+    switch (QByteArray::fromStdString(code).trimmed().toInt(&ok)) {
+        case 20:  // memory full
+            return stMemoryFull;
+        case 21:  // invalid index
+            return stInvalidIndex;
+        case 22:  // not found
+            return stEmptyLocation;
+        case 23:  // memory failure
+            return stMemoryFailure;
+        case 24:  // text string too long
+        case 26:  // dial string too long
+            return stTooLong;
+        case 30:  // no network service
+            return stNoNetwork;
+        default:  // not allowed, not supported, SIM problems, unknown, a verbose text
+            return stRefused;
+    }
+}
+
 void AtLineAssembler::OnReceiveData(const uint8_t* data, size_t size) {
     for (size_t i = 0; i < size; ++i) {
         const uint8_t b = data[i];
@@ -27,9 +48,12 @@ void AtLineAssembler::OnReceiveData(const uint8_t* data, size_t size) {
                 lineComplete();
                 break;
             case '>':
+                if (!current_.empty()) {
+                    current_.push_back('>');
+                    break;
+                }
                 lines_.push_back("NOWSENDPDU");
                 dispatch_();
-                current_.clear();
                 break;
             default:
                 current_.push_back(static_cast<char>(b));
@@ -42,16 +66,18 @@ void AtLineAssembler::lineComplete() {
     current_.clear();
     if (!line.empty()) lines_.push_back(line);
     dispatch_();
-    if (QByteArray::fromStdString(line).toUpper().contains("+CMS ERROR")) {
-        lines_.push_back("ERROR");
-        // The code follows the prefix, its colon and one blank.
-        constexpr size_t kCodeStart = 12;
-        atStatus_ =
-            cmsErrorStatus(line.size() > kCodeStart ? line.substr(kCodeStart) : std::string());
-        dispatch_();
-    } else {
+    const QByteArray upper = QByteArray::fromStdString(line).toUpper();
+    const bool messageError = upper.contains("+CMS ERROR");
+    if (!messageError && !upper.contains("+CME ERROR")) {
         atStatus_ = stDone;
+        return;
     }
+    lines_.push_back("ERROR");
+    // The code follows the prefix, its colon and one blank.
+    constexpr size_t kCodeStart = 12;
+    const std::string code = line.size() > kCodeStart ? line.substr(kCodeStart) : std::string();
+    atStatus_ = messageError ? cmsErrorStatus(code) : cmeErrorStatus(code);
+    dispatch_();
 }
 
 }  // namespace phonelib

@@ -1,10 +1,13 @@
 // Assembles AT response lines from received bytes.
 //
 // Each carriage return completes a line: a non-empty line is appended to the
-// line list and the dispatch callback runs (also for an empty line). A
-// "+CMS ERROR: nnn" line additionally appends "ERROR", sets the AT status
-// from the error code and dispatches a second time; any other line sets the
-// AT status to 1. The PDU prompt ">" appends "NOWSENDPDU" and dispatches.
+// line list and the dispatch callback runs (also for an empty line). An
+// error line ("+CMS ERROR: nnn" of the message commands, or "+CME ERROR: nn",
+// the extended error report that "AT+CMEE=1" asks for) additionally appends
+// "ERROR", sets the AT status from the error code and dispatches a second
+// time, so the reply is complete; any other line sets the AT status to 1.
+// The input prompt ">" at the start of a line appends "NOWSENDPDU" and
+// dispatches; inside a line (a name holding ">") it is an ordinary character.
 #pragma once
 
 #include <atomic>
@@ -27,6 +30,8 @@ class AtLineAssembler {
 
     // Status byte for the three-digit code of a "+CMS ERROR" line.
     static uint8_t cmsErrorStatus(const std::string& code);
+    // Status byte for the code of a "+CME ERROR" line.
+    static uint8_t cmeErrorStatus(const std::string& code);
 
   private:
     void lineComplete();

@@ -1,5 +1,6 @@
-// phonesim: a simulated Nokia phone on a pseudo-terminal (or a Unix socket)
-// for trying out and testing the library and the programs without a phone.
+// phonesim: a simulated Nokia or Siemens phone on a pseudo-terminal (or a
+// Unix socket) for trying out and testing the library and the programs
+// without a phone.
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -41,8 +42,9 @@ std::optional<phonesim::Fixture> loadFixture(const phonesim::app::Options& optio
         fixture =
             Fixture::forModel(options.model.isEmpty() ? QStringLiteral("NSE-3") : options.model);
         if (!options.model.isEmpty() && !Fixture::shippedModels().contains(options.model)) {
-            fprintf(stderr, "phonesim: kein mitgelieferter Inhalt für %s, nehme den der NSE-3\n",
-                    qPrintable(options.model));
+            fprintf(stderr, "phonesim: kein mitgelieferter Inhalt für %s, nehme den der %s\n",
+                    qPrintable(options.model),
+                    phonesim::isSiemensModel(options.model) ? "S45" : "NSE-3");
         }
     } else {
         QString error;
@@ -90,6 +92,14 @@ QString hexBytes(const std::vector<uint8_t>& bytes) {
     return text.toUpper();
 }
 
+// AT command lines and answers as text, line ends shown as \r and \n.
+QString atText(const std::vector<uint8_t>& bytes) {
+    QString text = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()),
+                                       static_cast<qsizetype>(bytes.size()));
+    return text.replace(QLatin1Char('\r'), QLatin1String("\\r"))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -109,8 +119,13 @@ int main(int argc, char** argv) {
     phonesim::Simulator sim(*fixture, {options->ackTimeout, options->tries});
     sim.setStatusInterval(options->statusInterval);
     if (options->verbose) {
-        sim.setTrace([](const char* direction, const phonesim::Message& m) {
-            fprintf(stderr, "%-7s 0x%02X%s\n", direction, m.type, qPrintable(hexBytes(m.body)));
+        const bool at = phonesim::isSiemensModel(fixture->identity.modelCode);
+        sim.setTrace([at](const char* direction, const phonesim::Message& m) {
+            if (at) {
+                fprintf(stderr, "%-7s %s\n", direction, qPrintable(atText(m.body)));
+            } else {
+                fprintf(stderr, "%-7s 0x%02X%s\n", direction, m.type, qPrintable(hexBytes(m.body)));
+            }
         });
     }
     applyFaults(sim, *options, app);

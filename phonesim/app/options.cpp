@@ -31,15 +31,15 @@ Millis seconds(double value) {
 std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Simuliertes Nokia-Telefon (Familien 61xx und 7110) an einem "
-                       "Pseudo-Terminal.\n"
+        QStringLiteral("Simuliertes Nokia-Telefon (Familien 61xx und 7110, FBUS) oder\n"
+                       "Siemens-Telefon (AT-Befehle) an einem Pseudo-Terminal.\n"
                        "Gibt den Gerätepfad aus und läuft bis SIGINT oder SIGTERM."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption model(
         QStringLiteral("model"),
-        QStringLiteral("Modellcode, z. B. NSE-3, NHM-5, NSE-1, NSE-8, NSM-3, NHM-7, NSE-5, "
-                       "NPE-3, NPE-4."),
+        QStringLiteral("Modellcode, z. B. NSE-3, NHM-5, NSE-1, NSE-8, NSM-3, NHM-7,\n"
+                       "NSE-5, NPE-3, NPE-4; Siemens: S45, S25, C35i, S35i, SL45, ME45."),
         QStringLiteral("code"));
     const QCommandLineOption fixture(QStringLiteral("fixture"),
                                      QStringLiteral("Inhalt des Telefons aus dieser JSON-Datei."),

@@ -15,7 +15,10 @@ Engine::Engine(Fixture fixture, Transport& transport, Scheduler& scheduler, Faul
       fixture_(std::move(fixture)),
       output_(transport, scheduler, faults, journal),
       phone_{fixture_, [this](Message m) { answer(std::move(m)); }},
-      family_(familyOf(fixture_.identity.modelCode)) {
+      family_(familyOf(fixture_.identity.modelCode)),
+      hooks_(transport, scheduler, faults,
+             {[this](std::span<const uint8_t> bytes) { bytesIn(bytes); },
+              [this] { newSession(); }, [this] { hangUp(); }}) {
     if (settings.framing == Framing::Cable) {
         link_ = std::make_unique<CableLink>(output_, scheduler, journal, settings.timing);
     } else {
@@ -27,21 +30,10 @@ Engine::Engine(Fixture fixture, Transport& transport, Scheduler& scheduler, Faul
         journal_.completePreamble();
         modem_.switchToFbus();
     });
-    transport.setReceiver([this](std::span<const uint8_t> bytes) { bytesIn(bytes); });
-    transport.setSessionHandler([this] { newSession(); });
-    faults.setHangUpHandler([this, alive = std::weak_ptr<int>(lifetime_)] {
-        scheduler_.post([this, alive] {
-            if (alive.lock()) hangUp();
-        });
-    });
     journal_.restartPreamble();
 }
 
 Engine::~Engine() {
-    faults_.setHangUpHandler({});
-    transport_.setReceiver({});
-    transport_.setSessionHandler({});
-    for (const auto id : delayedAnswers_) scheduler_.cancel(id);
     if (statusTimer_) scheduler_.cancel(*statusTimer_);
 }
 
@@ -85,17 +77,7 @@ void Engine::sendStatus() {
 }
 
 void Engine::answer(Message message) {
-    const Millis delay = faults_.answerDelay();
-    if (delay <= Millis(0)) {
-        send(message);
-        return;
-    }
-    auto id = std::make_shared<Scheduler::TimerId>();
-    *id = scheduler_.after(delay, [this, id, message = std::move(message)] {
-        delayedAnswers_.erase(*id);
-        send(message);
-    });
-    delayedAnswers_.insert(*id);
+    delayedAnswers_.deliver([this, message = std::move(message)] { send(message); });
 }
 
 void Engine::send(const Message& message) {
@@ -108,8 +90,7 @@ void Engine::sendDisplayText(const QString& text) {
 }
 
 void Engine::dropPending() {
-    for (const auto id : delayedAnswers_) scheduler_.cancel(id);
-    delayedAnswers_.clear();
+    delayedAnswers_.cancelAll();
     if (statusTimer_) scheduler_.cancel(*statusTimer_);
     statusTimer_.reset();
     link_->reset();

@@ -11,10 +11,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <set>
 
+#include "phonesim/engine/answerdelay.h"
 #include "phonesim/engine/family.h"
 #include "phonesim/engine/journal.h"
+#include "phonesim/engine/linkhooks.h"
+#include "phonesim/engine/phoneengine.h"
 #include "phonesim/faults/faults.h"
 #include "phonesim/fixture/fixture.h"
 #include "phonesim/link/cablelink.h"
@@ -40,22 +42,19 @@ struct EngineSettings {
     Millis statusInterval{2000};
 };
 
-class Engine {
+class Engine : public PhoneEngine {
   public:
-    // direction: "PC" for requests, "Telefon" for answers.
-    using Trace = std::function<void(const char* direction, const Message& message)>;
-
     Engine(Fixture fixture, Transport& transport, Scheduler& scheduler, Faults& faults,
            Journal& journal, EngineSettings settings = {});
-    ~Engine();
+    ~Engine() override;
 
-    const Fixture& fixture() const { return fixture_; }
-    Fixture& fixture() { return fixture_; }
+    const Fixture& fixture() const override { return fixture_; }
+    Fixture& fixture() override { return fixture_; }
 
     // Unsolicited display text (type 0x0D, sub-code 0x50).
-    void sendDisplayText(const QString& text);
+    void sendDisplayText(const QString& text) override;
     void hangUp();
-    void setTrace(Trace trace) { trace_ = std::move(trace); }
+    void setTrace(Trace trace) override { trace_ = std::move(trace); }
 
   private:
     void bytesIn(std::span<const uint8_t> bytes);
@@ -78,11 +77,10 @@ class Engine {
     nokia61xx::Phone phone_;
     PhoneFamily family_;
     std::optional<Scheduler::TimerId> statusTimer_;
-    std::set<Scheduler::TimerId> delayedAnswers_;
+    AnswerDelay delayedAnswers_{scheduler_, faults_};
     bool wasSilent_ = false;
     Trace trace_;
-    // Lets work posted from other threads see that the engine is gone.
-    std::shared_ptr<int> lifetime_ = std::make_shared<int>();
+    LinkHooks hooks_;  // last: unhooked first
 };
 
 }  // namespace phonesim

@@ -49,12 +49,32 @@ TEST_F(AtLinesTest, SmsErrorCodes) {
     EXPECT_EQ(atStatus, stSmsError);
 }
 
+TEST_F(AtLinesTest, ExtendedErrorsCompleteTheReply) {
+    feed("AT+CPBR=300\r\r\n+CME ERROR: 21\r\n");
+    EXPECT_EQ(lines, (std::vector<std::string>{"AT+CPBR=300", "+CME ERROR: 21", "ERROR"}));
+    EXPECT_EQ(atStatus, stInvalidIndex);
+    const struct {
+        const char* line;
+        uint8_t status;
+    } codes[] = {{"+CME ERROR: 20", stMemoryFull}, {"+CME ERROR: 22", stEmptyLocation},
+                 {"+CME ERROR: 24", stTooLong},    {"+CME ERROR: 30", stNoNetwork},
+                 {"+CME ERROR: 3", stRefused},     {"+CME ERROR: SIM not inserted", stRefused}};
+    for (const auto& code : codes) {
+        feed(std::string(code.line) + "\r");
+        EXPECT_EQ(atStatus, code.status) << code.line;
+    }
+}
+
 TEST_F(AtLinesTest, PromptAndIgnoredBytes) {
     feed("\x08>");
     EXPECT_EQ(lines, std::vector<std::string>{"NOWSENDPDU"});
     EXPECT_EQ(dispatches, 1);
     feed("O\x08K\r");
     EXPECT_EQ(lines.back(), "OK");
+    // Inside a line (a name holding '>') it is an ordinary character.
+    feed("+CPBR: 1,\"1\",129,\"a>b\"\r\n> ");
+    EXPECT_EQ(lines, (std::vector<std::string>{"NOWSENDPDU", "OK", "+CPBR: 1,\"1\",129,\"a>b\"",
+                                               "NOWSENDPDU"}));
 }
 
 }  // namespace

@@ -34,6 +34,8 @@ TEST(ModelGroups, ModelCodes) {
     EXPECT_EQ(modelIdOfCode("NSE-5"), 21);
     EXPECT_EQ(modelIdOfCode("S25"), 0);
     EXPECT_EQ(modelIdOfCode("Siemens S40/S42 PnP"), 9);
+    EXPECT_EQ(modelIdOfCode("ME45"), 6);
+    EXPECT_EQ(modelIdOfCode("C45"), 7);
     EXPECT_EQ(modelIdOfCode("nse-3"), std::nullopt);  // compared exactly
     EXPECT_EQ(modelIdOfCode(""), std::nullopt);
     EXPECT_EQ(modelIdOfCode("NSE-3 "), std::nullopt);
@@ -128,6 +130,20 @@ TEST(ModelGroups, The61xxFamilyWritesNoMessages) {
     EXPECT_TRUE(holds(table.getcalinfo, CalendarFn(nokia::getcalinfo)));
     EXPECT_TRUE(table.ReadPhoneBookEntry && table.GetSMS && table.GetProfile);
     EXPECT_FALSE(table.writesms || table.reserved20);
+}
+
+TEST(ModelGroups, SiemensPhonesGetEveryAtProcedure) {
+    DriverTable table;
+    installNokiaProcedures(table, 14);
+    installAtProcedures(table);
+    EXPECT_TRUE(table.GetPhoneInfos && table.ReadPhoneBookEntry && table.GetCapacity &&
+                table.ReadCalendarEntry && table.GetSMS && table.SendSMS && table.Sendbitmap &&
+                table.SendRingTone && table.GetProfile && table.SetDiverts &&
+                table.changeconnectionspeed);
+    // Those the AT driver has none for must not keep a Nokia procedure.
+    DriverTable fresh;
+    installAtProcedures(fresh);
+    EXPECT_FALSE(fresh.getdate || fresh.writesms || fresh.GetWAPlink || fresh.WriteWAPlink);
 }
 
 }  // namespace

@@ -110,6 +110,7 @@ void onMemoryStatus(std::span<const uint8_t> body) {
 void onCallerGroup(std::span<const uint8_t> body) {
     auto& box = mailboxes();
     if (const auto ringtone = decodeCallerGroup(body, box.phonebook)) {
+        box.phonebook.group.groupRingtone = *ringtone;
         box.phonebook.group.groupRingtoneName =
             tools::getringtonename(*ringtone, lib().state.ModelCode);
     }

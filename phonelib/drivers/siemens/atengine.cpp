@@ -2,40 +2,106 @@
 
 #include <QByteArray>
 #include <algorithm>
-#include <vector>
 
 #include "phonelib/api/library.h"
+#include "phonelib/drivers/siemens/atdriver.h"
+#include "phonelib/drivers/siemens/replies.h"
 
 namespace phonelib::siemens {
 
 namespace {
 
-std::string upper(const std::string& text) {
-    return QByteArray::fromStdString(text).toUpper().toStdString();
+constexpr int32_t kPromptTicks = 4;
+
+// A branch of the dispatcher: the echo equals or contains `text` (and does
+// not contain `unless`).
+struct Branch {
+    bool whole;
+    std::string_view text;
+    std::string_view unless;
+    void (*handle)(const Lines& lines);
+};
+
+// First match wins; the order matters where one command text contains
+// another ("AT^SRTC=" and "AT^SRTC=?").
+constexpr Branch kBranches[] = {
+    {false, "AT+CPBR=", "AT+CPBR=?", onPhonebookRead},
+    {false, "AT+CPBW=", {}, onPhonebookWritten},
+    {false, "AT+CPBS=", {}, onMemorySelected},
+    {true, "ATE1", {}, onLinkSetting},
+    {true, "AT+CGMM", {}, onModel},
+    {true, "AT+CGMR", {}, onSoftwareVersion},
+    {true, "AT+CGSN", {}, onSerialNumber},
+    {true, "AT+CREG?", {}, onRegistration},
+    {true, "AT+COPS?", {}, onOperator},
+    {true, "AT+CBC", {}, onBattery},
+    {true, "AT+CSQ", {}, onSignal},
+    {true, "AT+CPBR=?", {}, onPhonebookSize},
+    {true, "AT^SPBG=?", {}, onPhonebookUsed},
+    {false, "AT^SBNR=\"VCS\"", "AT^SBNR=?", onCalendarRead},
+    {false, "AT^SBNW=\"VCS\"", "AT^SBNW=?", onCalendarWritten},
+    {false, "AT^SBNW=\"BMP\"", "AT^SBNW=?", onLogoWritten},
+    {false, "AT^SBNW=\"MID\"", "AT^SBNW=?", onRingtoneWritten},
+    {false, "AT+CMGR=", {}, onMessageRead},
+    {false, "AT+CMGD=", {}, onMessageDeleted},
+    {false, "AT+CMGS=", {}, onMessageSent},
+    {true, "AT+CSCA?", {}, onServiceCentre},
+    {false, "AT+CCFC=", {}, onDivert},
+    {false, "AT+CVIB?", {}, onProfileQuery},
+    {false, "AT+CALM?", {}, onProfileQuery},
+    {false, "AT^SRTC=", "AT^SRTC=?", onProfileSet},
+    {false, "AT^SRTC=?", {}, onProfileQuery},
+    {false, "AT^SRTC?", {}, onProfileQuery},
+    {false, "AT^SNFV?", {}, onProfileQuery},
+    {false, "AT^SNFV=", {}, onProfileSet},
+    // Silent mode and vibration are written too; without these two rows a
+    // profile write would wait for an answer nothing takes.
+    {false, "AT+CALM=", {}, onProfileSet},
+    {false, "AT+CVIB=", {}, onProfileSet},
+    {false, "AT^SBNR=\"BMP\"", {}, onLogoRead},
+    {false, "AT^SBNR=?", {}, onObjectSizes},
+    {false, "AT^SDBR=?", {}, onAddressBookUsed},
+    {false, "AT+IPR", {}, onLinkSetting},
+    {false, "AT^SBNR=\"VCF\"", {}, onAddressBookRead},
+    {false, "AT^SBNW=\"VCF\"", {}, onAddressBookWritten},
+    // The settings of connection set-up end their wait as soon as the phone
+    // has answered them.
+    {false, "AT+CMEE=", {}, onLinkSetting},
+    {false, "AT+CSCS=", {}, onLinkSetting},
+    {false, "AT+CMGF=", {}, onLinkSetting},
+};
+
+bool matches(const Branch& branch, const std::string& echo) {
+    if (!branch.unless.empty() && echo.find(branch.unless) != std::string::npos) return false;
+    return branch.whole ? echo == branch.text : echo.find(branch.text) != std::string::npos;
 }
 
-bool holdsLine(const std::vector<std::string>& lines, const char* wanted) {
+}  // namespace
+
+std::string upper(std::string_view text) {
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size())).toUpper().toStdString();
+}
+
+bool holdsLine(const Lines& lines, std::string_view wanted) {
     return std::any_of(lines.begin(), lines.end(),
                        [&](const std::string& line) { return upper(line) == wanted; });
 }
 
-// The common pattern of a reply: ERROR gives AtStatus, a reply without an
-// answer line gives 18; otherwise the answer (the line after the echo) is
-// stored and the flag becomes 1.
-template <class Store>
-void answer(const std::vector<std::string>& lines, std::atomic<uint8_t>& flag, Store store) {
-    const uint8_t atStatus = lib().state.AtStatus;
-    if (holdsLine(lines, "ERROR")) {
-        flag = atStatus;
-    } else if (lines.size() < 2) {
-        flag = 18;
-    } else {
-        store(lines[1]);
-        flag = 1;
-    }
+const std::string* lineContaining(const Lines& lines, std::string_view key) {
+    const auto found = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+        return line.find(key) != std::string::npos;
+    });
+    return found == lines.end() ? nullptr : &*found;
 }
 
-}  // namespace
+uint8_t errorFlag() {
+    return lib().state.AtStatus;
+}
+
+uint8_t writeErrorFlag() {
+    const uint8_t status = errorFlag();
+    return status == stDone ? uint8_t{stRefused} : status;
+}
 
 void atsend(const std::string& command) {
     lib().atLines.clear();
@@ -47,27 +113,46 @@ uint8_t atwait(const std::atomic<uint8_t>& flag, int32_t seconds) {
     return lib().waitForFlag(flag, seconds);
 }
 
-void Dispatch(uint8_t) {
+uint8_t atcommand(std::atomic<uint8_t>& flag, const std::string& command, int32_t seconds) {
+    flag = 0;
+    atsend(command);
+    return atwait(flag, seconds);
+}
+
+uint8_t atsendprompt(const std::string& command, const std::string& data,
+                     std::atomic<uint8_t>& flag, int32_t seconds) {
     auto& library = lib();
-    auto& lines = library.atLines;
-    auto& state = library.state;
+    auto& prompt = atdriver().promptFlag;
+    prompt = 0;
+    flag = 0;
+    atsend(command);
+    library.state.AtStatus = 1;
+    library.state.TickCount = 0;
+    library.state.WaitLimit = kPromptTicks;
+    library.processEventsUntil(
+        [&] { return prompt != 0 || flag != 0 || library.state.TickCount >= kPromptTicks; });
+    if (prompt != 1) {
+        // No prompt: the phone answered the command itself, or nothing came.
+        flag = flag == 0 ? uint8_t{stNoAnswer} : flag == 1 ? uint8_t{stRefused} : flag.load();
+        return flag;
+    }
+    flag = 0;
+    library.sendText(data);
+    const uint8_t result = atwait(flag, seconds);
+    flag = result;
+    return result;
+}
+
+void Dispatch(uint8_t) {
+    auto& lines = lib().atLines;
     if (lines.empty()) return;
     const std::string echo = upper(lines.front());
+    if (holdsLine(lines, "NOWSENDPDU")) atdriver().promptFlag = 1;
     if (!holdsLine(lines, "OK") && !holdsLine(lines, "ERROR")) return;  // not complete yet
 
-    if (echo == "ATE1" || echo.find("AT+IPR") != std::string::npos) {
-        state.ReplyState = holdsLine(lines, "ERROR") ? state.AtStatus.load() : uint8_t{1};
-    } else if (echo == "AT+CGMM") {
-        answer(lines, state.ReplyState, [&](const std::string& model) {
-            state.ModelCode = model.find("SL45") != std::string::npos ? "SL45" : model;
-        });
-    } else if (echo == "AT+CGMR") {
-        answer(lines, state.ReplyState,
-               [&](const std::string& v) { library.phoneInfo.softwareVersion = v; });
-    } else if (echo == "AT+CGSN") {
-        answer(lines, state.ReplyState,
-               [&](const std::string& v) { library.phoneInfo.serialNumber = v; });
-    }
+    const auto* branch = std::find_if(std::begin(kBranches), std::end(kBranches),
+                                      [&](const Branch& b) { return matches(b, echo); });
+    if (branch != std::end(kBranches)) branch->handle(lines);
     lines.clear();
 }
 
