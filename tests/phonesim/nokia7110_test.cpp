@@ -161,8 +161,10 @@ TEST(StoredForm, EveryKindOfMessageComesBack) {
     concatenated.data.clear();
     concatenated.header = QByteArray::fromHex("050003010201");
     concatenated.text = QStringLiteral("Teil eins");
+    MessageCentre centre;
+    centre.number = QStringLiteral("+491722270333");
     for (const StoredMessage& message : {outgoing, data, concatenated}) {
-        const auto form = nokia7110::storedForm(message, MessageCentre{"+491722270333", -1});
+        const auto form = nokia7110::storedForm(message, centre);
         const auto back = nokia7110::messageFromStoredForm(form);
         ASSERT_TRUE(back);
         EXPECT_EQ(back->status, message.status);
