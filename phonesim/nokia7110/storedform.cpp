@@ -12,17 +12,6 @@ constexpr size_t kCentreAt = 1;
 constexpr size_t kFirstOctet = 13;
 constexpr size_t kAddressBytes = 12;
 
-size_t baseOffset(int status) {
-    switch (status) {
-        case 1:
-            return 3;
-        case 2:
-            return 5;
-        default:
-            return 4;
-    }
-}
-
 void put(std::vector<uint8_t>& form, size_t at, const std::vector<uint8_t>& bytes) {
     std::copy(bytes.begin(), bytes.end(), form.begin() + static_cast<long>(at));
 }
@@ -41,7 +30,7 @@ std::vector<uint8_t> centreAddress(const MessageCentre& centre) {
 }  // namespace
 
 std::vector<uint8_t> storedForm(const StoredMessage& message, const MessageCentre& centre) {
-    const size_t o = baseOffset(message.status);
+    const size_t o = nokia61xx::storedFieldsOffset(message.status);
     size_t length = 0;
     std::vector<uint8_t> data;
     if (message.eightBit) {
@@ -77,7 +66,7 @@ std::optional<StoredMessage> messageFromStoredForm(std::span<const uint8_t> form
     if (form.empty() || form[0] > 2) return std::nullopt;
     StoredMessage message;
     message.status = form[0];
-    const size_t o = baseOffset(message.status);
+    const size_t o = nokia61xx::storedFieldsOffset(message.status);
     if (form.size() < o + 32) return std::nullopt;
     const bool header = (form[kFirstOctet] & 0x40) != 0;
     message.eightBit = (form[o + 11] & 0xF4) == 0xF4;

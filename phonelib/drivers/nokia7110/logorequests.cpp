@@ -13,6 +13,7 @@
 #include "codecs/tools/hextext.h"
 #include "codecs/tools/septets.h"
 #include "phonelib/api/status.h"
+#include "phonelib/drivers/nokia61xx/logos.h"
 #include "phonelib/drivers/nokia7110/logos.h"
 
 namespace phonelib::nokia7110 {
@@ -75,7 +76,8 @@ uint8_t pictureImage(const GSMBitmap& bitmap, std::vector<Request>& requests) {
     if (text.size() > 0xFF) return stTooLong;
     tools::latintogsm(text);
     const std::string packed = tools::hextobytes(tools::packseptets(text));
-    Request request{0x14, {0x00, 0x01, 0x00, 0x50, 0x07, 0x21, 0x00, lowByte(bitmap.location), 0x07}};
+    Request request{0x14,
+                    {0x00, 0x01, 0x00, 0x50, 0x07, 0x21, 0x00, lowByte(bitmap.location), 0x07}};
     auto& body = request.body;
     body.insert(body.end(), 32, 0x00);
     body.insert(body.end(), {0x04, 0x00, 0x00, 0x00, 0x00, 0x01, lowByte(bitmap.width),
@@ -100,11 +102,7 @@ uint8_t logoUploadRequests(const GSMBitmap& bitmap, std::vector<Request>& reques
         default:
             return stNotAvailable;
     }
-    if (bitmap.kind == bkStartupLogo && bitmap.size == 0) return stNotAvailable;
-    if (bitmap.size < 0 || bitmap.size > kBitmapBytes || !fitsOneByte(bitmap.width) ||
-        !fitsOneByte(bitmap.height)) {
-        return stTooLong;
-    }
+    if (const uint8_t refused = nokia::pictureFitsUpload(bitmap); refused != stDone) return refused;
     switch (bitmap.kind) {
         case bkOperatorLogo:
             return operatorLogo(bitmap, requests);
