@@ -2,7 +2,10 @@
 //
 // Model 21 (type 0x1F): 00 01 01 1F 00 location + 0x74, the name "Corvina"
 // as 16-bit characters in bytes 6 to 36 (zeros after it), 02 FC 09 00 0A 01,
-// the note pairs, 00, then 0A FE 0A 0A 40 7A 07 0B 00 00 00.
+// the note pairs, 00, then 0A FE 0A 0A 40 7A 07 0B 00 00 00. A note is the
+// pair (note + 0x43, duration); a pause is the pair (40, duration), the same
+// silence as the short gap 40 01 put between two equal notes so the phone
+// plays them as two.
 // Models 19 and 20 (type 0x00): 7C 01 00 0D 00 00 00 00 00 00 N, the N
 // ringtone bytes, eight bytes 00.
 #include "phonelib/api/status.h"
