@@ -1,5 +1,7 @@
 // corvina-cli calendar: list, add and delete calendar notes; export the
-// phone's calendar to a file or calendar folder, import one into it.
+// phone's calendar to a file or calendar folder, import one into it. Phones
+// of the 7110 family name the location for a new note; "add" writes it
+// there.
 //
 // Siemens phones keep notes as vCalendar objects: a note has an end instead
 // of an alarm time (its alarm rings at the start), may repeat and may be a
@@ -11,6 +13,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/models.h"
 #include "cli/output.h"
 #include "codecs/tools/cp1252.h"
 #include "codecs/tools/filebytes.h"
@@ -172,7 +175,18 @@ int addNote(const QStringList& arguments, bool at) {
         }
     }
     if (at && entry.noteType == ntTask && entry.status == 2) entry.status = 0;
-    if (at && entry.location == 0) {
+    if (foldersAndNotesOf7110()) {
+        TCalendarInfo info;
+        const uint8_t asked = phonelib::getcalinfo(info);
+        if (asked != phonelib::stDone) {
+            return failed("Das Telefon nennt keinen Platz für die Notiz", asked);
+        }
+        if (info.nextLocation <= 0) {
+            printError("Der Kalender des Telefons ist voll.");
+            return 1;
+        }
+        entry.location = info.nextLocation;
+    } else if (at && entry.location == 0) {
         // The phone names no free place itself: the first empty one is taken.
         const auto location = freeLocation();
         if (!location) {
@@ -343,7 +357,8 @@ int calendar(Session& session, const QStringList& arguments) {
     if (action == "export" && arguments.size() == 2) return exportNotes(arguments[1]);
     if (action == "import" && arguments.size() == 2) return importNotes(arguments[1]);
     if (action == "delete" && arguments.size() == 2) {
-        const auto location = numberArgument(arguments[1], "Der Platz", 1, 255);
+        const auto location =
+            numberArgument(arguments[1], "Der Platz", 1, highestLocation(foldersAndNotesOf7110()));
         if (!location) return 2;
         const uint8_t status = phonelib::DeleteCalendarentry(*location);
         if (status != phonelib::stDone) return failed("Notiz nicht gelöscht", status);

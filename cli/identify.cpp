@@ -19,10 +19,11 @@ int identify(Session& session, const QStringList&) {
         return 1;
     }
     session.waitForFreshStatus();
-    TPhoneStatus phoneStatus;
-    phonelib::GetPhoneStatus(phoneStatus);
+    // Phones of the 7110 family refresh the signal with the network answer.
     TNetWorkInfo network;
     const bool haveNetwork = phonelib::GetNetworkInfo(network) == phonelib::stDone;
+    TPhoneStatus phoneStatus;
+    phonelib::GetPhoneStatus(phoneStatus);
     const auto statistics = phonelib::GetFrameStatistics();
 
     const auto model = corvina::modelNumberOf(info.modelCode);

@@ -2,6 +2,7 @@
 // images between files (NOL, NGG, BMP, JPEG) and the phone.
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/models.h"
 #include "cli/output.h"
 #include "codecs/bitmaps/drawbin.h"
 #include "codecs/bitmaps/logofile.h"
@@ -16,7 +17,7 @@ namespace {
 
 constexpr const char* kUsage =
     "logo get operator|startup|group N|screensaver DATEI.nol|bmp | logo set operator CODE DATEI | "
-    "logo set startup|group N|picture PLATZ DATEI | logo delete  "
+    "logo set startup|group N|picture PLATZ DATEI [--text TEXT] | logo delete [CODE]  "
     "(Siemens: logo get|set operator|screensaver DATEI, logo delete [screensaver])";
 
 // The ringtone number a caller group gets with its logo, as the program sends it.
@@ -137,7 +138,8 @@ int setSiemensLogo(const QStringList& arguments) {
     return 0;
 }
 
-int setLogo(const QStringList& arguments) {
+int setLogo(QStringList arguments) {
+    const auto text = takeOption(arguments, "--text");
     const QStringList kinds = {"operator", "startup", "group", "picture"};
     if (arguments.size() < 2) return usageError(kUsage);
     const auto kind = choiceArgument(arguments[0], "Logo", kinds);
@@ -177,6 +179,7 @@ int setLogo(const QStringList& arguments) {
             if (!slot) return 2;
             if (const int error = readLogoFile(file, bkPictureMessage, bitmap)) return error;
             bitmap.location = *slot;
+            bitmap.groupName = phoneText(text.value_or(QString()));  // 7110 family: its text
         }
     }
     const uint8_t status = phonelib::Sendbitmap(bitmap);
@@ -193,7 +196,7 @@ int logo(Session& session, const QStringList& arguments) {
     if (arguments.value(0) == "set") {
         return session.speaksAt() ? setSiemensLogo(arguments.mid(1)) : setLogo(arguments.mid(1));
     }
-    if (arguments.value(0) == "delete") {
+    if (arguments.value(0) == "delete" && session.speaksAt()) {
         const bool screensaver = arguments.value(1) == "screensaver";
         if (arguments.size() > 2 || (arguments.size() == 2 && !screensaver))
             return usageError(kUsage);
@@ -202,6 +205,21 @@ int logo(Session& session, const QStringList& arguments) {
         if (status != phonelib::stDone) return failed("Logo nicht gelöscht", status);
         printRecord(
             {cp1252(screensaver ? "Bildschirmschoner gelöscht" : "Betreiberlogo gelöscht")});
+        return 0;
+    }
+    if (arguments.value(0) == "delete" && arguments.size() <= 2) {
+        // Phones of the 7110 family delete the logo of one network: the one
+        // named, else the one the phone is in.
+        std::string code = arguments.value(1).toStdString();
+        if (code.empty() && phonebookOf7110()) {
+            TNetWorkInfo network;
+            const uint8_t asked = phonelib::GetNetworkInfo(network);
+            if (asked != phonelib::stDone) return failed("Das Netz ist nicht zu erfahren", asked);
+            code = network.networkOperator.networkCode;
+        }
+        const uint8_t status = phonelib::DeleteLogo(code, bkOperatorLogo);
+        if (status != phonelib::stDone) return failed("Logo nicht gelöscht", status);
+        printRecord({cp1252("Betreiberlogo gelöscht"), code});
         return 0;
     }
     return usageError(kUsage);

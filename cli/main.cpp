@@ -32,7 +32,8 @@ constexpr std::array<cli::CommandEntry, 13> kCommands = {{
     {"groups", "groups", cli::groups},
     {"speeddial", "speeddial read | speeddial write TASTE sim|phone PLATZ", cli::speeddial},
     {"sms",
-     "sms list | sms read PLATZ | sms delete PLATZ\n"
+     "sms folders | sms list [--folder ID] | sms read|delete PLATZ [--folder ID]\n"
+     "  sms copy|move PLATZ ORDNER [--folder ID]\n"
      "  sms send NUMMER TEXT [--flash] [--report]\n"
      "  sms send-logo NUMMER DATEI [--operator CODE]\n"
      "  sms send-picture NUMMER DATEI [--text TEXT]\n"

@@ -1,15 +1,18 @@
 // corvina-cli phonebook, groups and speeddial: entries of the SIM, the phone
 // memory and the call lists, caller groups and speed-dial keys.
 //
-// Entries are printed as location, name, number and group; a read of a
-// whole memory stops when it has found as many entries as the phone reports
+// Entries are printed as location, name, number and group, then (phones of
+// the 7110 family) their further numbers and texts; a read of a whole
+// memory stops when it has found as many entries as the phone reports
 // used, and shows its progress on stderr. A lost link ends any read at once,
-// with what was read so far printed.
+// with what was read so far printed. Phones of the 7110 family name
+// locations up to 65535.
 #include <array>
 #include <utility>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/models.h"
 #include "cli/output.h"
 #include "codecs/tools/cp1252.h"
 #include "phonelib/api/phonelib.h"
@@ -50,7 +53,16 @@ std::string firstNumber(const TPhoneBookEntry& entry) {
 }
 
 void printEntry(int32_t location, const TPhoneBookEntry& entry) {
-    printRecord({std::to_string(location), entry.name, firstNumber(entry), entry.group.groupName});
+    const std::string where = std::to_string(location);
+    const std::string number = firstNumber(entry);
+    std::vector<std::string_view> fields = {where, entry.name, number, entry.group.groupName};
+    for (size_t i = 1; i < entry.numbers.size(); ++i) fields.push_back(entry.numbers[i].number);
+    for (const auto& text : entry.texts) fields.push_back(text.text);
+    printFields(fields);
+}
+
+int32_t highestPhonebookLocation() {
+    return highestLocation(phonebookOf7110());
 }
 
 struct Range {
@@ -64,8 +76,9 @@ std::optional<Range> rangeOf(const QString& text, int32_t total) {
     if (text.isEmpty()) return range;
     const QStringList bounds = text.split('-');
     if (bounds.size() > 2) return std::nullopt;
-    const auto from = wholeNumber(bounds[0], 0, 255);
-    const auto to = bounds.size() == 2 ? wholeNumber(bounds[1], 0, 255) : from;
+    const auto from = wholeNumber(bounds[0], 0, highestPhonebookLocation());
+    const auto to =
+        bounds.size() == 2 ? wholeNumber(bounds[1], 0, highestPhonebookLocation()) : from;
     if (!from || !to || *to < *from) return std::nullopt;
     return Range{*from, *to, false};
 }
@@ -124,7 +137,7 @@ int writeEntry(const QStringList& arguments, bool clear) {
         clear ? arguments.size() == 2 : arguments.size() == 4 || arguments.size() == 5;
     if (!complete) return usageError(usage);
     const auto memory = memoryNamed(arguments[0], true);
-    const auto location = wholeNumber(arguments[1], 1, 255);
+    const auto location = wholeNumber(arguments[1], 1, highestPhonebookLocation());
     const auto group = arguments.size() == 5 ? wholeNumber(arguments[4], 0, 5) : 5;
     if (!memory || !location || !group) return usageError(usage);
     TPhoneBookEntry entry = entryAt(*memory, *location);
@@ -164,7 +177,7 @@ int writeSpeedDial(const QStringList& arguments) {
     if (arguments.size() != 3) return usageError(kSpeedDialUsage);
     const auto key = wholeNumber(arguments[0], 2, 9);
     const auto memory = memoryNamed(arguments[1], true);
-    const auto location = wholeNumber(arguments[2], 0, 255);
+    const auto location = wholeNumber(arguments[2], 0, highestPhonebookLocation());
     if (!key || !memory || !location) return usageError(kSpeedDialUsage);
     TPhoneBookEntry dial = entryAt(memSpeedDials, *key);
     dial.speedDialMemory = *memory == memPhone ? 1 : 0;

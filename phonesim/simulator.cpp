@@ -69,7 +69,7 @@ void Simulator::onSimulatorThread(const std::function<void()>& work) const {
 
 void Simulator::addLink(Runtime& r, std::unique_ptr<Transport> transport, Framing framing) {
     auto engine = phoneFor(r.current ? r.current->fixture() : fixture_, *transport, r.scheduler,
-                           faults_, journal_, EngineSettings{framing, timing_});
+                           faults_, journal_, EngineSettings{framing, timing_, statusInterval_});
     engine->setTrace(trace_);
     PhoneEngine* added = engine.get();
     // The phone's content goes with the PC that starts to talk.

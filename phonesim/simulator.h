@@ -82,6 +82,9 @@ class Simulator {
     // Called on the simulator thread for every request and answer; set
     // before starting.
     void setTrace(PhoneEngine::Trace trace) { trace_ = std::move(trace); }
+    // How often a phone of the 7110 family sends battery and signal by
+    // itself (default 2 s); set before starting.
+    void setStatusInterval(Millis interval) { statusInterval_ = interval; }
 
     std::vector<Message> requests() const { return journal_.snapshot().requests; }
     // Raw bytes of the session before and up to its first good frame.
@@ -103,6 +106,7 @@ class Simulator {
     Faults faults_{clock_};
     Journal journal_;
     LinkTiming timing_;
+    Millis statusInterval_{2000};
     Fixture fixture_;  // used while no link is open
     PhoneEngine::Trace trace_;
     QString error_;

@@ -35,7 +35,9 @@ struct DriverTable {
     std::function<uint8_t(std::string& number)> GetSMSCenter;
     std::function<uint8_t(tsmsinfo&)> getsmsinfos;
     std::function<uint8_t(uint8_t folder, int32_t location, GSMSMS&)> writesms;
-    std::function<void()> reserved20;  // no export reaches it
+    // No export reaches slot 20; the 7110 family puts its creation of a
+    // message folder (by name) there.
+    std::function<uint8_t(const std::string& folderName)> reserved20;
     std::function<uint8_t(TProfile&)> GetProfile;
     std::function<uint8_t(TProfile&)> SetProfile;
     std::function<uint8_t(TPhoneStatus&)> GetPhoneStatus;

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "phonelib/api/keepalive.h"
-#include "phonelib/api/loadtimeslots.h"
 #include "phonelib/drivers/nokia61xx/calendar.h"
 #include "phonelib/drivers/nokia61xx/diverts.h"
 #include "phonelib/drivers/nokia61xx/logos.h"
@@ -12,7 +11,12 @@
 #include "phonelib/drivers/nokia61xx/phonebook.h"
 #include "phonelib/drivers/nokia61xx/procedures.h"
 #include "phonelib/drivers/nokia61xx/profiles.h"
+#include "phonelib/drivers/nokia7110/calendar.h"
+#include "phonelib/drivers/nokia7110/logos.h"
+#include "phonelib/drivers/nokia7110/messages.h"
+#include "phonelib/drivers/nokia7110/phonebook.h"
 #include "phonelib/drivers/nokia7110/procedures.h"
+#include "phonelib/drivers/nokia7110/profiles.h"
 #include "phonelib/drivers/nokia7110/wap.h"
 #include "phonelib/drivers/siemens/atengine.h"
 #include "phonelib/drivers/siemens/procedures.h"
@@ -55,38 +59,62 @@ void installNokiaProcedures(DriverTable& table, uint8_t modelId) {
     table.GetPhoneStatus = nokia::GetPhoneStatus;
     table.GetNetworkInfo = nokia::GetNetworkInfo;
     table.getdate = nokia::getdate;
-    // Phonebook, messages, logos, ringtones, profiles, calendar, diverts and
-    // WAP bookmarks. Every slot is set here, to this family's procedure or
-    // to none: the 7110 family's own phonebook, message, logo, ringtone,
-    // profile and calendar procedures are not built yet, so those slots stay
-    // empty and getcalinfo keeps its default.
-    const bool phonebook61xx = !family7110;
-    const bool settings61xx = !family7110 && !mixed;
-    const bool type12Ringtones = modelId >= 14 && modelId <= 17;
-    table.ReadPhoneBookEntry = phonebook61xx ? nokia::ReadPhoneBookEntry : nullptr;
-    table.WritePhoneBookEntry = phonebook61xx ? nokia::WritePhoneBookEntry : nullptr;
-    table.GetCapacity = phonebook61xx ? nokia::GetCapacity : nullptr;
-    table.GetSMS = settings61xx ? nokia::GetSMS : nullptr;
-    table.deletesms = settings61xx ? nokia::deletesms : nullptr;
-    table.getsmsinfos = settings61xx ? nokia::getsmsinfos : nullptr;
-    table.SendSMS = nokia::SendSMS;  // sending and the message centre serve both families
+    // Sending, the message centre, call diverts and WAP bookmarks serve
+    // every Nokia model.
+    table.SendSMS = nokia::SendSMS;
     table.GetSMSCenter = nokia::GetSMSCenter;
-    table.Sendbitmap = phonebook61xx ? nokia::Sendbitmap : nullptr;
-    table.GetBitmap = phonebook61xx ? nokia::GetBitmap : nullptr;
-    table.DeleteLogo = phonebook61xx ? nokia::DeleteLogo : nullptr;
-    table.SendRingTone = !phonebook61xx   ? nullptr
-                         : type12Ringtones ? nokia::SendRingTone12
-                                           : nokia::SendRingTone05;
-    table.GetProfile = settings61xx ? nokia::GetProfile : nullptr;
-    table.SetProfile = settings61xx ? nokia::SetProfile : nullptr;
-    table.ReadCalendarEntry = settings61xx ? nokia::ReadCalendarEntry : nullptr;
-    table.WriteCalendarEntry = settings61xx ? nokia::WriteCalendarEntry : nullptr;
-    table.DeleteCalendarentry = settings61xx ? nokia::DeleteCalendarentry : nullptr;
-    table.getcalinfo = settings61xx ? nokia::getcalinfo : loadtime::getcalinfo;
     table.GetDiverts = nokia::GetDiverts;
     table.SetDiverts = nokia::SetDiverts;
     table.GetWAPlink = nokia7110::GetWAPlink;
     table.WriteWAPlink = nokia7110::WriteWAPlink;
+
+    // Phonebook, logos and ringtones: 61xx up to id 18, 7110 from 19.
+    if (family7110) {
+        table.ReadPhoneBookEntry = nokia7110::ReadPhoneBookEntry;
+        table.WritePhoneBookEntry = nokia7110::WritePhoneBookEntry;
+        table.GetCapacity = nokia7110::GetCapacity;
+        table.Sendbitmap = nokia7110::Sendbitmap;
+        table.GetBitmap = nokia7110::GetBitmap;
+        table.DeleteLogo = nokia7110::DeleteLogo;
+        table.SendRingTone = nokia7110::SendRingTone;
+    } else {
+        const bool type12Ringtones = modelId >= 14 && modelId <= 17;
+        table.ReadPhoneBookEntry = nokia::ReadPhoneBookEntry;
+        table.WritePhoneBookEntry = nokia::WritePhoneBookEntry;
+        table.GetCapacity = nokia::GetCapacity;
+        table.Sendbitmap = nokia::Sendbitmap;
+        table.GetBitmap = nokia::GetBitmap;
+        table.DeleteLogo = nokia::DeleteLogo;
+        table.SendRingTone = type12Ringtones ? nokia::SendRingTone12 : nokia::SendRingTone05;
+    }
+
+    // Stored messages, calendar and profiles: 7110 from id 18 (the 8310
+    // mixes both families); only the 7110 family writes messages.
+    if (family7110 || mixed) {
+        table.GetSMS = nokia7110::GetSMS;
+        table.deletesms = nokia7110::deletesms;
+        table.getsmsinfos = nokia7110::getsmsinfos;
+        table.writesms = nokia7110::writesms;
+        table.reserved20 = nokia7110::createFolder;
+        table.GetProfile = nokia7110::GetProfile;
+        table.SetProfile = nokia7110::SetProfile;
+        table.ReadCalendarEntry = nokia7110::ReadCalendarEntry;
+        table.WriteCalendarEntry = nokia7110::WriteCalendarEntry;
+        table.DeleteCalendarentry = nokia7110::DeleteCalendarentry;
+        table.getcalinfo = nokia7110::getcalinfo;
+    } else {
+        table.GetSMS = nokia::GetSMS;
+        table.deletesms = nokia::deletesms;
+        table.getsmsinfos = nokia::getsmsinfos;
+        table.writesms = nullptr;
+        table.reserved20 = nullptr;
+        table.GetProfile = nokia::GetProfile;
+        table.SetProfile = nokia::SetProfile;
+        table.ReadCalendarEntry = nokia::ReadCalendarEntry;
+        table.WriteCalendarEntry = nokia::WriteCalendarEntry;
+        table.DeleteCalendarentry = nokia::DeleteCalendarentry;
+        table.getcalinfo = nokia::getcalinfo;
+    }
 }
 
 void installAtProcedures(DriverTable& table) {

@@ -16,8 +16,8 @@ std::optional<uint8_t> modelIdOfCode(const std::string& modelCode);
 // Model id while the phone is not identified; outside every family.
 constexpr uint8_t kUnknownModel = 255;
 
-// Fills the slots of the Nokia families per model id. Slots whose
-// procedures are not built yet stay empty.
+// Fills every slot of the Nokia families per model id (model id 18 takes
+// some from each family).
 void installNokiaProcedures(DriverTable& table, uint8_t modelId);
 
 // Fills every slot the AT driver has (Siemens phones, whatever the model);

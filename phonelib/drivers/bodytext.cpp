@@ -26,6 +26,11 @@ std::string bytesAt(std::span<const uint8_t> body, size_t from, size_t count) {
                        body.begin() + static_cast<long>(from + count));
 }
 
+uint16_t wordAt(std::span<const uint8_t> body, size_t at) {
+    if (at >= body.size() || body.size() - at < 2) return 0;
+    return static_cast<uint16_t>(body[at] << 8 | body[at + 1]);
+}
+
 std::string hexOf(std::span<const uint8_t> body, size_t from, size_t count) {
     if (from >= body.size()) return {};
     count = std::min(count, body.size() - from);

@@ -20,6 +20,10 @@ size_t afterTerminator(std::span<const uint8_t> body, size_t from, uint8_t termi
 // body.
 std::string bytesAt(std::span<const uint8_t> body, size_t from, size_t count);
 
+// The 16-bit big-endian number at `at`; 0 unless both bytes lie inside the
+// body.
+uint16_t wordAt(std::span<const uint8_t> body, size_t at);
+
 // Two upper-case hex digits per byte of body[from, from + count).
 std::string hexOf(std::span<const uint8_t> body, size_t from, size_t count);
 

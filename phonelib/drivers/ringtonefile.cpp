@@ -91,18 +91,26 @@ std::optional<std::string> midiAsRtttl(const std::string& fileName, std::string&
 
 }  // namespace
 
-RingtoneBytes loadringtone(const std::string& fileName) {
+RingtoneText loadringtonetext(const std::string& fileName) {
     bool text = false;
-    if (auto refused = checkFile(fileName, text)) return *refused;
+    if (auto refused = checkFile(fileName, text)) {
+        return {refused->status, {}, std::move(refused->message)};
+    }
     std::string message;
     const std::optional<std::string> rtttl =
         text ? tools::readfirstline(fileName) : midiAsRtttl(fileName, message);
     if (!rtttl) {
-        return failed(stFileUnreadable, message.empty()
-                                            ? "Datei " + fileName + " kann nicht gelesen werden!"
-                                            : message);
+        return {stFileUnreadable,
+                {},
+                message.empty() ? "Datei " + fileName + " kann nicht gelesen werden!" : message};
     }
-    return fromRtttl(*rtttl);
+    return {stDone, *rtttl, {}};
+}
+
+RingtoneBytes loadringtone(const std::string& fileName) {
+    const RingtoneText text = loadringtonetext(fileName);
+    if (text.status != stDone) return failed(text.status, text.message);
+    return fromRtttl(text.rtttl);
 }
 
 MidiObject loadmidiobject(const std::string& fileName, long long maxBytes) {

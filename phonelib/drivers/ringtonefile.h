@@ -26,6 +26,15 @@ inline constexpr const char* kMidiRingtoneTitle = "Corvina";
 
 RingtoneBytes loadringtone(const std::string& fileName);
 
+// The ringtone text (RTTTL) of the same files, before it is encoded; the
+// status codes are those of loadringtone.
+struct RingtoneText {
+    uint8_t status = 0;
+    std::string rtttl;
+    std::string message;
+};
+RingtoneText loadringtonetext(const std::string& fileName);
+
 struct MidiObject {
     // stDone, stUnsupportedFile, stCannotOpen, stFileUnreadable as above, or
     // stTooLong for a MIDI file beyond `maxBytes`.

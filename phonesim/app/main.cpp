@@ -138,6 +138,7 @@ int main(int argc, char** argv) {
     }
 
     phonesim::Simulator sim(*fixture, {options->ackTimeout, options->tries});
+    sim.setStatusInterval(options->statusInterval);
     if (options->verbose) {
         const bool at = phonesim::isSiemensModel(fixture->identity.modelCode);
         sim.setTrace([at](const char* direction, const phonesim::Message& m) {

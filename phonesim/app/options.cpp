@@ -33,15 +33,15 @@ Millis seconds(double value) {
 std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Simuliertes Nokia-Telefon (Familie 61xx, FBUS) oder Siemens-Telefon\n"
-                       "(AT-Befehle) an einem Pseudo-Terminal.\n"
+        QStringLiteral("Simuliertes Nokia-Telefon (Familien 61xx und 7110, FBUS) oder\n"
+                       "Siemens-Telefon (AT-Befehle) an einem Pseudo-Terminal.\n"
                        "Gibt den Gerätepfad aus und läuft bis SIGINT oder SIGTERM."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption model(
         QStringLiteral("model"),
-        QStringLiteral("Modellcode, z. B. NSE-3, NHM-5, NSE-1, NSE-8, NSM-3, NHM-7;\n"
-                       "Siemens: S45, S25, C35i, S35i, SL45, ME45."),
+        QStringLiteral("Modellcode, z. B. NSE-3, NHM-5, NSE-1, NSE-8, NSM-3, NHM-7,\n"
+                       "NSE-5, NPE-3, NPE-4; Siemens: S45, S25, C35i, S35i, SL45, ME45."),
         QStringLiteral("code"));
     const QCommandLineOption fixture(QStringLiteral("fixture"),
                                      QStringLiteral("Inhalt des Telefons aus dieser JSON-Datei."),
@@ -87,11 +87,16 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     const QCommandLineOption seed(QStringLiteral("seed"),
                                   QStringLiteral("Startwert der Zufallsfehler (1)."),
                                   QStringLiteral("n"));
+    const QCommandLineOption statusEvery(
+        QStringLiteral("status-every"),
+        QStringLiteral("Familie 7110: Akku und Signal alle ms von sich aus melden (2000)."),
+        QStringLiteral("ms"));
     const QCommandLineOption hangUp(QStringLiteral("hang-up-after"),
                                     QStringLiteral("Nach s Sekunden auflegen und enden."),
                                     QStringLiteral("s"));
     parser.addOptions({model, fixture, link, infrared, save, verbose, ackTimeout, tries, silence,
-                       dropEvery, corruptEvery, corruptRate, chunks, delay, seed, hangUp});
+                       dropEvery, corruptEvery, corruptRate, chunks, delay, seed, statusEvery,
+                       hangUp});
 
     const auto fail = [&](const QString& message) -> std::optional<Options> {
         fprintf(stderr, "phonesim: %s\n", qPrintable(message));
@@ -155,6 +160,11 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         const auto value = wholeNumber(parser.value(delay), 0);
         if (!value) return fail(QStringLiteral("--delay erwartet Millisekunden ab 0"));
         options.answerDelay = Millis(*value);
+    }
+    if (parser.isSet(statusEvery)) {
+        const auto value = wholeNumber(parser.value(statusEvery), 10);
+        if (!value) return fail(QStringLiteral("--status-every erwartet Millisekunden ab 10"));
+        options.statusInterval = Millis(*value);
     }
     if (parser.isSet(seed)) {
         bool ok = false;

@@ -19,6 +19,7 @@ struct Options {
 
     Millis ackTimeout{100};
     int tries = 3;
+    Millis statusInterval{2000};  // --status-every
 
     std::optional<Millis> silenceAfter;  // --silence AFTER:DURATION (seconds)
     Millis silenceFor{0};

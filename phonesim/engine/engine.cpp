@@ -15,6 +15,7 @@ Engine::Engine(Fixture fixture, Transport& transport, Scheduler& scheduler, Faul
       fixture_(std::move(fixture)),
       output_(transport, scheduler, faults, journal),
       phone_{fixture_, [this](Message m) { answer(std::move(m)); }},
+      family_(familyOf(fixture_.identity.modelCode)),
       hooks_(transport, scheduler, faults,
              {[this](std::span<const uint8_t> bytes) { bytesIn(bytes); },
               [this] { newSession(); }, [this] { hangUp(); }}) {
@@ -32,7 +33,9 @@ Engine::Engine(Fixture fixture, Transport& transport, Scheduler& scheduler, Faul
     journal_.restartPreamble();
 }
 
-Engine::~Engine() = default;
+Engine::~Engine() {
+    if (statusTimer_) scheduler_.cancel(*statusTimer_);
+}
 
 void Engine::bytesIn(std::span<const uint8_t> bytes) {
     if (faults_.silent()) {
@@ -59,7 +62,18 @@ void Engine::bytesIn(std::span<const uint8_t> bytes) {
 void Engine::requestIn(const Message& request) {
     journal_.logRequest(request);
     if (trace_) trace_("PC", request);
-    nokia61xx::dispatchRequest(phone_, request);
+    family_.dispatch(phone_, request);
+    if (family_.statusMessages && !statusTimer_) {
+        statusTimer_ = scheduler_.after(settings_.statusInterval, [this] { sendStatus(); });
+    }
+}
+
+void Engine::sendStatus() {
+    // A silent phone says nothing, also of its own accord.
+    if (!faults_.silent()) {
+        for (const Message& message : family_.statusMessages(fixture_)) send(message);
+    }
+    statusTimer_ = scheduler_.after(settings_.statusInterval, [this] { sendStatus(); });
 }
 
 void Engine::answer(Message message) {
@@ -77,6 +91,8 @@ void Engine::sendDisplayText(const QString& text) {
 
 void Engine::dropPending() {
     delayedAnswers_.cancelAll();
+    if (statusTimer_) scheduler_.cancel(*statusTimer_);
+    statusTimer_.reset();
     link_->reset();
     output_.reset();
 }

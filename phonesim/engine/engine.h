@@ -10,8 +10,10 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "phonesim/engine/answerdelay.h"
+#include "phonesim/engine/family.h"
 #include "phonesim/engine/journal.h"
 #include "phonesim/engine/linkhooks.h"
 #include "phonesim/engine/phoneengine.h"
@@ -35,6 +37,9 @@ enum class Framing {
 struct EngineSettings {
     Framing framing = Framing::Cable;
     LinkTiming timing;
+    // How often a phone of the 7110 family tells battery and signal by
+    // itself, once the PC has sent its first request.
+    Millis statusInterval{2000};
 };
 
 class Engine : public PhoneEngine {
@@ -58,6 +63,7 @@ class Engine : public PhoneEngine {
     void send(const Message& message);
     void dropPending();
     void newSession();
+    void sendStatus();
 
     Transport& transport_;
     Scheduler& scheduler_;
@@ -69,6 +75,8 @@ class Engine : public PhoneEngine {
     std::unique_ptr<MessageLink> link_;
     ModemPrelude modem_;
     nokia61xx::Phone phone_;
+    PhoneFamily family_;
+    std::optional<Scheduler::TimerId> statusTimer_;
     AnswerDelay delayedAnswers_{scheduler_, faults_};
     bool wasSilent_ = false;
     Trace trace_;

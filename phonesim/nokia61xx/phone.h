@@ -47,5 +47,7 @@ struct RequestRow {
 // Runs the handler of the first matching row. False when no row matches:
 // the phone has acknowledged the request and stays silent.
 bool dispatchRequest(Phone& phone, const Message& request);
+// The same over another family's table.
+bool dispatchRequest(std::span<const RequestRow> rows, Phone& phone, const Message& request);
 
 }  // namespace phonesim::nokia61xx

@@ -74,7 +74,11 @@ constexpr std::array kRequests = {
 }  // namespace
 
 bool dispatchRequest(Phone& phone, const Message& request) {
-    for (const auto& row : kRequests) {
+    return dispatchRequest(kRequests, phone, request);
+}
+
+bool dispatchRequest(std::span<const RequestRow> rows, Phone& phone, const Message& request) {
+    for (const auto& row : rows) {
         if (row.type != request.type) continue;
         if (row.subCode != kAnySubCode &&
             (static_cast<size_t>(row.subCodeAt) >= request.body.size() ||

@@ -21,6 +21,17 @@ size_t headerSeptets(size_t headerOctets) {
 
 }  // namespace
 
+size_t storedFieldsOffset(int status) {
+    switch (status) {
+        case 1:
+            return 3;
+        case 2:
+            return 5;
+        default:
+            return 4;
+    }
+}
+
 std::vector<uint8_t> semiOctets(const QString& number) {
     QString digits = number;
     if (digits.startsWith(QLatin1Char('+'))) digits.remove(0, 1);

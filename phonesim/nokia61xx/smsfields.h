@@ -16,6 +16,9 @@ std::vector<uint8_t> semiOctets(const QString& number);
 QString digitsOf(std::span<const uint8_t> octets);
 // Type byte 91 for a number with "+", else 81.
 uint8_t numberType(const QString& number);
+// The base offset of a stored message's fields by its status: 3 for
+// status 1, 5 for status 2, 4 for any other.
+size_t storedFieldsOffset(int status);
 
 // User data of a 7-bit message: the header (with its length byte) and then
 // the text in the GSM alphabet from the next septet boundary on. `septets`

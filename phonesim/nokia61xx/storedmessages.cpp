@@ -23,17 +23,6 @@ namespace phonesim::nokia61xx {
 
 namespace {
 
-size_t baseOffset(int status) {
-    switch (status) {
-        case 1:
-            return 3;
-        case 2:
-            return 5;
-        default:
-            return 4;
-    }
-}
-
 std::vector<uint8_t> userData(const StoredMessage& message, size_t& length) {
     if (!message.eightBit) return sevenBitUserData(message.header, message.text, length);
     std::vector<uint8_t> data(message.header.begin(), message.header.end());
@@ -61,7 +50,7 @@ uint8_t firstOctetOf(int status) {
 
 std::vector<uint8_t> storedMessageBody(int location, const StoredMessage& message,
                                        const MessageCentre& centre) {
-    const size_t o = baseOffset(message.status);
+    const size_t o = storedFieldsOffset(message.status);
     size_t length = 0;
     const auto data = userData(message, length);
     std::vector<uint8_t> body(o + 39 + data.size(), 0x00);

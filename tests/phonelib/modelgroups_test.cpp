@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "phonelib/api/keepalive.h"
-#include "phonelib/api/loadtimeslots.h"
 #include "phonelib/drivers/nokia61xx/calendar.h"
 #include "phonelib/drivers/nokia61xx/logos.h"
+#include "phonelib/drivers/nokia61xx/phonebook.h"
 #include "phonelib/drivers/nokia61xx/procedures.h"
+#include "phonelib/drivers/nokia7110/calendar.h"
+#include "phonelib/drivers/nokia7110/logos.h"
+#include "phonelib/drivers/nokia7110/messages.h"
+#include "phonelib/drivers/nokia7110/phonebook.h"
 #include "phonelib/drivers/nokia7110/procedures.h"
+#include "phonelib/drivers/nokia7110/profiles.h"
 #include "phonelib/drivers/nokia7110/wap.h"
 
 using namespace phonelib;
@@ -50,55 +55,81 @@ TEST(ModelGroups, FamiliesGetTheirDispatcherKeepAliveAndIdentity) {
     installNokiaProcedures(table, 11);
     EXPECT_TRUE(holds(table.GetPhoneInfos, InfoFn(nokia7110::GetPhoneInfos40)));
 
-    installNokiaProcedures(table, 18);  // mixed: 7110 dispatcher, 61xx network
-    EXPECT_TRUE(holds(table.Dispatch, DispatchFn(nokia7110::Dispatch)));
-    EXPECT_TRUE(holds(table.KeepAlive, KeepFn(keepalive::nokia7110)));
-    EXPECT_TRUE(table.GetNetworkInfo);
-    EXPECT_FALSE(table.writesms);
-}
-
-TEST(ModelGroups, LogosSettingsAndBookmarksPerModel) {
-    using ToneFn = uint8_t (*)(std::string&, uint8_t);
-    using InfoFn = uint8_t (*)(TCalendarInfo&);
-    using WapFn = uint8_t (*)(TWap&);
-
-    DriverTable table;
-    installNokiaProcedures(table, 15);  // type 0x12 ringtones
-    EXPECT_TRUE(holds(table.SendRingTone, ToneFn(nokia::SendRingTone12)));
-    EXPECT_TRUE(holds(table.getcalinfo, InfoFn(nokia::getcalinfo)));
-    EXPECT_TRUE(table.GetProfile);
-
-    installNokiaProcedures(table, 18);  // mixed: 61xx logos, no 61xx profiles or calendar
-    EXPECT_TRUE(holds(table.SendRingTone, ToneFn(nokia::SendRingTone05)));
-    EXPECT_TRUE(table.GetBitmap);
-    EXPECT_FALSE(table.GetProfile);
-    EXPECT_FALSE(table.ReadCalendarEntry);
-    EXPECT_TRUE(holds(table.getcalinfo, InfoFn(loadtime::getcalinfo)));
-
-    installNokiaProcedures(table, 20);  // 7110 family: its own logos are not built
-    EXPECT_FALSE(table.Sendbitmap);
-    EXPECT_FALSE(table.SendRingTone);
-    for (const uint8_t model : {10, 14, 18, 21}) {
+    for (const uint8_t model : {18, 19, 20, 21}) {
         installNokiaProcedures(table, model);
-        EXPECT_TRUE(table.GetDiverts && table.SetDiverts) << int(model);
-        EXPECT_TRUE(holds(table.GetWAPlink, WapFn(nokia7110::GetWAPlink))) << int(model);
-        EXPECT_TRUE(holds(table.WriteWAPlink, WapFn(nokia7110::WriteWAPlink))) << int(model);
+        EXPECT_TRUE(holds(table.Dispatch, DispatchFn(nokia7110::Dispatch))) << int(model);
+        EXPECT_TRUE(holds(table.KeepAlive, KeepFn(keepalive::nokia7110))) << int(model);
+        EXPECT_TRUE(holds(table.GetPhoneInfos, InfoFn(nokia7110::GetPhoneInfos40))) << int(model);
     }
 }
 
-TEST(ModelGroups, PhonebookAndMessagesByFamily) {
+// Which family serves each slot: the 8310 (id 18) takes phonebook, logos,
+// ringtones and network from the 61xx family and messages, calendar and
+// profiles from the 7110 family; ids 19 to 21 take all of those from the
+// 7110 family; sending, centre, diverts, date and WAP are shared.
+TEST(ModelGroups, TheMixedTableAndThe7110Family) {
+    using EntryFn = uint8_t (*)(TPhoneBookEntry&);
+    using CapacityFn = uint8_t (*)(TCapacity&);
+    using BitmapFn = uint8_t (*)(GSMBitmap&);
+    using ToneFn = uint8_t (*)(std::string&, uint8_t);
+    using SmsFn = uint8_t (*)(uint8_t, int32_t, GSMSMS&);
+    using InfosFn = uint8_t (*)(tsmsinfo&);
+    using ProfileFn = uint8_t (*)(TProfile&);
+    using CalendarFn = uint8_t (*)(TCalendarInfo&);
+    using NoteFn = uint8_t (*)(TCalendarEntry&, int32_t);
+    using FolderFn = uint8_t (*)(const std::string&);
+    using StatusFn = uint8_t (*)(TPhoneStatus&);
+    using NetworkFn = uint8_t (*)(TNetWorkInfo&);
+    using WapFn = uint8_t (*)(TWap&);
+
     DriverTable table;
-    installNokiaProcedures(table, 10);
-    EXPECT_TRUE(table.ReadPhoneBookEntry && table.GetSMS && table.SendSMS && table.getsmsinfos);
-    DriverTable mixed;
-    installNokiaProcedures(mixed, 18);  // phonebook and sending of this family, messages not
-    EXPECT_TRUE(mixed.ReadPhoneBookEntry && mixed.GetCapacity && mixed.SendSMS);
-    EXPECT_FALSE(mixed.GetSMS || mixed.deletesms || mixed.getsmsinfos);
-    DriverTable family7110;
-    installNokiaProcedures(family7110, 20);  // only sending and the message centre
-    EXPECT_TRUE(family7110.SendSMS && family7110.GetSMSCenter);
-    EXPECT_FALSE(family7110.ReadPhoneBookEntry || family7110.WritePhoneBookEntry ||
-                 family7110.GetSMS);
+    installNokiaProcedures(table, 18);
+    EXPECT_TRUE(holds(table.ReadPhoneBookEntry, EntryFn(nokia::ReadPhoneBookEntry)));
+    EXPECT_TRUE(holds(table.GetCapacity, CapacityFn(nokia::GetCapacity)));
+    EXPECT_TRUE(holds(table.GetBitmap, BitmapFn(nokia::GetBitmap)));
+    EXPECT_TRUE(holds(table.SendRingTone, ToneFn(nokia::SendRingTone05)));
+    EXPECT_TRUE(holds(table.GetSMS, SmsFn(nokia7110::GetSMS)));
+    EXPECT_TRUE(holds(table.writesms, SmsFn(nokia7110::writesms)));
+    EXPECT_TRUE(holds(table.getsmsinfos, InfosFn(nokia7110::getsmsinfos)));
+    EXPECT_TRUE(holds(table.reserved20, FolderFn(nokia7110::createFolder)));
+    EXPECT_TRUE(holds(table.GetProfile, ProfileFn(nokia7110::GetProfile)));
+    EXPECT_TRUE(holds(table.getcalinfo, CalendarFn(nokia7110::getcalinfo)));
+    EXPECT_TRUE(holds(table.ReadCalendarEntry, NoteFn(nokia7110::ReadCalendarEntry)));
+
+    for (const uint8_t model : {19, 20, 21}) {
+        installNokiaProcedures(table, model);
+        EXPECT_TRUE(holds(table.ReadPhoneBookEntry, EntryFn(nokia7110::ReadPhoneBookEntry)));
+        EXPECT_TRUE(holds(table.WritePhoneBookEntry, EntryFn(nokia7110::WritePhoneBookEntry)));
+        EXPECT_TRUE(holds(table.GetCapacity, CapacityFn(nokia7110::GetCapacity)));
+        EXPECT_TRUE(holds(table.Sendbitmap, BitmapFn(nokia7110::Sendbitmap)));
+        EXPECT_TRUE(holds(table.GetBitmap, BitmapFn(nokia7110::GetBitmap)));
+        EXPECT_TRUE(holds(table.SendRingTone, ToneFn(nokia7110::SendRingTone)));
+        EXPECT_TRUE(holds(table.GetSMS, SmsFn(nokia7110::GetSMS)));
+        EXPECT_TRUE(holds(table.writesms, SmsFn(nokia7110::writesms)));
+        EXPECT_TRUE(holds(table.SetProfile, ProfileFn(nokia7110::SetProfile)));
+        EXPECT_TRUE(holds(table.getcalinfo, CalendarFn(nokia7110::getcalinfo)));
+    }
+
+    for (const uint8_t model : {10, 14, 18, 21}) {
+        installNokiaProcedures(table, model);
+        EXPECT_TRUE(holds(table.GetPhoneStatus, StatusFn(nokia::GetPhoneStatus))) << int(model);
+        EXPECT_TRUE(holds(table.GetNetworkInfo, NetworkFn(nokia::GetNetworkInfo))) << int(model);
+        EXPECT_TRUE(table.SendSMS && table.GetSMSCenter && table.getdate) << int(model);
+        EXPECT_TRUE(table.GetDiverts && table.SetDiverts) << int(model);
+        EXPECT_TRUE(holds(table.GetWAPlink, WapFn(nokia7110::GetWAPlink))) << int(model);
+    }
+}
+
+TEST(ModelGroups, The61xxFamilyWritesNoMessages) {
+    using ToneFn = uint8_t (*)(std::string&, uint8_t);
+    using CalendarFn = uint8_t (*)(TCalendarInfo&);
+    DriverTable table;
+    installNokiaProcedures(table, 21);
+    installNokiaProcedures(table, 15);  // a 7110 phone before must leave nothing behind
+    EXPECT_TRUE(holds(table.SendRingTone, ToneFn(nokia::SendRingTone12)));
+    EXPECT_TRUE(holds(table.getcalinfo, CalendarFn(nokia::getcalinfo)));
+    EXPECT_TRUE(table.ReadPhoneBookEntry && table.GetSMS && table.GetProfile);
+    EXPECT_FALSE(table.writesms || table.reserved20);
 }
 
 TEST(ModelGroups, SiemensPhonesGetEveryAtProcedure) {

@@ -77,6 +77,15 @@ Request pictureImage(const GSMBitmap& bitmap) {
 
 }  // namespace
 
+uint8_t pictureFitsUpload(const GSMBitmap& bitmap) {
+    if (bitmap.kind == bkStartupLogo && bitmap.size == 0) return stNotAvailable;
+    if (bitmap.size < 0 || bitmap.size > kBitmapBytes || !fitsOneByte(bitmap.width) ||
+        !fitsOneByte(bitmap.height)) {
+        return stTooLong;
+    }
+    return stDone;
+}
+
 uint8_t logoUploadRequest(const GSMBitmap& bitmap, Request& request) {
     switch (bitmap.kind) {
         case bkOperatorLogo:
@@ -87,11 +96,7 @@ uint8_t logoUploadRequest(const GSMBitmap& bitmap, Request& request) {
         default:
             return stNotAvailable;
     }
-    if (bitmap.kind == bkStartupLogo && bitmap.size == 0) return stNotAvailable;
-    if (bitmap.size < 0 || bitmap.size > kBitmapBytes || !fitsOneByte(bitmap.width) ||
-        !fitsOneByte(bitmap.height)) {
-        return stTooLong;
-    }
+    if (const uint8_t refused = pictureFitsUpload(bitmap); refused != stDone) return refused;
     if (bitmap.kind == bkCallerGroupLogo && bitmap.groupName.size() > 0xFF) return stTooLong;
     if (bitmap.kind == bkPictureMessage && !fitsOneByte(bitmap.location)) return stNoSuchLocation;
     switch (bitmap.kind) {

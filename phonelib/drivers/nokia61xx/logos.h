@@ -24,6 +24,11 @@ namespace phonelib::nokia {
 // do not fit their bytes.
 uint8_t logoUploadRequest(const GSMBitmap& bitmap, Request& request);
 
+// Whether a bitmap's picture can go out at all, whatever the family: stDone;
+// stNotAvailable for a start-up logo without picture; stTooLong when the
+// picture does not fit the record or width and height do not fit a byte.
+uint8_t pictureFitsUpload(const GSMBitmap& bitmap);
+
 // The operator logo that stands for "no logo": 72 x 14, all white, network
 // code 00 F0 00.
 GSMBitmap emptyOperatorLogo();

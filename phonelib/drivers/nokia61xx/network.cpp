@@ -66,10 +66,12 @@ uint8_t GetNetworkInfo(TNetWorkInfo& info) {
     info = box.network;
     const uint8_t model = library.state.ModelId;
     if (model >= 19 && model <= 21) {
-        // The second answer refreshes the signal level only.
-        box.networkFlag = 0;
+        // The second answer refreshes the signal level only; it completes
+        // the status mailbox, so that the signal messages these phones send
+        // by themselves cannot pass for the network answer above.
+        box.statusFlag = 0;
         library.frames.SendFbusMessage(0x0A, {0x00, 0x01, 0x00, 0x81});
-        result = library.waitForFlag(box.networkFlag, 3);
+        result = library.waitForFlag(box.statusFlag, 3);
         if (result == stNoAnswer) return result;
         info = box.network;
     }

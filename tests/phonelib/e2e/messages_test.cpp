@@ -270,10 +270,13 @@ TEST_F(Messages, ASilentPhoneGivesTheTimeOutResults) {
 TEST_F(Messages, AnotherFamilyAfterwardsKeepsNoneOfTheseProcedures) {
     connectTo(phonesim::Fixture::forModel("NSE-3"));
     sim.reset();
-    startPhone("NHM-7");  // model 18: its messages are read by another driver
+    startPhone("NHM-7");  // model 18: its messages live in the 7110 family's folders
     ASSERT_EQ(connect(), stDone);
+    tsmsinfo folders;
+    ASSERT_EQ(getsmsinfos(folders), stDone);
+    EXPECT_EQ(folders.folderCount, 4);
     GSMSMS message;
-    EXPECT_EQ(GetSMS(0, 1, message), stNotAvailable);
+    EXPECT_EQ(GetSMS(0, 1, message), stNoSuchLocation);  // no folder 0 there
 }
 
 }  // namespace

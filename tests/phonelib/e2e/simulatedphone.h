@@ -45,6 +45,7 @@ class SimulatedPhoneTest : public ::testing::Test {
     }
     std::string startPhone(const phonesim::Fixture& fixture, phonesim::LinkTiming timing = {}) {
         sim = std::make_unique<phonesim::Simulator>(fixture, timing);
+        sim->setStatusInterval(statusInterval);
         port = sim->startPty().toStdString();
         EXPECT_FALSE(port.empty()) << sim->errorString().toStdString();
         return port;
@@ -75,6 +76,8 @@ class SimulatedPhoneTest : public ::testing::Test {
     }
 
     std::unique_ptr<phonesim::Simulator> sim;
+    // How often a simulated 7110-family phone sends battery and signal.
+    phonesim::Millis statusInterval{2000};
     std::string port;
     NotificationRecorder host;
 };
