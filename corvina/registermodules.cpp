@@ -1,16 +1,43 @@
-// The modules built into the program. Each module adds its registration here.
+// The modules built into the program. Each module adds its registration here;
+// the ringtone editor joins the logo window, which opens it.
 #include "corvina/calendar/tkalendarform.h"
 #include "corvina/diverts/tumleitform.h"
 #include "corvina/info/tinfoform.h"
 #include "corvina/logos/tlogoform.h"
 #include "corvina/profiles/tprofilform.h"
+#include "corvina/ringtones/ringtoneservice.h"
+#include "corvina/ringtones/truftoneditorform.h"
 #include "corvina/shell/moduleregistry.h"
 
 namespace corvina {
+namespace {
+
+void joinRingtonesToLogos(ModuleRegistry& registry) {
+    const ModuleDescriptor* found = registry.find(Module::Logos);
+    if (!found) return;
+    ModuleDescriptor logos = *found;
+    logos.create = [create = logos.create](Tgesamtform& shell) -> QWidget* {
+        auto* window = static_cast<Tlogoform*>(create(shell));
+        auto* ringtones = new RingtoneService(shell, window);
+        QObject::connect(window, &Tlogoform::ringtoneEditRequested, ringtones, &RingtoneService::edit);
+        QObject::connect(window, &Tlogoform::midiSelected, ringtones, &RingtoneService::playMidi);
+        QObject::connect(window, &Tlogoform::midiStopRequested, ringtones, &RingtoneService::stopMidi);
+        QObject::connect(ringtones, &RingtoneService::transferRequested, window,
+                         &Tlogoform::sendRingtoneFile);
+        window->setRingtonePreparer([ringtones](const QString& file, auto then) {
+            ringtones->prepareForSending(file, std::move(then));
+        });
+        return window;
+    };
+    registry.add(std::move(logos));
+}
+
+}  // namespace
 
 void registerModules(ModuleRegistry& registry) {
     registerInformationModule(registry);
     registerLogoModule(registry);
+    joinRingtonesToLogos(registry);
     registerProfileModule(registry);
     registerDivertModule(registry);
     registerCalendarModule(registry);
