@@ -29,6 +29,16 @@ void joinRingtonesToLogos(ModuleRegistry& registry) {
         });
         return window;
     };
+    // Unsaved work of the ringtone editor is asked for first, then the logo
+    // editor's.
+    logos.holdExit = [hold = logos.holdExit](QWidget* window, std::function<void()> proceed) {
+        const auto logoEditor = [hold, window, proceed] {
+            if (!hold || !hold(window, proceed)) proceed();
+        };
+        auto* ringtones = window->findChild<RingtoneService*>();
+        if (ringtones && ringtones->editor()->holdForChanges(logoEditor)) return true;
+        return hold && hold(window, proceed);
+    };
     registry.add(std::move(logos));
 }
 

@@ -30,6 +30,11 @@ QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A message about a file, beginning with its name.
+QString namingFile(const QString& path, const QString& text) {
+    return QFileInfo(path).fileName() + QStringLiteral(": ") + text;
+}
+
 int noteValueOf(const Note& note) {
     if (note.pause) return 0;
     return 1 + semitoneOf(note);
@@ -177,7 +182,7 @@ MelodyRead readRtttlFile(const QString& path) {
         return failed;
     }
     MelodyRead read = melodyOfRtttl(*line);
-    if (!read.ok) read.error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), read.error);
+    if (!read.ok) read.error = namingFile(path, read.error);
     return read;
 }
 
@@ -212,24 +217,29 @@ MelodyRead MidiImport::prepare() {
     const tools::Outcome outcome = converter_.prepareconversion(
         QFile::encodeName(file_).toStdString(), rtttlFile_, kMaxImportNotes, 1, 1, "CORVINA");
     if (!outcome.ok()) {
-        read.error = QStringLiteral("%1: %2").arg(QFileInfo(file_).fileName(), fromUtf8(outcome.message));
-        return read;
-    }
-    if (needsChoice()) {
-        read.ok = true;
+        read.error = namingFile(file_, fromUtf8(outcome.message));
         return read;
     }
     if (converter_.Midi1.Damaged) return damaged(outcome);
-    return readConverted();
+    if (needsChoice()) {
+        if (!firstChoice()) {
+            read.error = namingFile(file_, tx("ringtones_8", "Diese Midi-Datei enthält keine Noten!"));
+            return read;
+        }
+        read.ok = true;
+        return read;
+    }
+    read = readConverted();
+    if (read.ok && !outcome.message.empty()) read.notices.prepend(fromUtf8(outcome.message));
+    return read;
 }
 
-midiconverter::TrackChannel MidiImport::firstChoice() {
+std::optional<midiconverter::TrackChannel> MidiImport::firstChoice() {
     for (int track = 1; track <= converter_.Midi1.Tracks; ++track) {
         if (!converter_.selecttrack(track).ok()) break;
-        if (!converter_.channels.empty()) return {track, converter_.channels.front()};
+        if (!converter_.channels.empty()) return midiconverter::TrackChannel{track, converter_.channels.front()};
     }
-    converter_.selecttrack(1);
-    return {1, converter_.channels.empty() ? 1 : converter_.channels.front()};
+    return std::nullopt;
 }
 
 MelodyRead MidiImport::take(int track, int channel) {
@@ -237,7 +247,7 @@ MelodyRead MidiImport::take(int track, int channel) {
     if (converter_.Midi1.Damaged) return damaged(outcome);
     if (!outcome.ok()) {
         MelodyRead failed;
-        failed.error = QStringLiteral("%1: %2").arg(QFileInfo(file_).fileName(), fromUtf8(outcome.message));
+        failed.error = namingFile(file_, fromUtf8(outcome.message));
         return failed;
     }
     MelodyRead read = readConverted();
@@ -248,7 +258,7 @@ MelodyRead MidiImport::take(int track, int channel) {
 MelodyRead MidiImport::damaged(const tools::Outcome& outcome) const {
     // A melody read up to a damage is not what the file holds: refused.
     MelodyRead failed;
-    failed.error = QStringLiteral("%1: %2").arg(QFileInfo(file_).fileName(), fromUtf8(outcome.message));
+    failed.error = namingFile(file_, fromUtf8(outcome.message));
     return failed;
 }
 
@@ -261,7 +271,7 @@ MelodyRead MidiImport::readConverted() {
     }
     read = melodyOfRtttl(*line);
     if (!read.ok) {
-        read.error = QStringLiteral("%1: %2").arg(QFileInfo(file_).fileName(), read.error);
+        read.error = namingFile(file_, read.error);
         return read;
     }
     // The tempo of the MIDI file itself, not its nearest step of the table.

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,8 +68,9 @@ class MidiImport {
     // ready (needsChoice() false).
     MelodyRead prepare();
     bool needsChoice() const { return converter_.needschoice(); }
-    // The first track that holds notes and its first channel.
-    midiconverter::TrackChannel firstChoice();
+    // The first track that holds notes and its first channel (selected);
+    // nothing when no track holds notes.
+    std::optional<midiconverter::TrackChannel> firstChoice();
     MelodyRead take(int track, int channel);
     midiconverter::TConverter& converter() { return converter_; }
     const QString& file() const { return file_; }

@@ -65,7 +65,8 @@ Tconverterform::Tconverterform(QWidget* parent) : QDialog(parent) {
 
 void Tconverterform::choose(MidiImport& import) {
     import_ = &import;
-    const midiconverter::TrackChannel first = import.firstChoice();
+    const midiconverter::TrackChannel first =
+        import.firstChoice().value_or(midiconverter::TrackChannel{1, 1});
     tracks_->clear();
     for (const std::string& line : import.converter().trackLines) {
         tracks_->addItem(QString::fromStdString(line));

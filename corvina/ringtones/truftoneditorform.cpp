@@ -145,7 +145,6 @@ QWidget* Truftoneditorform::buildFileRow() {
     layout->addWidget(named(new QLabel(tx("ringtones_47", "Titel:"), row), "titellabel"));
     title_ = named(new QLineEdit(row), "titel");
     title_->setMaxLength(kMaxTitleLength);
-    title_->setValidator(nullptr);
     title_->setFixedWidth(130);
     layout->addWidget(title_);
 
@@ -347,6 +346,14 @@ void Truftoneditorform::openFile(const QString& file) {
     raise();
     if (file.isEmpty()) return;
     askToSave([this, file] { loadFile(file); });
+}
+
+bool Truftoneditorform::holdForChanges(std::function<void()> proceed) {
+    if (!melody_.modified() || melody_.empty()) return false;
+    show();
+    raise();
+    askToSave(std::move(proceed));
+    return true;
 }
 
 void Truftoneditorform::apply(const MelodyRead& read) {

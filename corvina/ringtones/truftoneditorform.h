@@ -51,6 +51,10 @@ class Truftoneditorform : public QWidget {
     // whether unsaved changes are to be saved. A failed or cancelled load
     // changes nothing.
     void openFile(const QString& file);
+    // Before the program ends: when the melody has unsaved changes, asks
+    // whether to save them and calls `proceed` once the user has decided
+    // (not when he cancels). False when there is nothing to ask.
+    bool holdForChanges(std::function<void()> proceed);
     // Loads a file into the melody (after the question); false when it was
     // refused or the user chose nothing.
     void loadFile(const QString& file);

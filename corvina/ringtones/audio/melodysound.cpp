@@ -22,6 +22,8 @@ constexpr int kTicksPerQuarter = 480;
 constexpr int kBlock = 512;
 constexpr int kReleaseMs = 600;
 constexpr double kBuzzerLevel = 0.3 * 32767;
+constexpr size_t kLongestSamples = size_t{30} * 60 * kSampleRate;
+constexpr double kGain = 0.8;  // FluidSynth's 0.2 is quiet for one voice
 
 int ticksOf(const Note& note) {
     int ticks = kTicksPerQuarter * 4 >> std::clamp(note.duration - 1, 0, 5);
@@ -109,6 +111,7 @@ RenderedSound renderMidi(const std::string& midiFile, const QString& soundfont) 
     fluid_settings_setnum(settings.get(), "synth.sample-rate", kSampleRate);
     fluid_settings_setstr(settings.get(), "player.timing-source", "sample");
     fluid_settings_setint(settings.get(), "synth.lock-memory", 0);
+    fluid_settings_setnum(settings.get(), "synth.gain", kGain);
     std::unique_ptr<fluid_synth_t, FluidDeleter> synth(new_fluid_synth(settings.get()));
     if (!synth) {
         sound.error = tx("ringtones_20", "Der Synthesizer kann nicht gestartet werden.");
@@ -134,7 +137,15 @@ RenderedSound renderMidi(const std::string& midiFile, const QString& soundfont) 
             sound.pcm.push_back(static_cast<int16_t>((left[i] + right[i]) / 2));
         }
     };
-    while (fluid_player_get_status(player.get()) == FLUID_PLAYER_PLAYING) block();
+    // The player reports its end only a while after the last event; the
+    // file's length in ticks (known once the first block started the
+    // player) says when the music is over. A file that never ends is cut at
+    // the longest sound taken.
+    do {
+        block();
+    } while (fluid_player_get_status(player.get()) == FLUID_PLAYER_PLAYING &&
+             fluid_player_get_current_tick(player.get()) < fluid_player_get_total_ticks(player.get()) &&
+             sound.pcm.size() < kLongestSamples);
     const int tail = kReleaseMs * kSampleRate / 1000 / kBlock;
     for (int i = 0; i < tail; ++i) block();
     return sound;
