@@ -27,7 +27,8 @@ std::vector<Note> melody200() {
 // Three minutes of eighth notes at 120 per minute: 720 notes.
 std::string threeMinutes() {
     std::vector<midi::TNote> noten;
-    for (int i = 0; i < 720; ++i) noten.push_back({static_cast<uint8_t>(60 + (i * 7) % 24), 240, false});
+    for (int i = 0; i < 720; ++i)
+        noten.push_back({static_cast<uint8_t>(60 + (i * 7) % 24), 240, false});
     midi::TMidi writer;
     writer.Tempo = 120;
     writer.MaxNotes = 1000;
@@ -39,8 +40,8 @@ void timed(const char* what, F&& work) {
     QElapsedTimer timer;
     timer.start();
     const size_t samples = work();
-    std::printf("%-44s %7lld ms for %6.1f s of sound\n", what, static_cast<long long>(timer.elapsed()),
-                double(samples) / kSampleRate);
+    std::printf("%-44s %7lld ms for %6.1f s of sound\n", what,
+                static_cast<long long>(timer.elapsed()), double(samples) / kSampleRate);
 }
 
 }  // namespace
@@ -56,7 +57,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::printf("soundfont %s\n", qPrintable(soundfont));
-    timed("200 notes, FluidSynth", [&] { return renderMidi(soundingMidi(notes, 125, 0), soundfont).pcm.size(); });
-    timed("3-minute MIDI file, FluidSynth", [&] { return renderMidi(threeMinutes(), soundfont).pcm.size(); });
+    timed("200 notes, FluidSynth",
+          [&] { return renderMidi(soundingMidi(notes, 125, 0), soundfont).pcm.size(); });
+    timed("3-minute MIDI file, FluidSynth",
+          [&] { return renderMidi(threeMinutes(), soundfont).pcm.size(); });
     return 0;
 }

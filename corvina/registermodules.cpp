@@ -19,9 +19,11 @@ void joinRingtonesToLogos(ModuleRegistry& registry) {
     logos.create = [create = logos.create](Tgesamtform& shell) -> QWidget* {
         auto* window = static_cast<Tlogoform*>(create(shell));
         auto* ringtones = new RingtoneService(shell, window);
-        QObject::connect(window, &Tlogoform::ringtoneEditRequested, ringtones, &RingtoneService::edit);
+        QObject::connect(window, &Tlogoform::ringtoneEditRequested, ringtones,
+                         &RingtoneService::edit);
         QObject::connect(window, &Tlogoform::midiSelected, ringtones, &RingtoneService::playMidi);
-        QObject::connect(window, &Tlogoform::midiStopRequested, ringtones, &RingtoneService::stopMidi);
+        QObject::connect(window, &Tlogoform::midiStopRequested, ringtones,
+                         &RingtoneService::stopMidi);
         QObject::connect(ringtones, &RingtoneService::transferRequested, window,
                          &Tlogoform::sendRingtoneFile);
         window->setRingtonePreparer([ringtones](const QString& file, auto then) {

@@ -94,8 +94,9 @@ MelodyRead melodyOfMid(const ringdecode::TMid& mid) {
     read.melody.tempo = ringdecode::tempoofindex(tempoIndex);
     if (read.melody.tempo == 0) {
         read.melody.tempo = kDefaultTempo;
-        read.notices << tx("ringtones_1", "Das Tempo ist unbekannt; die Melodie wird mit 125 "
-                                          "Schlägen pro Minute gespielt.");
+        read.notices << tx("ringtones_1",
+                           "Das Tempo ist unbekannt; die Melodie wird mit 125 "
+                           "Schlägen pro Minute gespielt.");
     }
     int scale = 2 + kRtttlOctaveShift;
     int duration = 3;
@@ -141,7 +142,8 @@ MelodyRead melodyOfMid(const ringdecode::TMid& mid) {
                             .arg(moved);
     }
     if (read.melody.notes.size() > static_cast<size_t>(kMaxMelodyNotes)) {
-        read.notices << tx("ringtones_4", "Die Melodie hat %1 Noten; übernommen wurden die ersten %2.")
+        read.notices << tx("ringtones_4",
+                           "Die Melodie hat %1 Noten; übernommen wurden die ersten %2.")
                             .arg(read.melody.notes.size())
                             .arg(kMaxMelodyNotes);
         read.melody.notes.resize(kMaxMelodyNotes);
@@ -175,7 +177,8 @@ std::string midiFileOf(const MelodyContent& melody) {
 }
 
 MelodyRead readRtttlFile(const QString& path) {
-    const std::optional<std::string> line = tools::readfirstline(QFile::encodeName(path).toStdString());
+    const std::optional<std::string> line =
+        tools::readfirstline(QFile::encodeName(path).toStdString());
     if (!line) {
         MelodyRead failed;
         failed.error = tx("ringtones_5", "Die Datei \"%1\" kann nicht gelesen werden.").arg(path);
@@ -187,7 +190,8 @@ MelodyRead readRtttlFile(const QString& path) {
 }
 
 QString saveMelodyFile(const QString& path, const MelodyContent& melody) {
-    const bool text = QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+    const bool text =
+        QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
     const std::string bytes = text ? rtttlOf(melody) + "\r\n" : midiFileOf(melody);
     if (bytes.empty() ||
         !tools::writefileatomically(QFile::encodeName(path).toStdString(), bytes)) {
@@ -223,7 +227,8 @@ MelodyRead MidiImport::prepare() {
     if (converter_.Midi1.Damaged) return damaged(outcome);
     if (needsChoice()) {
         if (!firstChoice()) {
-            read.error = namingFile(file_, tx("ringtones_8", "Diese Midi-Datei enthält keine Noten!"));
+            read.error =
+                namingFile(file_, tx("ringtones_8", "Diese Midi-Datei enthält keine Noten!"));
             return read;
         }
         read.ok = true;
@@ -237,7 +242,8 @@ MelodyRead MidiImport::prepare() {
 std::optional<midiconverter::TrackChannel> MidiImport::firstChoice() {
     for (int track = 1; track <= converter_.Midi1.Tracks; ++track) {
         if (!converter_.selecttrack(track).ok()) break;
-        if (!converter_.channels.empty()) return midiconverter::TrackChannel{track, converter_.channels.front()};
+        if (!converter_.channels.empty())
+            return midiconverter::TrackChannel{track, converter_.channels.front()};
     }
     return std::nullopt;
 }

@@ -33,15 +33,17 @@ RingtoneService::RingtoneService(Tgesamtform& shell, QWidget* window)
     editor_ = new Truftoneditorform(window);
     converter_ = new Tconverterform(window);
     sound_ = new SoundOut(this);
-    connect(editor_, &Truftoneditorform::transferRequested, this, &RingtoneService::transferRequested);
-    connect(&shell_.connection(), &ConnectionControl::disconnected, editor_, &Truftoneditorform::linkLost);
+    connect(editor_, &Truftoneditorform::transferRequested, this,
+            &RingtoneService::transferRequested);
+    connect(&shell_.connection(), &ConnectionControl::disconnected, editor_,
+            &Truftoneditorform::linkLost);
     connect(converter_, &Tconverterform::chosen, this, [this](int track, int channel) {
         const MelodyRead read = import_->take(track, channel);
         import_.reset();
         auto answer = std::move(answer_);
         if (!read.ok) {
-            showMessage(converter_->parentWidget(), QMessageBox::Warning, tx("ringtones_40", "Rufton-Editor"),
-                        read.error);
+            showMessage(converter_->parentWidget(), QMessageBox::Warning,
+                        tx("ringtones_40", "Rufton-Editor"), read.error);
             answer(std::nullopt);
             return;
         }
@@ -57,8 +59,8 @@ RingtoneService::~RingtoneService() = default;
 
 void RingtoneService::edit(const QString& file) {
     const ConnectionControl& connection = shell_.connection();
-    editor_->setContext({connection.modelNumber(), !connection.notConnected(),
-                         infrared(readSettings().lastModel)});
+    editor_->setContext(
+        {connection.modelNumber(), !connection.notConnected(), infrared(readSettings().lastModel)});
     editor_->openFile(file);
 }
 
@@ -95,8 +97,8 @@ void RingtoneService::prepareForSending(const QString& file,
     const MelodyRead prepared = import_->prepare();
     if (!prepared.ok) {
         import_.reset();
-        showMessage(converter_->parentWidget(), QMessageBox::Warning, tx("ringtones_40", "Rufton-Editor"),
-                    prepared.error);
+        showMessage(converter_->parentWidget(), QMessageBox::Warning,
+                    tx("ringtones_40", "Rufton-Editor"), prepared.error);
         then(std::nullopt);
         return;
     }
@@ -112,7 +114,8 @@ void RingtoneService::prepareForSending(const QString& file,
 
 std::optional<QString> RingtoneService::keepForSending(const std::string& rtttl) {
     const QString dir = QString::fromStdString(tools::privatetempdir());
-    prepared_ = std::make_unique<QTemporaryFile>(QDir(dir).filePath(QStringLiteral("ruftonXXXXXX.txt")));
+    prepared_ =
+        std::make_unique<QTemporaryFile>(QDir(dir).filePath(QStringLiteral("ruftonXXXXXX.txt")));
     if (dir.isEmpty() || !prepared_->open()) return std::nullopt;
     prepared_->write(QByteArray::fromStdString(rtttl + "\r\n"));
     prepared_->close();

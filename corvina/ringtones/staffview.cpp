@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "corvina/language/language.h"
 
@@ -60,7 +61,9 @@ void StaffView::setMelody(const Melody* melody) {
 
 void StaffView::refresh() {
     const int notes = melody_ ? melody_->size() : 0;
-    setFixedSize(std::max(kCell * notes + kFirstCell + kCell, kMinWidth), kHeight);
+    // At least as wide as the view it is shown in.
+    const int shown = parentWidget() ? parentWidget()->width() : 0;
+    setFixedSize(std::max({kCell * notes + kFirstCell + kCell, kMinWidth, shown}), kHeight);
     update();
 }
 
@@ -87,7 +90,8 @@ QRect StaffView::cellRect(int index) const {
 }
 
 void StaffView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit noteClicked(noteAtX(event->position().toPoint().x()));
+    if (event->button() == Qt::LeftButton)
+        emit noteClicked(noteAtX(event->position().toPoint().x()));
 }
 
 void StaffView::drawStaff(QPainter& painter) const {
@@ -97,8 +101,10 @@ void StaffView::drawStaff(QPainter& painter) const {
         painter.drawLine(5, y, width(), y);
     }
     painter.setPen(QPen(QColor(170, 170, 170), 1, Qt::DotLine));
-    for (int y = 13; y <= 93; y += kLineGap) painter.drawLine(kFirstCell, y + kTop, width(), y + kTop);
-    for (int y = 153; y <= 193; y += kLineGap) painter.drawLine(kFirstCell, y + kTop, width(), y + kTop);
+    for (int y = 13; y <= 93; y += kLineGap)
+        painter.drawLine(kFirstCell, y + kTop, width(), y + kTop);
+    for (int y = 153; y <= 193; y += kLineGap)
+        painter.drawLine(kFirstCell, y + kTop, width(), y + kTop);
     painter.setPen(QColor(90, 90, 90));
     QFont small = painter.font();
     small.setPointSize(7);
@@ -107,7 +113,8 @@ void StaffView::drawStaff(QPainter& painter) const {
     // sits inside the staff).
     for (int octave : {4, 3, 1, 0}) {
         const int y = 188 - 35 * octave + kTop;
-        painter.drawText(QRect(29, y - 7, 10, 14), Qt::AlignCenter, QStringLiteral("c%1").arg(octave));
+        painter.drawText(QRect(29, y - 7, 10, 14), Qt::AlignCenter,
+                         QStringLiteral("c%1").arg(octave));
     }
     painter.setPen(Qt::black);
     painter.drawLine(kFirstCell, kBottomLine - 4 * kLineGap + kTop, kFirstCell, kBottomLine + kTop);

@@ -118,7 +118,8 @@ void Tconverterform::listenTo(int row) {
     }
     const RenderedSound sound = renderMidi(*bytes, soundfont);
     QString error;
-    if (!sound.ok() || !sound_->play(sound.pcm, error)) note_->setText(sound.ok() ? error : sound.error);
+    if (!sound.ok() || !sound_->play(sound.pcm, error))
+        note_->setText(sound.ok() ? error : sound.error);
 }
 
 void Tconverterform::accept() {

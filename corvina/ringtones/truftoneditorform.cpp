@@ -1,6 +1,5 @@
 #include "corvina/ringtones/truftoneditorform.h"
 
-#include <array>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,6 +19,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <array>
 
 #include "codecs/ringtones/encoderingtone.h"
 #include "codecs/tools/privatetemp.h"
@@ -71,7 +71,8 @@ Truftoneditorform::Truftoneditorform(QWidget* parent, BuzzerCalls buzzer)
     scroll_->setWidget(staff_);
     scroll_->setWidgetResizable(false);
     scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll_->setMinimumHeight(staff_->height() + scroll_->horizontalScrollBar()->sizeHint().height() + 4);
+    scroll_->setFixedHeight(staff_->height() + scroll_->horizontalScrollBar()->sizeHint().height() +
+                            2 * scroll_->frameWidth());
 
     keys_ = named(new TKeys(this), "klaviatur");
     keys_->setBaseOctave(kLowestOctave);
@@ -114,16 +115,18 @@ Truftoneditorform::Truftoneditorform(QWidget* parent, BuzzerCalls buzzer)
     connect(buzzer_, &BuzzerPlayer::finished, this, &Truftoneditorform::playbackEnded);
     connect(sound_, &SoundOut::positionMs, this, [this](int ms) {
         int index = 0;
-        while (index + 1 < static_cast<int>(starts_.size()) - 1 && starts_[index + 1] <= ms) ++index;
+        while (index + 1 < static_cast<int>(starts_.size()) - 1 && starts_[index + 1] <= ms)
+            ++index;
         staff_->setPlaying(from_ + index);
         scroll_->ensureVisible(staff_->cellRect(from_ + index).center().x(), 100, 60, 0);
     });
     connect(sound_, &SoundOut::finished, this, &Truftoneditorform::playbackEnded);
     connect(converter_, &Tconverterform::chosen, this, &Truftoneditorform::takeMidiChoice);
     connect(converter_, &Tconverterform::cancelled, this, [this] { import_.reset(); });
-    connect(release_, &QTimer::timeout, this, [this] { sound_->keyUp(release_->property("key").toInt()); });
+    connect(release_, &QTimer::timeout, this,
+            [this] { sound_->keyUp(release_->property("key").toInt()); });
     changed();
-    resize(760, 600);
+    resize(760, 560);
 }
 
 Truftoneditorform::~Truftoneditorform() = default;
@@ -148,7 +151,8 @@ QWidget* Truftoneditorform::buildFileRow() {
     title_->setFixedWidth(130);
     layout->addWidget(title_);
 
-    connect(newButton_, &QPushButton::clicked, this, [this] { askToSave([this] { newMelody(); }); });
+    connect(newButton_, &QPushButton::clicked, this,
+            [this] { askToSave([this] { newMelody(); }); });
     connect(loadButton_, &QPushButton::clicked, this,
             [this] { askToSave([this] { chooseLoadFile(); }); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { chooseSaveFile({}); });
@@ -405,13 +409,15 @@ void Truftoneditorform::chooseLoadFile() {
     dialog->setObjectName(QStringLiteral("ladendialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) { loadFile(path); });
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this](const QString& path) { loadFile(path); });
     dialog->open();
 }
 
 void Truftoneditorform::chooseSaveFile(std::function<void()> then) {
     auto* dialog = new QFileDialog(
-        this, tx("ringtones_74", "Melodie speichern"), QDir(folder_).filePath(melody_.title() + ".mid"),
+        this, tx("ringtones_74", "Melodie speichern"),
+        QDir(folder_).filePath(melody_.title() + ".mid"),
         tx("ringtones_75", "Midi-Datei (*.mid);;RTTL-File (*.txt);;WAV-Datei (*.wav)"));
     dialog->setObjectName(QStringLiteral("speicherndialog"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -431,10 +437,12 @@ bool Truftoneditorform::saveTo(const QString& path) {
     if (QFileInfo(path).suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0) {
         const QString soundfont = soundfontFile();
         RenderedSound sound;
-        if (!soundfont.isEmpty()) sound = renderMidi(soundingMidi(melody_.notes(), melody_.tempo(), 0), soundfont);
+        if (!soundfont.isEmpty())
+            sound = renderMidi(soundingMidi(melody_.notes(), melody_.tempo(), 0), soundfont);
         if (soundfont.isEmpty() || !sound.ok()) {
             sound.pcm = buzzerPcm(melody_.notes(), melody_.tempo(), 0);
-            setStatus(tx("ringtones_76", "Ohne Soundfont klingt die Melodie wie der Summer des Handys."));
+            setStatus(
+                tx("ringtones_76", "Ohne Soundfont klingt die Melodie wie der Summer des Handys."));
         }
         problem = writeWav(path, sound.pcm);
         if (problem.isEmpty()) return true;  // a sound, not the melody: stays unsaved
@@ -457,8 +465,9 @@ void Truftoneditorform::askToSave(std::function<void()> then) {
         return;
     }
     auto* box = new QMessageBox(QMessageBox::Question, caption(),
-                                tx("ringtones_78", "Die Melodie wurde geändert. Sollen die "
-                                                   "Änderungen gespeichert werden?"),
+                                tx("ringtones_78",
+                                   "Die Melodie wurde geändert. Sollen die "
+                                   "Änderungen gespeichert werden?"),
                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                 isVisible() ? this : parentWidget());
     box->setObjectName(QStringLiteral("speichernfrage"));
@@ -484,8 +493,9 @@ void Truftoneditorform::transfer() {
     auto mid = std::make_unique<ringdecode::TMid>(midOf(content));
     ringdecode::countinstructions(*mid);
     if (mid->instructions > kMaxInstructions) {
-        report(caption(), tx("ringtones_80", "Die Melodie braucht %1 Befehle; das Handy nimmt "
-                                             "höchstens 255. Bitte kürzen Sie sie.")
+        report(caption(), tx("ringtones_80",
+                             "Die Melodie braucht %1 Befehle; das Handy nimmt "
+                             "höchstens 255. Bitte kürzen Sie sie.")
                               .arg(mid->instructions));
         return;
     }
@@ -498,16 +508,19 @@ void Truftoneditorform::transfer() {
         tooHigh = tooHigh || note.octave > kHighestOctave;
     }
     if (tooHigh) {
-        report(caption(), tx("ringtones_81", "Diese Noten liegen zu hoch für das Handy; bitte "
-                                             "transponieren Sie die Melodie:\n%1")
+        report(caption(), tx("ringtones_81",
+                             "Diese Noten liegen zu hoch für das Handy; bitte "
+                             "transponieren Sie die Melodie:\n%1")
                               .arg(unplayable.join(QLatin1Char('\n'))));
         return;
     }
     auto send = [this, count = mid->instructions, content] {
         const QString dir = QString::fromStdString(tools::privatetempdir());
-        sendFile_ = std::make_unique<QTemporaryFile>(QDir(dir).filePath(QStringLiteral("ruftonXXXXXX.txt")));
+        sendFile_ = std::make_unique<QTemporaryFile>(
+            QDir(dir).filePath(QStringLiteral("ruftonXXXXXX.txt")));
         if (dir.isEmpty() || !sendFile_->open()) {
-            report(caption(), tx("ringtones_7", "Das temporäre Verzeichnis kann nicht angelegt werden."));
+            report(caption(),
+                   tx("ringtones_7", "Das temporäre Verzeichnis kann nicht angelegt werden."));
             return;
         }
         sendFile_->write(QByteArray::fromStdString(rtttlOf(content) + "\r\n"));
@@ -521,12 +534,13 @@ void Truftoneditorform::transfer() {
         send();
         return;
     }
-    auto* box = new QMessageBox(
-        QMessageBox::Question, caption(),
-        tx("ringtones_83", "Diese Noten kann das Handy nicht wie geschrieben spielen (unter a der "
+    auto* box =
+        new QMessageBox(QMessageBox::Question, caption(),
+                        tx("ringtones_83",
+                           "Diese Noten kann das Handy nicht wie geschrieben spielen (unter a der "
                            "Oktave 1 klingt eine Pause):\n%1\n\nTrotzdem übertragen?")
-            .arg(unplayable.join(QLatin1Char('\n'))),
-        QMessageBox::Ok | QMessageBox::Cancel, this);
+                            .arg(unplayable.join(QLatin1Char('\n'))),
+                        QMessageBox::Ok | QMessageBox::Cancel, this);
     box->setObjectName(QStringLiteral("unspielbar"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [box, send](int) {
@@ -558,7 +572,8 @@ void Truftoneditorform::playOnPc() {
     }
     if (soundfont.isEmpty() || !sound.ok()) {
         sound.pcm = buzzerPcm(melody_.notes(), melody_.tempo(), from_);
-        setStatus(tx("ringtones_76", "Ohne Soundfont klingt die Melodie wie der Summer des Handys."));
+        setStatus(
+            tx("ringtones_76", "Ohne Soundfont klingt die Melodie wie der Summer des Handys."));
     }
     starts_ = noteStartsMs(melody_.notes(), melody_.tempo(), from_);
     QString error;
@@ -591,6 +606,11 @@ void Truftoneditorform::sound(const Note& note) {
     sound_->keyDown(key);
     release_->setProperty("key", key);
     release_->start(std::min(lengthMs(note, melody_.tempo()), kLongestSound));
+}
+
+void Truftoneditorform::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    staff_->refresh();
 }
 
 void Truftoneditorform::closeEvent(QCloseEvent* event) {

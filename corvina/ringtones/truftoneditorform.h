@@ -43,7 +43,8 @@ class Truftoneditorform : public QWidget {
         bool infrared = false;
     };
 
-    explicit Truftoneditorform(QWidget* parent = nullptr, BuzzerCalls buzzer = BuzzerCalls::library());
+    explicit Truftoneditorform(QWidget* parent = nullptr,
+                               BuzzerCalls buzzer = BuzzerCalls::library());
     ~Truftoneditorform() override;
 
     void setContext(const Context& context);
@@ -94,6 +95,7 @@ class Truftoneditorform : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QWidget* buildFileRow();

@@ -124,7 +124,8 @@ RenderedSound renderMidi(const std::string& midiFile, const QString& soundfont) 
         return sound;
     }
     std::unique_ptr<fluid_player_t, FluidDeleter> player(new_fluid_player(synth.get()));
-    if (!player || fluid_player_add_mem(player.get(), midiFile.data(), midiFile.size()) != FLUID_OK ||
+    if (!player ||
+        fluid_player_add_mem(player.get(), midiFile.data(), midiFile.size()) != FLUID_OK ||
         fluid_player_play(player.get()) != FLUID_OK) {
         sound.error = tx("ringtones_22", "Die Midi-Daten können nicht abgespielt werden.");
         return sound;
@@ -144,7 +145,8 @@ RenderedSound renderMidi(const std::string& midiFile, const QString& soundfont) 
     do {
         block();
     } while (fluid_player_get_status(player.get()) == FLUID_PLAYER_PLAYING &&
-             fluid_player_get_current_tick(player.get()) < fluid_player_get_total_ticks(player.get()) &&
+             fluid_player_get_current_tick(player.get()) <
+                 fluid_player_get_total_ticks(player.get()) &&
              sound.pcm.size() < kLongestSamples);
     const int tail = kReleaseMs * kSampleRate / 1000 / kBlock;
     for (int i = 0; i < tail; ++i) block();

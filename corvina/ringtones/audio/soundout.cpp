@@ -43,8 +43,8 @@ class LiveSynth : public QIODevice {
         fluid_settings_setint(settings_, "synth.lock-memory", 0);
         fluid_settings_setnum(settings_, "synth.gain", 0.8);
         synth_ = new_fluid_synth(settings_);
-        if (synth_ &&
-            fluid_synth_sfload(synth_, QFile::encodeName(soundfont).constData(), 1) == FLUID_FAILED) {
+        if (synth_ && fluid_synth_sfload(synth_, QFile::encodeName(soundfont).constData(), 1) ==
+                          FLUID_FAILED) {
             delete_fluid_synth(synth_);
             synth_ = nullptr;
         }

@@ -6,11 +6,13 @@
 // from here (CORVINA_SCREENSHOT_DIR).
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include "corvina/logos/tempfaengerform.h"
@@ -45,11 +47,13 @@ class RingtoneWindow : public SimulatedProgram {
         shell->selectModule(Module::Logos);
         auto* form = qobject_cast<Tlogoform*>(shell->moduleWindow(Module::Logos));
         form->sender().setRetryInterval(20);
-        QObject::connect(form, &Tlogoform::sendFinished, [this](const SendOutcome& o) { outcome = o; });
+        QObject::connect(form, &Tlogoform::sendFinished,
+                         [this](const SendOutcome& o) { outcome = o; });
         form->setMode(Tlogoform::Mode::Ringtones);
         return form;
     }
-    SendOutcome finish(const std::function<void()>& start, const std::function<void()>& answer = {}) {
+    SendOutcome finish(const std::function<void()>& start,
+                       const std::function<void()>& answer = {}) {
         outcome.reset();
         start();
         if (answer) answer();
@@ -137,14 +141,16 @@ TEST_F(RingtoneWindow, AMelodyClickedOnThePianoPlaysOnTheBuzzerAndArrivesInTheCh
     EXPECT_EQ(expected.front(), 0) << "the rest is silent";
     editor->tempoField()->setValue(140);
 
-    const SendOutcome sent = finish([&] { editor->transfer(); }, [&] {
-        ASSERT_TRUE(waitFor([&] { return form->slotDialog()->isVisible(); }));
-        form->slotDialog()->list()->setCurrentRow(2);
-        form->slotDialog()->findChild<QPushButton*>("ok")->click();
-    });
+    const SendOutcome sent =
+        finish([&] { editor->transfer(); },
+               [&] {
+                   ASSERT_TRUE(waitFor([&] { return form->slotDialog()->isVisible(); }));
+                   form->slotDialog()->list()->setCurrentRow(2);
+                   form->slotDialog()->findChild<QPushButton*>("ok")->click();
+               });
     ASSERT_TRUE(sent.success()) << sent.text.toStdString();
     ASSERT_TRUE(waitFor([&] { return !sim.fixture().data.ringtones.empty(); }));
-    const phonesim::ReceivedRingtone& kept = sim.fixture().data.ringtones.back();
+    const phonesim::ReceivedRingtone kept = sim.fixture().data.ringtones.back();
     EXPECT_EQ(kept.location, 2);
     const auto heard = phonesim::decodeRingtone(kept.bytes);
     ASSERT_TRUE(heard.has_value());
@@ -167,12 +173,14 @@ TEST_F(RingtoneWindow, OnA6110TheMelodyGoesByMessageAndAMidiTrackIsChosenBeforeS
     ASSERT_TRUE(saveMelodyFile(tune, contentOf(editor->melody())).isEmpty());
     form->setMode(Tlogoform::Mode::Ringtones);
     ASSERT_TRUE(form->selectFile(tune));
-    const SendOutcome message = finish([&] { form->sendByMessage(); }, [&] {
-        Tempfaengerform* dialog = form->recipientDialog();
-        ASSERT_TRUE(waitFor([&] { return dialog->isVisible(); }));
-        dialog->recipient()->setText("01771234567");
-        dialog->sendButton()->click();
-    });
+    const SendOutcome message =
+        finish([&] { form->sendByMessage(); },
+               [&] {
+                   Tempfaengerform* dialog = form->recipientDialog();
+                   ASSERT_TRUE(waitFor([&] { return dialog->isVisible(); }));
+                   dialog->recipient()->setText("01771234567");
+                   dialog->sendButton()->click();
+               });
     ASSERT_TRUE(message.success()) << message.text.toStdString();
     const auto received = sim.fixture().messages.received;
     ASSERT_EQ(received.size(), 1u);
@@ -196,8 +204,10 @@ TEST_F(RingtoneWindow, OnA6110TheMelodyGoesByMessageAndAMidiTrackIsChosenBeforeS
     };
     midi.write(QByteArray("MThd\x00\x00\x00\x06\x00\x01\x00\x03\x01\xE0", 14));
     midi.write(track(QByteArray("\x00\xFF\x51\x03\x06\x8A\x1B", 7)));  // 140 per minute
-    midi.write(track(QByteArray("\x00\x90\x48\x64\x83\x60\x80\x48\x00\x00\x99\x24\x64\x83\x60\x89\x24\x00", 18)));
-    midi.write(track(QByteArray("\x00\x91\x45\x64\x83\x60\x81\x45\x00\x00\x91\x4A\x64\x81\x70\x81\x4A\x00", 18)));
+    midi.write(track(QByteArray(
+        "\x00\x90\x48\x64\x83\x60\x80\x48\x00\x00\x99\x24\x64\x83\x60\x89\x24\x00", 18)));
+    midi.write(track(QByteArray(
+        "\x00\x91\x45\x64\x83\x60\x81\x45\x00\x00\x91\x4A\x64\x81\x70\x81\x4A\x00", 18)));
     midi.close();
     form->setMode(Tlogoform::Mode::Logos);
     form->setMode(Tlogoform::Mode::Ringtones);
@@ -208,14 +218,16 @@ TEST_F(RingtoneWindow, OnA6110TheMelodyGoesByMessageAndAMidiTrackIsChosenBeforeS
     }
     ASSERT_EQ(choosers.size(), 1u);
     Tconverterform* chooser = choosers[0];
-    const SendOutcome sent = finish([&] { form->sendCurrent(); }, [&] {
-        ASSERT_TRUE(waitFor([&] { return chooser->isVisible(); }));
-        EXPECT_EQ(chooser->trackList()->currentRow(), 1);
-        EXPECT_EQ(chooser->channelList()->currentItem()->text(), "1");
-        chooser->selectTrack(2);
-        screenshot(chooser, QStringLiteral("corvina-ringtone-trackchannel.png"));
-        chooser->accept();
-    });
+    const SendOutcome sent =
+        finish([&] { form->sendCurrent(); },
+               [&] {
+                   ASSERT_TRUE(waitFor([&] { return chooser->isVisible(); }));
+                   EXPECT_EQ(chooser->trackList()->currentRow(), 1);
+                   EXPECT_EQ(chooser->channelList()->currentItem()->text(), "1");
+                   chooser->selectTrack(2);
+                   screenshot(chooser, QStringLiteral("corvina-ringtone-trackchannel.png"));
+                   chooser->accept();
+               });
     ASSERT_TRUE(sent.success()) << sent.text.toStdString();
     ASSERT_TRUE(waitFor([&] { return !sim.fixture().data.ringtones.empty(); }));
     const auto fromMidi = phonesim::decodeRingtone(sim.fixture().data.ringtones.back().bytes);

@@ -33,11 +33,16 @@ class MidiBuilder {
         body += std::string("\x00\xFF\x2F\x00", 4);
         tracks_.push_back(body);
     }
-    static std::string on(int channel, int key) { return {char(0x90 + channel - 1), char(key), char(100)}; }
-    static std::string off(int channel, int key) { return {char(0x80 + channel - 1), char(key), char(0)}; }
+    static std::string on(int channel, int key) {
+        return {char(0x90 + channel - 1), char(key), char(100)};
+    }
+    static std::string off(int channel, int key) {
+        return {char(0x80 + channel - 1), char(key), char(0)};
+    }
     static std::string tempo120() { return std::string("\xFF\x51\x03\x07\xA1\x20", 6); }
     // Notes of a quarter each, one after the other.
-    static std::vector<std::pair<int, std::string>> melody(int channel, const std::vector<int>& keys) {
+    static std::vector<std::pair<int, std::string>> melody(int channel,
+                                                           const std::vector<int>& keys) {
         std::vector<std::pair<int, std::string>> events;
         for (int key : keys) {
             events.emplace_back(0, on(channel, key));
@@ -76,20 +81,21 @@ class MidiBuilder {
 
 class RingtoneEditor : public ::testing::Test {
   protected:
-    RingtoneEditor() : editor(nullptr, {[](int32_t, int32_t) {}, [](bool) {}}) {
-        editor.show();
-    }
+    RingtoneEditor() : editor(nullptr, {[](int32_t, int32_t) {}, [](bool) {}}) { editor.show(); }
     std::vector<int> numbers() {
         std::vector<int> out;
-        for (const Note& note : editor.melody().notes()) out.push_back(note.pause ? -1 : noteNumberOf(note));
+        for (const Note& note : editor.melody().notes())
+            out.push_back(note.pause ? -1 : noteNumberOf(note));
         return out;
     }
     QMessageBox* message(const char* name) {
         QMessageBox* box = nullptr;
-        waitFor([&] {
-            box = editor.findChild<QMessageBox*>(name);
-            return box && box->isVisible();
-        }, 3000);
+        waitFor(
+            [&] {
+                box = editor.findChild<QMessageBox*>(name);
+                return box && box->isVisible();
+            },
+            3000);
         return box;
     }
     void closeMessages() {
@@ -178,7 +184,8 @@ TEST_F(RingtoneEditor, MidiWithSeveralTracksAsksForTrackAndChannel) {
     editor.loadFile(single.write(dir, "lang.mid"));
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(editor.melody().size(), 149);
-    EXPECT_TRUE(editor.statusLine()->text().contains("149")) << editor.statusLine()->text().toStdString();
+    EXPECT_TRUE(editor.statusLine()->text().contains("149"))
+        << editor.statusLine()->text().toStdString();
 }
 
 TEST_F(RingtoneEditor, DamagedFilesLeaveTheMelodyAlone) {

@@ -1,11 +1,12 @@
 // The melody model: entering, transposing, the buzzer's numbers, and the
 // melody kept through RTTTL text and MIDI files.
+#include "corvina/ringtones/melody.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
 #include "codecs/ringtones/tempotable.h"
-#include "corvina/ringtones/melody.h"
 #include "corvina/ringtones/melodyfiles.h"
 
 namespace corvina {
@@ -92,7 +93,8 @@ TEST(Melody, KeysInsertAfterTheCursorAndTranspositionStopsAtThePianosEnds) {
 TEST(Melody, DeletingKeepsTheCursorInsideAndTheLimitHolds) {
     Melody melody;
     EXPECT_FALSE(melody.removeMarked());
-    for (int i = 0; i < kMaxMelodyNotes; ++i) ASSERT_TRUE(melody.insert(noteOfKey(24 + i % 12, 3, false)));
+    for (int i = 0; i < kMaxMelodyNotes; ++i)
+        ASSERT_TRUE(melody.insert(noteOfKey(24 + i % 12, 3, false)));
     EXPECT_FALSE(melody.insert(noteOfKey(24, 3, false)));
     EXPECT_FALSE(melody.insertRest(3, false));
     EXPECT_EQ(melody.cursor(), kMaxMelodyNotes - 1);
@@ -139,9 +141,17 @@ TEST(Melody, RtttlAndMidiFilesKeepEveryLengthDotSharpAndRest) {
     content.title = QStringLiteral("Alle");
     content.tempo = 140;
     // RTTTL: octaves 0 to 4, a leading rest, adjacent rests, a closing rest.
-    content.notes = {rest(3),           tone(0, 0, 1),     tone(3, 1, 2, true), tone(5, 2, 3, false, true),
-                     rest(4, true),     rest(5),           tone(6, 3, 4),       tone(1, 4, 5, true, true),
-                     tone(2, 4, 6),     tone(4, 2, 6, true, true), rest(1)};
+    content.notes = {rest(3),
+                     tone(0, 0, 1),
+                     tone(3, 1, 2, true),
+                     tone(5, 2, 3, false, true),
+                     rest(4, true),
+                     rest(5),
+                     tone(6, 3, 4),
+                     tone(1, 4, 5, true, true),
+                     tone(2, 4, 6),
+                     tone(4, 2, 6, true, true),
+                     rest(1)};
     const QString text = dir.filePath("alle.txt");
     ASSERT_TRUE(saveMelodyFile(text, content).isEmpty());
     const MelodyRead fromText = readRtttlFile(text);
@@ -153,9 +163,9 @@ TEST(Melody, RtttlAndMidiFilesKeepEveryLengthDotSharpAndRest) {
     // MIDI: octaves 2 to 4 (the reader lifts lower melodies), rests only
     // between notes; its tempo is the field's, not the table's.
     content.tempo = 118;
-    content.notes = {tone(0, 2, 1),       tone(3, 2, 2, true), tone(5, 3, 3, false, true),
-                     rest(4, true),       tone(6, 3, 4),       tone(1, 4, 5, true, true),
-                     rest(2),             tone(2, 4, 6),       tone(4, 2, 6, true, true)};
+    content.notes = {tone(0, 2, 1), tone(3, 2, 2, true), tone(5, 3, 3, false, true),
+                     rest(4, true), tone(6, 3, 4),       tone(1, 4, 5, true, true),
+                     rest(2),       tone(2, 4, 6),       tone(4, 2, 6, true, true)};
     const QString mid = dir.filePath("alle.mid");
     ASSERT_TRUE(saveMelodyFile(mid, content).isEmpty());
     MidiImport import(mid);
@@ -184,8 +194,8 @@ TEST(Melody, ShortAndLongMelodiesAreCutWithNotices) {
 
 TEST(Melody, DamagedRtttlIsRefusedWithTheFileNamed) {
     QTemporaryDir dir;
-    for (const char* text : {"Test:d=4,o=5,b=125:", "Test:d=x,o=5,b=125:c", "Test:d=4,o=5,b=125:3c",
-                             "nur text"}) {
+    for (const char* text :
+         {"Test:d=4,o=5,b=125:", "Test:d=x,o=5,b=125:c", "Test:d=4,o=5,b=125:3c", "nur text"}) {
         SCOPED_TRACE(text);
         const QString path = dir.filePath("kaputt.txt");
         QFile file(path);
