@@ -4,6 +4,7 @@
 #include "corvina/diverts/tumleitform.h"
 #include "corvina/info/tinfoform.h"
 #include "corvina/logos/tlogoform.h"
+#include "corvina/phonebook/tphonebook_grid.h"
 #include "corvina/profiles/tprofilform.h"
 #include "corvina/ringtones/ringtoneservice.h"
 #include "corvina/ringtones/truftoneditorform.h"
@@ -48,6 +49,7 @@ void joinRingtonesToLogos(ModuleRegistry& registry) {
 
 void registerModules(ModuleRegistry& registry) {
     registerInformationModule(registry);
+    registerPhonebookModule(registry);
     registerLogoModule(registry);
     joinRingtonesToLogos(registry);
     registerProfileModule(registry);
