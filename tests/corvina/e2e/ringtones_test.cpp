@@ -23,7 +23,7 @@
 #include "corvina/ringtones/tkeys.h"
 #include "corvina/ringtones/truftoneditorform.h"
 #include "phonesim/fixture/ringtonenotes.h"
-#include "tests/corvina/e2e/simulatedprogram.h"
+#include "tests/corvina/e2e/logowindowprogram.h"
 #include "tests/corvina/waitfor.h"
 
 namespace corvina {
@@ -31,7 +31,7 @@ namespace {
 
 using testing_support::waitFor;
 
-class RingtoneWindow : public SimulatedProgram {
+class RingtoneWindow : public LogoWindowProgram {
   protected:
     void useModel(const QString& code) {
         sim.editFixture([&](phonesim::Fixture& f) { f = phonesim::Fixture::forModel(code); });
@@ -40,25 +40,9 @@ class RingtoneWindow : public SimulatedProgram {
         TSettings settings = readSettings();
         settings.smsCentre = QStringLiteral("+491722270333");
         writeSettings(settings);
-        startProgram();
-        EXPECT_TRUE(waitFor([&] { return shell->showsConnected(); }));
-        shell->resize(1000, 660);
-        shell->show();
-        shell->selectModule(Module::Logos);
-        auto* form = qobject_cast<Tlogoform*>(shell->moduleWindow(Module::Logos));
-        form->sender().setRetryInterval(20);
-        QObject::connect(form, &Tlogoform::sendFinished,
-                         [this](const SendOutcome& o) { outcome = o; });
+        Tlogoform* form = openLogos();
         form->setMode(Tlogoform::Mode::Ringtones);
         return form;
-    }
-    SendOutcome finish(const std::function<void()>& start,
-                       const std::function<void()>& answer = {}) {
-        outcome.reset();
-        start();
-        if (answer) answer();
-        EXPECT_TRUE(waitFor([&] { return outcome.has_value(); }, 30000));
-        return outcome.value_or(SendOutcome{});
     }
     // A melody over octaves 1 to 4 with rests and dots, clicked on the piano.
     void clickMelody(Truftoneditorform* editor) {
@@ -104,8 +88,6 @@ class RingtoneWindow : public SimulatedProgram {
         EXPECT_TRUE(editor && waitFor([&] { return editor->isVisible(); }));
         return editor;
     }
-
-    std::optional<SendOutcome> outcome;
 };
 
 TEST_F(RingtoneWindow, AMelodyClickedOnThePianoPlaysOnTheBuzzerAndArrivesInTheChosenSlot) {
