@@ -15,6 +15,9 @@ packages=(
   # Scanning in the logo editor; libsane1 also brings the "test" backend
   # that the tests reach through SANE_CONFIG_DIR (no hardware needed).
   libsane-dev libsane1
+  # Ringtone playback: MIDI rendered by FluidSynth with a General MIDI
+  # soundfont, played through Qt Multimedia.
+  libfluidsynth-dev timgm6mb-soundfont qt6-multimedia-dev
 )
 # Extra packages a caller may ask for (for example the independent FBUS
 # clients and the calendar program used by the peer tests):

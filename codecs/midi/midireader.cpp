@@ -82,7 +82,10 @@ std::optional<ByteReader> findTrack(TMidi& midi, std::span<const uint8_t> bytes,
         pass.outcome = tools::Outcome::failure("Fehler beim Lesen des MIDI-Headers!");
         return std::nullopt;
     }
-    if (!tagged) pass.outcome.addnotice("Datei Header nicht gefunden!");
+    if (!tagged) {
+        pass.outcome.addnotice("Datei Header nicht gefunden!");
+        midi.Damaged = true;
+    }
     const std::optional<uint32_t> format = file.number(2);
     const std::optional<uint32_t> tracks = file.number(2);
     const std::optional<uint32_t> delta = file.number(2);
@@ -121,6 +124,7 @@ std::optional<ByteReader> findTrack(TMidi& midi, std::span<const uint8_t> bytes,
 Pass readPass(TMidi& midi, std::span<const uint8_t> bytes) {
     Pass pass;
     midi.Channels.clear();
+    midi.Damaged = false;
     std::optional<ByteReader> found = findTrack(midi, bytes, pass);
     if (!found) return pass;
     ByteReader& track = *found;
@@ -133,7 +137,10 @@ Pass readPass(TMidi& midi, std::span<const uint8_t> bytes) {
     int status = 0;
     const auto noteText = [&](int note) {
         const TNoteText text = midi.notetext(note);
-        if (text.name.empty()) pass.outcome.addnotice("Ungültiger Notenwert " + hexByte(note));
+        if (text.name.empty()) {
+            pass.outcome.addnotice("Ungültiger Notenwert " + hexByte(note));
+            midi.Damaged = true;
+        }
         const int octave = note / 12;
         if (octave + midi.Offset < kLowestWantedOctave) pass.lowOctave = octave;
         return text;
@@ -141,6 +148,7 @@ Pass readPass(TMidi& midi, std::span<const uint8_t> bytes) {
     const auto readError = [&] {
         pass.outcome.addnotice("Fehler beim Lesen der Midi-Events! Letzter Event:" +
                                hexByte(status));
+        midi.Damaged = true;
     };
 
     for (;;) {
@@ -197,7 +205,12 @@ Pass readPass(TMidi& midi, std::span<const uint8_t> bytes) {
                     sounding = *note;
                     soundingName = noteText(*note).name;
                     elapsed = 0;
-                    if (noteCount >= midi.MaxNotes) return pass;
+                    if (noteCount >= midi.MaxNotes) {
+                        pass.outcome.addnotice("Die Midi-Datei enthält mehr Noten; übernommen "
+                                               "wurden die ersten " +
+                                               std::to_string(midi.MaxNotes - 1) + ".");
+                        return pass;
+                    }
                 } else if (channel == midi.Channel && !noteOn && *note == sounding) {
                     pass.notes +=
                         midi.durationtext(soundingName, elapsed) + noteText(*note).octave + ",";

@@ -51,6 +51,9 @@ class TMidi {
     TStyle Style = TStyle::Staccato;
     std::string DefaultName = "Eigen";  // RTTTL title written when reading MIDI
     int Offset = 0;                     // octaves added to every note read
+    // The last read met a damaged file (no "MThd", an invalid note, a read
+    // error); its notice says where, and the notes before it were kept.
+    bool Damaged = false;
 
     std::vector<TNote> Noten;   // the melody of the last writemidi
     std::vector<int> Channels;  // channels with note events in the track last read

@@ -173,21 +173,26 @@ Tlogoform::Tlogoform(Tgesamtform& shell, LogoCalls calls)
                 job.operatorCode = code;
                 job.text = text;
                 job.settingsCentre = settings_.smsCentre;
+                const auto send = [this](const MessageJob& ready) {
+                    startSend(tx("logos_77", "SMS wird gesendet..."));
+                    shell_.waitWindow().showPage(WaitPage::Messages);
+                    sender_.sendMessage(ready, [this](const SendOutcome& outcome) {
+                        shell_.waitWindow().finish();
+                        finishSend(outcome);
+                    });
+                };
                 if (mode_ == Mode::Ringtones) {
                     job.smartKind = skRingtone;
-                    job.ringtoneFile = currentFile();
-                } else {
-                    const PictureResult fitted =
-                        fitPictureFile(currentFile(), currentLogoSize(), fit_);
-                    job.picture = fitted.image;
-                    job.smartKind = smartKindOf(kind_);
+                    prepareRingtone(currentFile(), [send, job](const QString& file) mutable {
+                        job.ringtoneFile = file;
+                        send(job);
+                    });
+                    return;
                 }
-                startSend(tx("logos_77", "SMS wird gesendet..."));
-                shell_.waitWindow().showPage(WaitPage::Messages);
-                sender_.sendMessage(job, [this](const SendOutcome& outcome) {
-                    shell_.waitWindow().finish();
-                    finishSend(outcome);
-                });
+                const PictureResult fitted = fitPictureFile(currentFile(), currentLogoSize(), fit_);
+                job.picture = fitted.image;
+                job.smartKind = smartKindOf(kind_);
+                send(job);
             });
 
     connect(&shell_.connection(), &ConnectionControl::connected, this, [this] {
@@ -730,13 +735,30 @@ void Tlogoform::sendCurrent() {
     if (file.isEmpty()) return;
     if (mode_ == Mode::Ringtones) {
         if (refusedUnconnected()) return;
-        startSend(tx("logos_90", "Upload läuft..."));
-        sender_.sendRingtone(file, modelNumber(), [this](const SendOutcome& o) { finishSend(o); });
+        prepareRingtone(file, [this](const QString& prepared) { sendRingtoneFile(prepared); });
         return;
     }
     const std::optional<QImage> fitted = fittedForSending(file);
     if (!fitted) return;
     sendPicture(*fitted, kind_);
+}
+
+void Tlogoform::prepareRingtone(const QString& file, std::function<void(QString)> then) {
+    if (!ringtonePreparer_ || !file.endsWith(QLatin1String(".mid"), Qt::CaseInsensitive)) {
+        then(file);
+        return;
+    }
+    emit midiStopRequested();
+    ringtonePreparer_(file, [then](std::optional<QString> prepared) {
+        if (prepared) then(*prepared);
+    });
+}
+
+void Tlogoform::sendRingtoneFile(const QString& file) {
+    if (sending_) return;
+    if (refusedUnconnected()) return;
+    startSend(tx("logos_90", "Upload läuft..."));
+    sender_.sendRingtone(file, modelNumber(), [this](const SendOutcome& o) { finishSend(o); });
 }
 
 void Tlogoform::sendPicture(const QImage& picture, uint8_t kind) {

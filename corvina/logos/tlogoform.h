@@ -67,6 +67,15 @@ class Tlogoform : public QWidget {
     void editCurrent();
     // The logo editor's "Übertragen".
     void sendPicture(const QImage& picture, uint8_t kind);
+    // The ringtone editor's "Übertragen": the file as it is, after the slot
+    // question.
+    void sendRingtoneFile(const QString& file);
+    // Turns a ringtone file into the file to send (a MIDI file with several
+    // tracks or channels into RTTTL text after the user's choice); `then`
+    // gets the file, or nothing when the user cancelled or it failed.
+    using RingtonePreparer =
+        std::function<void(const QString& file, std::function<void(std::optional<QString>)> then)>;
+    void setRingtonePreparer(RingtonePreparer preparer) { ringtonePreparer_ = std::move(preparer); }
     bool sending() const { return sending_; }
 
     // The file commands of the popup menu.
@@ -127,6 +136,8 @@ class Tlogoform : public QWidget {
     void startSend(const QString& what);
     void finishSend(const SendOutcome& outcome);
     void whenConnected(std::function<void()> work);
+    // The ringtone as it goes out (see setRingtonePreparer).
+    void prepareRingtone(const QString& file, std::function<void(QString)> then);
     // Tells what is missing; OK opens the settings on the page, and `then`
     // gets them once saved (and the phone connected again), `otherwise`
     // runs when the user cancels.
@@ -179,6 +190,7 @@ class Tlogoform : public QWidget {
     std::function<void(const TSettings&)> settingsAnswer_;
     std::function<void()> settingsCancelled_;
     std::vector<std::function<void()>> afterConnect_;
+    RingtonePreparer ringtonePreparer_;
 };
 
 // The logo window as the module behind the "Logos & Töne" button.

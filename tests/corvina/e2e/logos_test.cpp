@@ -29,7 +29,7 @@
 #include "corvina/settings/thaupteinstellungsform.h"
 #include "phonelib/api/status.h"
 #include "phonesim/nokia61xx/smartpictures.h"
-#include "tests/corvina/e2e/simulatedprogram.h"
+#include "tests/corvina/e2e/logowindowprogram.h"
 #include "tests/corvina/waitfor.h"
 
 namespace corvina {
@@ -63,7 +63,7 @@ int blackPixels(const QImage& picture) {
     return count;
 }
 
-class LogoWindow : public SimulatedProgram {
+class LogoWindow : public LogoWindowProgram {
   protected:
     void useModel(const QString& code, const QString& mnc) {
         sim.editFixture([&](phonesim::Fixture& f) {
@@ -78,27 +78,6 @@ class LogoWindow : public SimulatedProgram {
         settings.operatorNet = net;
         settings.smsCentre = QStringLiteral("+491722270333");
         writeSettings(settings);
-    }
-    Tlogoform* openLogos() {
-        startProgram();
-        EXPECT_TRUE(waitFor([&] { return shell->showsConnected(); }));
-        shell->resize(1000, 660);
-        shell->show();
-        shell->selectModule(Module::Logos);
-        auto* form = qobject_cast<Tlogoform*>(shell->moduleWindow(Module::Logos));
-        form->sender().setRetryInterval(20);
-        QObject::connect(form, &Tlogoform::sendFinished,
-                         [this](const SendOutcome& o) { outcome = o; });
-        return form;
-    }
-    // Runs the send and answers its questions until it ends.
-    SendOutcome finish(const std::function<void()>& start,
-                       const std::function<void()>& answer = {}) {
-        outcome.reset();
-        start();
-        if (answer) answer();
-        EXPECT_TRUE(waitFor([&] { return outcome.has_value(); }, 30000));
-        return outcome.value_or(SendOutcome{});
     }
     QMessageBox* messageBox(QWidget* owner, const char* name) {
         QMessageBox* box = nullptr;
@@ -126,7 +105,6 @@ class LogoWindow : public SimulatedProgram {
             .filePath(QStringLiteral("logos/") + QLatin1String(name));
     }
 
-    std::optional<SendOutcome> outcome;
 };
 
 TEST_F(LogoWindow, ANewUserDrawsSendsReadsBackAndSendsPicturesOnA3310) {
