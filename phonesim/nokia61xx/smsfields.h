@@ -17,6 +17,16 @@ QString digitsOf(std::span<const uint8_t> octets);
 // Type byte 91 for a number with "+", else 81.
 uint8_t numberType(const QString& number);
 
+// Text to GSM default-alphabet codes as a phone keeps them: characters of
+// the extension table (€ [ ] { } \ ~ ^ |) as escape 1B and their code, any
+// other unknown character as '?'.
+std::string gsmCodes(const QString& text);
+// GSM codes back to text, escape pairs included.
+QString gsmText(const std::string& codes);
+// Big-endian UTF-16 to text and back.
+QString ucs2Text(std::span<const uint8_t> bytes);
+QByteArray ucs2Bytes(const QString& text);
+
 // User data of a 7-bit message: the header (with its length byte) and then
 // the text in the GSM alphabet from the next septet boundary on. `septets`
 // is set to the user data length (header septets included).
