@@ -3,6 +3,7 @@
 #include "corvina/diverts/tumleitform.h"
 #include "corvina/info/tinfoform.h"
 #include "corvina/logos/tlogoform.h"
+#include "corvina/messages/tsmsform.h"
 #include "corvina/profiles/tprofilform.h"
 #include "corvina/shell/moduleregistry.h"
 
@@ -14,6 +15,7 @@ void registerModules(ModuleRegistry& registry) {
     registerProfileModule(registry);
     registerDivertModule(registry);
     registerCalendarModule(registry);
+    registerMessageModule(registry);
 }
 
 }  // namespace corvina

@@ -475,6 +475,14 @@ void Tgesamtform::selectModule(Module module) {
     window->raise();
 }
 
+bool Tgesamtform::handNumber(Module module, const QString& number) {
+    const ModuleDescriptor* descriptor = registry_.find(module);
+    if (!descriptor || !descriptor->takeNumber) return false;
+    selectModule(module);
+    if (QWidget* window = moduleWindow(module)) descriptor->takeNumber(window, number);
+    return true;
+}
+
 void Tgesamtform::moduleClosed(Module module) {
     if (!active_ || *active_ != module) return;
     active_.reset();

@@ -76,6 +76,9 @@ class Tgesamtform : public QMainWindow {
     // Makes the module active: creates its window on first use, places and
     // shows it, binds its command buttons.
     void selectModule(Module module);
+    // Makes the module active and hands it the number; false when no such
+    // module is registered or it takes no numbers.
+    bool handNumber(Module module, const QString& number);
     // The module closed its own window.
     void moduleClosed(Module module);
     QWidget* moduleWindow(Module module) const;
