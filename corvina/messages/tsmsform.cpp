@@ -122,11 +122,9 @@ QWidget* Tsmsform::buildComposePage() {
     auto* pick = new QPushButton(QStringLiteral("Telefonbuch..."), recipientsBox);
     pick->setObjectName(QStringLiteral("telefonbuch"));
     pick->setToolTip(tx("sms3_103", "Empfänger aus einem gespeicherten Telefonbuch wählen"));
-    auto* typed = new QHBoxLayout;
-    typed->addWidget(newRecipient_, 1);
-    typed->addWidget(pick);
     recipientsLayout->addWidget(recipients_, 1);
-    recipientsLayout->addLayout(typed);
+    recipientsLayout->addWidget(newRecipient_);
+    recipientsLayout->addWidget(pick);
     connect(pick, &QPushButton::clicked, this, [this] { pickFromPhonebook(); });
     grid->addWidget(recipientsBox, 0, 0, 2, 1);
     connect(newRecipient_, &QLineEdit::returnPressed, this, [this] { addTypedRecipient(); });

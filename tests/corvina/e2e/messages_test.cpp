@@ -10,6 +10,7 @@
 
 #include "codecs/sms/textparts.h"
 #include "corvina/messages/tsmsform.h"
+#include "corvina/messages/tsmsvorlageform.h"
 #include "corvina/shell/twarteform.h"
 #include "tests/corvina/e2e/simulatedprogram.h"
 #include "tests/corvina/waitfor.h"

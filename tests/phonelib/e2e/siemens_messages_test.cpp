@@ -29,8 +29,8 @@ TEST_F(SiemensMessages, StoredPdusOfEveryKind) {
         {2, "D1-Info", "Ihr Guthaben: 5 EUR", 0, 1, "12.05.01", "10:30:45"},  // alphanumeric
         {3, "+491701234567",
          "Gr\xFC\xDF"
-         "e \x80?",
-         0, 0, "12.05.01", "10:30:45"},                                   // UCS-2
+         "e \x80[",
+         0, 0, "12.05.01", "10:30:45"},                                   // UCS-2: "[" stays itself
         {4, "+491701234567", "0102FF10", 0, 0, "12.05.01", "10:30:45"},   // 8-bit
         {5, "+491701234567", "Teil eins", 0, 0, "12.05.01", "10:30:45"},  // with header
         {6, "+491711234567", "Sendebericht: zugestellt", 0, 0, "12.05.01", "10:31:02"},
