@@ -4,6 +4,7 @@
 #include "corvina/info/tinfoform.h"
 #include "corvina/logos/tlogoform.h"
 #include "corvina/messages/tsmsform.h"
+#include "corvina/phonebook/tphonebook_grid.h"
 #include "corvina/profiles/tprofilform.h"
 #include "corvina/shell/moduleregistry.h"
 
@@ -11,6 +12,7 @@ namespace corvina {
 
 void registerModules(ModuleRegistry& registry) {
     registerInformationModule(registry);
+    registerPhonebookModule(registry);
     registerLogoModule(registry);
     registerProfileModule(registry);
     registerDivertModule(registry);

@@ -33,7 +33,7 @@ enum LogoFileResult : uint8_t {
 // NOL or NGG by the first 9 bytes: kind 3 or 4, size, width, height, row data,
 // the operator of a NOL as network code (country code then network code of at
 // least two digits, empty when both are 0), and as picture file a bitmap
-// "~bmptmp.bmp" in the private temporary directory. On any result but 1 the
+// "~bmptmp.bmp" in the process's private temporary folder. On any result but 1 the
 // bitmap is left as it was.
 uint8_t readgsmbitmap(const std::string& fileName, GSMBitmap& bitmap);
 

@@ -1,5 +1,6 @@
 #include "codecs/tools/privatetemp.h"
 
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +27,20 @@ bool makePrivate(const std::string& path) {
     return (st.st_mode & 077) == 0 || chmod(path.c_str(), 0700) == 0;
 }
 
+// Removes the folders of processes that have ended (a crash leaves its files).
+void sweepEndedProcesses(const std::string& dir) {
+    QDir base(QString::fromLocal8Bit(dir.c_str()));
+    const QStringList folders =
+        base.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QString& folder : folders) {
+        bool number = false;
+        const long pid = folder.toLong(&number);
+        if (!number || pid <= 0 || pid == getpid()) continue;
+        if (kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        QDir(base.filePath(folder)).removeRecursively();
+    }
+}
+
 }  // namespace
 
 std::string privatetempdir() {
@@ -42,7 +57,13 @@ std::string privatetempdir() {
 
 std::string privatetempfile(const std::string& name) {
     const std::string dir = privatetempdir();
-    return dir.empty() ? std::string() : dir + "/" + name;
+    if (dir.empty()) return {};
+    const std::string own = dir + "/" + std::to_string(static_cast<long>(getpid()));
+    if (!ownedDirectory(own)) {
+        sweepEndedProcesses(dir);
+        if (!makePrivate(own)) return {};
+    }
+    return own + "/" + name;
 }
 
 }  // namespace tools

@@ -12,8 +12,10 @@ namespace tools {
 // by the user and is closed to others. Empty when no safe directory exists.
 std::string privatetempdir();
 
-// The full name of the file `name` in the private temporary directory; empty
-// when there is none.
+// The full name of the file `name` in this process's folder of the private
+// temporary directory (named by the process id, so two programs or test
+// runs never write each other's files); empty when there is none. Making
+// the folder removes those of processes that have ended.
 std::string privatetempfile(const std::string& name);
 
 }  // namespace tools

@@ -617,9 +617,7 @@ void Tsmsform::answerSelected() {
 void Tsmsform::toPhonebook() {
     const int entry = selectedEntry();
     if (entry < 0) return;
-    if (!shell_.handNumber(Module::Phonebook, store_.at(entry).number()))
-        tell(QMessageBox::Information,
-             tx("sms2_63", "Das Telefonbuch nimmt noch keine Nummern entgegen."));
+    shell_.newPhonebookEntry(store_.at(entry).number());
 }
 
 bool Tsmsform::saveMessagesTo(const QString& path) {
@@ -1012,9 +1010,6 @@ void registerMessageModule(ModuleRegistry& registry) {
     descriptor.create = [](Tgesamtform& shell) -> QWidget* { return new Tsmsform(shell); };
     descriptor.bindCommands = [](QWidget* window, CommandBar&) {
         static_cast<Tsmsform*>(window)->bindCommands();
-    };
-    descriptor.takeNumber = [](QWidget* window, const QString& number) {
-        static_cast<Tsmsform*>(window)->newMessageTo(number);
     };
     registry.add(std::move(descriptor));
 }

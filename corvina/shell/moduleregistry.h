@@ -42,9 +42,6 @@ struct ModuleDescriptor {
     // `proceed` once the user has decided to go on (not when he cancels the
     // end). May be empty.
     std::function<bool(QWidget* window, std::function<void()> proceed)> holdExit;
-    // Takes a phone number handed over by another module (a new message to
-    // it, a new phonebook entry with it). May be empty.
-    std::function<void(QWidget* window, const QString& number)> takeNumber;
 };
 
 class ModuleRegistry {

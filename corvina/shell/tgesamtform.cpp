@@ -475,12 +475,16 @@ void Tgesamtform::selectModule(Module module) {
     window->raise();
 }
 
-bool Tgesamtform::handNumber(Module module, const QString& number) {
-    const ModuleDescriptor* descriptor = registry_.find(module);
-    if (!descriptor || !descriptor->takeNumber) return false;
-    selectModule(module);
-    if (QWidget* window = moduleWindow(module)) descriptor->takeNumber(window, number);
-    return true;
+void Tgesamtform::newPhonebookEntry(const QString& number) {
+    if (!registry_.contains(Module::Phonebook)) return;
+    selectModule(Module::Phonebook);
+    emit phonebookEntryRequested(number);
+}
+
+void Tgesamtform::newMessageTo(const QString& number) {
+    if (!registry_.contains(Module::Messages)) return;
+    selectModule(Module::Messages);
+    emit messageRequested(number);
 }
 
 void Tgesamtform::moduleClosed(Module module) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -41,7 +43,8 @@ TEST(PrivateTemp, CreatesAndClosesTheDirectory) {
     const std::string dir = tools::privatetempdir();
     EXPECT_EQ(dir, runtime.path().toStdString() + "/corvina");
     EXPECT_EQ(modeOf(dir), 0700);
-    EXPECT_EQ(tools::privatetempfile("tempmid.mid"), dir + "/tempmid.mid");
+    EXPECT_EQ(tools::privatetempfile("tempmid.mid"),
+              dir + "/" + std::to_string(getpid()) + "/tempmid.mid");
 
     chmod(dir.c_str(), 0777);
     EXPECT_EQ(tools::privatetempdir(), dir);
@@ -59,4 +62,26 @@ TEST(PrivateTemp, RefusesASymlinkInItsPlace) {
     if (!dir.empty()) {
         EXPECT_EQ(modeOf(dir), 0700);
     }
+}
+
+// Each process writes its own files; what an ended process left is removed.
+TEST(PrivateTemp, KeepsProcessesApartAndSweepsEndedOnes) {
+    QTemporaryDir runtime;
+    RuntimeDir scope(runtime.path());
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    ASSERT_GT(child, 0);
+    waitpid(child, nullptr, 0);
+    const std::string dir = tools::privatetempdir();
+    const std::string ended = dir + "/" + std::to_string(child);
+    ASSERT_EQ(mkdir(ended.c_str(), 0700), 0);
+    const std::string other = dir + "/" + std::to_string(getppid());  // still running
+    ASSERT_EQ(mkdir(other.c_str(), 0700), 0);
+
+    const std::string file = tools::privatetempfile("~bmptmp.bmp");
+    EXPECT_EQ(file, dir + "/" + std::to_string(getpid()) + "/~bmptmp.bmp");
+    EXPECT_EQ(modeOf(dir + "/" + std::to_string(getpid())), 0700);
+    struct stat st {};
+    EXPECT_NE(lstat(ended.c_str(), &st), 0);
+    EXPECT_EQ(lstat(other.c_str(), &st), 0);
 }

@@ -251,7 +251,7 @@ TEST_F(MessageWindow, TemplatesListsAndPickedNumbersSurviveARestart) {
 
     // Another window hands over a number: a new message to it.
     window->setPage(Tsmsform::Page::Folders);
-    ASSERT_TRUE(shell->handNumber(Module::Messages, "0170999"));
+    shell->newMessageTo("0170999");
     EXPECT_EQ(window->recipients().last(), "0170999");
     EXPECT_EQ(window->counterText("empfaengerzahl"), "Empfänger: 3");
 }
