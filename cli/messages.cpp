@@ -27,7 +27,8 @@ namespace {
 
 constexpr const char* kSmsUsage =
     "sms folders | sms list [--folder ID] | sms read|delete PLATZ [--folder ID] | "
-    "sms copy|move PLATZ ORDNER [--folder ID] | sms send NUMMER TEXT [--flash] [--report] | "
+    "sms copy|move PLATZ ORDNER [--folder ID] | sms send NUMMER TEXT [--flash] [--report] "
+    "[--unicode] | "
     "sms send-logo NUMMER DATEI [--operator CODE] | sms send-picture NUMMER DATEI [--text TEXT] | "
     "sms send-ringtone NUMMER DATEI";
 
@@ -305,10 +306,14 @@ int send(const GSMSMS& message) {
 int sendText(QStringList arguments) {
     const bool flash = takeFlag(arguments, "--flash");
     const bool report = takeFlag(arguments, "--report");
+    const bool unicode = takeFlag(arguments, "--unicode");
     if (arguments.size() != 2) return usageError(kSmsUsage);
     auto message = messageTo(arguments[0]);
     if (!message) return 1;
+    // A long text goes as one concatenated message; with --unicode a text
+    // the GSM alphabet lacks goes as UCS-2.
     message->text = tools::toCp1252(arguments[1]);
+    if (unicode) message->utf8Text = arguments[1].toStdString();
     message->flash = flash ? 1 : 0;
     message->statusReport = report ? 1 : 0;
     return send(*message);

@@ -4,6 +4,7 @@
 #include "corvina/diverts/tumleitform.h"
 #include "corvina/info/tinfoform.h"
 #include "corvina/logos/tlogoform.h"
+#include "corvina/messages/tsmsform.h"
 #include "corvina/phonebook/tphonebook_grid.h"
 #include "corvina/profiles/tprofilform.h"
 #include "corvina/ringtones/ringtoneservice.h"
@@ -55,6 +56,7 @@ void registerModules(ModuleRegistry& registry) {
     registerProfileModule(registry);
     registerDivertModule(registry);
     registerCalendarModule(registry);
+    registerMessageModule(registry);
 }
 
 }  // namespace corvina

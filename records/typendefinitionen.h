@@ -180,6 +180,11 @@ struct GSMSMS {
     std::array<uint8_t, kStoredBodyBytes> storedBody{};
     int32_t storedBodyLength = 0;
     uint8_t smartKind = 0;  // SmartKind
+    // The whole text as UTF-8: a read fills it whatever the coding; a send
+    // that sets it may go out in UCS-2 when 7-bit coding cannot carry it.
+    std::string utf8Text;
+    uint8_t dataCoding = 0;      // data coding scheme as stored (GSM 03.38)
+    std::string userDataHeader;  // user data header bytes, length octet first; empty: none
 };
 
 constexpr int kFolderLocations = 512;

@@ -59,7 +59,9 @@ std::string semiOctetDigits(std::span<const uint8_t> octets, size_t digits) {
     return text;
 }
 
-PduAddress addressOf(uint8_t type, std::span<const uint8_t> octets, size_t semiOctets) {
+}  // namespace
+
+PduAddress decodeaddress(uint8_t type, std::span<const uint8_t> octets, size_t semiOctets) {
     PduAddress address;
     address.type = type;
     if (address.alphanumeric()) {
@@ -71,20 +73,22 @@ PduAddress addressOf(uint8_t type, std::span<const uint8_t> octets, size_t semiO
     return address;
 }
 
+namespace {
+
 // Service-centre address: its length counts octets, the type included.
 PduAddress readServiceCentre(OctetReader& reader) {
     const size_t length = reader.next();
     if (length == 0) return {};
     const uint8_t type = reader.next();
     const auto octets = reader.take(length - 1);
-    return addressOf(type, octets, octets.size() * 2);
+    return decodeaddress(type, octets, octets.size() * 2);
 }
 
 // Originator or destination address: its length counts semi-octets.
 PduAddress readAddress(OctetReader& reader) {
     const size_t semiOctets = reader.next();
     const uint8_t type = reader.next();
-    return addressOf(type, reader.take((semiOctets + 1) / 2), semiOctets);
+    return decodeaddress(type, reader.take((semiOctets + 1) / 2), semiOctets);
 }
 
 int swappedDigits(uint8_t octet) {
@@ -129,29 +133,12 @@ void readValidity(OctetReader& reader, DecodedPdu& pdu) {
 
 void readUserData(OctetReader& reader, DecodedPdu& pdu) {
     const size_t length = reader.next();
-    const bool hasHeader = (pdu.firstOctet & 0x40) != 0;
-    if (pdu.alphabet == Alphabet::Gsm7) {
-        const auto octets = reader.take((length * 7 + 7) / 8);
-        size_t headerSeptets = 0;
-        if (hasHeader && !octets.empty()) {
-            const size_t headerLength = octets[0];
-            pdu.header = std::string(octets.begin() + 1,
-                                     octets.begin() + std::min(octets.size(), headerLength + 1));
-            headerSeptets = ((headerLength + 1) * 8 + 6) / 7;
-        }
-        const size_t septets = std::min(length, octets.size() * 8 / 7);
-        pdu.userData = tools::unpackseptets(hexOf(octets), static_cast<int>(septets));
-        pdu.userData.erase(0, std::min(headerSeptets, pdu.userData.size()));
-        return;
-    }
-    auto octets = reader.take(length);
-    if (hasHeader && !octets.empty()) {
-        const size_t headerEnd = std::min(octets.size(), size_t{octets[0]} + 1);
-        pdu.header = std::string(octets.begin() + 1, octets.begin() + headerEnd);
-        octets = octets.subspan(headerEnd);
-    }
-    pdu.userData = std::string(octets.begin(), octets.end());
-    if (pdu.alphabet == Alphabet::Ucs2 && pdu.userData.size() % 2 != 0) pdu.userData.pop_back();
+    const size_t octets = pdu.alphabet == Alphabet::Gsm7 ? (length * 7 + 7) / 8 : length;
+    const auto data = reader.take(octets);
+    const UserData fields =
+        decodeuserdata(pdu.dataCoding, (pdu.firstOctet & 0x40) != 0, length, data);
+    pdu.header = fields.header;
+    pdu.userData = fields.userData;
 }
 
 std::optional<std::string> octetsOf(std::string_view hex) {
@@ -234,6 +221,36 @@ std::optional<DecodedPdu> decodepdu(std::string_view hex) {
     readUserData(reader, pdu);
     pdu.complete = !reader.ranOut();
     return pdu;
+}
+
+UserData decodeuserdata(uint8_t dataCoding, bool hasHeader, size_t length,
+                        std::span<const uint8_t> octets) {
+    UserData fields;
+    fields.alphabet = alphabetof(dataCoding);
+    if (fields.alphabet == Alphabet::Gsm7) {
+        octets = octets.first(std::min(octets.size(), (length * 7 + 7) / 8));
+        size_t headerSeptets = 0;
+        if (hasHeader && !octets.empty()) {
+            const size_t headerLength = octets[0];
+            fields.header = std::string(octets.begin() + 1,
+                                        octets.begin() + std::min(octets.size(), headerLength + 1));
+            headerSeptets = ((headerLength + 1) * 8 + 6) / 7;
+        }
+        const size_t septets = std::min(length, octets.size() * 8 / 7);
+        fields.userData = tools::unpackseptets(hexOf(octets), static_cast<int>(septets));
+        fields.userData.erase(0, std::min(headerSeptets, fields.userData.size()));
+        return fields;
+    }
+    octets = octets.first(std::min(octets.size(), length));
+    if (hasHeader && !octets.empty()) {
+        const size_t headerEnd = std::min(octets.size(), size_t{octets[0]} + 1);
+        fields.header = std::string(octets.begin() + 1, octets.begin() + headerEnd);
+        octets = octets.subspan(headerEnd);
+    }
+    fields.userData = std::string(octets.begin(), octets.end());
+    if (fields.alphabet == Alphabet::Ucs2 && fields.userData.size() % 2 != 0)
+        fields.userData.pop_back();
+    return fields;
 }
 
 std::string ucs2tocp1252(std::string_view bigEndian) {

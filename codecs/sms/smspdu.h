@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -73,6 +74,20 @@ struct DecodedPdu {
 // reserved codings read as the default alphabet, compressed text as 8-bit.
 Alphabet alphabetof(uint8_t dataCoding);
 int messageclassof(uint8_t dataCoding);
+
+// An address from its type and semi-octets: digits ("+" in front only for
+// the international type) or, for the alphanumeric type, GSM codes.
+PduAddress decodeaddress(uint8_t type, std::span<const uint8_t> octets, size_t semiOctets);
+
+// User data by its coding: `length` as the length field gives it (septets
+// or octets), `octets` from the first user-data octet on (more may follow).
+struct UserData {
+    Alphabet alphabet = Alphabet::Gsm7;
+    std::string header;    // without its length octet
+    std::string userData;  // GSM codes, octets or big-endian UTF-16, after the header
+};
+UserData decodeuserdata(uint8_t dataCoding, bool hasHeader, size_t length,
+                        std::span<const uint8_t> octets);
 
 // Takes a PDU apart. Upper- or lower-case hex; nothing when the text is not
 // hex or too short to hold a first octet.

@@ -148,10 +148,12 @@ void Twarteform::offerCancel(std::function<void()> cancel) {
 }
 
 void Twarteform::finish() {
+    heldOpen_ = false;
     hide();
 }
 
 void Twarteform::hideEvent(QHideEvent*) {
+    heldOpen_ = false;
     cancelAction_ = nullptr;
     cancel_->hide();
     timer_.stop();
@@ -185,7 +187,7 @@ void Twarteform::showNext() {
     parts_->setText(texts.parts);
     recipients_->setText(texts.recipients);
     smsState_->setText(texts.state);
-    finishedShown_ = texts.finished;
+    finishedShown_ = texts.finished && !heldOpen_;
     lingers_ = texts.lingers;
     holding_ = true;
     hold_ = Hold::Showing;

@@ -42,6 +42,10 @@ class Twarteform : public QWidget {
     void offerCancel(std::function<void()> cancel);
     // Hides the window and enables the windows again.
     void finish();
+    // Until it hides: the sending progress never hides the window, not after
+    // a failure nor after the last part (the caller knows when all its
+    // recipients are done).
+    void holdOpen() { heldOpen_ = true; }
 
     // 0x469: queued, shown in turn.
     void smsProgress(qint64 value, int state);
@@ -103,6 +107,7 @@ class Twarteform : public QWidget {
     int ticksLeft_ = 0;
     bool finishedShown_ = false;
     bool lingers_ = false;
+    bool heldOpen_ = false;
 };
 
 }  // namespace corvina

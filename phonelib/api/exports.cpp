@@ -1,5 +1,7 @@
 // The exported phone operations: each is a guarded or an unguarded wrapper
 // around its driver slot, plus the extra work some of them do.
+#include "codecs/sms/textparts.h"
+#include "codecs/tools/cp1252.h"
 #include "codecs/tools/gsmtext.h"
 #include "codecs/tools/phonenumbers.h"
 #include "phonelib/api/phonelib.h"
@@ -110,14 +112,29 @@ void setdefaultgsm_groupnames(const std::vector<std::string>& names) {
 uint8_t GetSMS(uint8_t folder, int32_t location, GSMSMS& message) {
     return lib().call([&] {
         const uint8_t result = wrap::callSlot(&DriverTable::GetSMS, folder, location, message);
-        tools::gsmtolatin(message.text);
+        // Drivers that decode the text themselves fill the whole text too;
+        // what comes as bare GSM codes is mapped here.
+        if (message.utf8Text.empty() && !message.eightBit) tools::gsmtolatin(message.text);
         return result;
     });
 }
 
 uint8_t SendSMS(const GSMSMS& message, int32_t recipientIndex, int32_t recipientCount) {
     GSMSMS copy = message;
-    if (copy.smartKind == skText) tools::latintogsm(copy.text);
+    // "Name [number]" or letters would go out as garbage digits.
+    if (std::string number = copy.remoteNumber; tools::formatnumber(number) < 0) return stBadNumber;
+    if (copy.smartKind == skText) {
+        // The drivers get GSM codes (escape pairs included), or UTF-16 with
+        // data coding 08 when the caller gave a whole text that 7-bit
+        // coding cannot carry.
+        const bool whole = !copy.utf8Text.empty();
+        const sms::TextPlan plan = sms::plantext(
+            whole ? QString::fromStdString(copy.utf8Text) : tools::fromCp1252(copy.text), whole);
+        if (plan.tooLong()) return stTooLong;
+        copy.dataCoding = plan.coding == sms::TextCoding::Ucs2 ? 0x08 : 0x00;
+        copy.text.clear();
+        for (const std::string& part : plan.parts) copy.text += part;
+    }
     const std::string firstPart = "01";
     return unguarded(&DriverTable::SendSMS, copy, firstPart, recipientIndex, recipientCount);
 }

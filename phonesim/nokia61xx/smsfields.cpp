@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "codecs/tools/gsmtext.h"
 #include "codecs/tools/hextext.h"
 #include "codecs/tools/semioctets.h"
 #include "codecs/tools/septets.h"
@@ -18,6 +17,22 @@ std::string bytesOf(std::span<const uint8_t> bytes) {
 size_t headerSeptets(size_t headerOctets) {
     return (headerOctets * 8 + 6) / 7;
 }
+
+// The default alphabet in code order (GSM 03.38); code 1B (escape) is a
+// blank placeholder here and never matched.
+const QString& defaultAlphabet() {
+    static const QString table = QString::fromUtf8(
+        "@£$¥èéùìòÇ\nØø\rÅåΔ_ΦΓΛΩΠΨΣΘΞ\x01ÆæßÉ !\"#¤%&'()*+,-./0123456789:;<=>?"
+        "¡ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÑÜ§¿abcdefghijklmnopqrstuvwxyzäöñüà");
+    return table;
+}
+
+constexpr char kEscape = 0x1B;
+constexpr struct {
+    char code;
+    char16_t character;
+} kExtension[] = {{0x0A, u'\f'}, {0x14, u'^'}, {0x28, u'{'}, {0x29, u'}'}, {0x2F, u'\\'},
+                  {0x3C, u'['},  {0x3D, u'~'}, {0x3E, u']'}, {0x40, u'|'}, {0x65, u'\u20AC'}};
 
 }  // namespace
 
@@ -47,10 +62,62 @@ uint8_t numberType(const QString& number) {
     return number.startsWith(QLatin1Char('+')) ? 0x91 : 0x81;
 }
 
+std::string gsmCodes(const QString& text) {
+    std::string codes;
+    for (const QChar c : text) {
+        const qsizetype code = c == QChar(1) ? -1 : defaultAlphabet().indexOf(c);
+        if (code >= 0) {
+            codes += static_cast<char>(code);
+            continue;
+        }
+        const auto* ext = std::find_if(std::begin(kExtension), std::end(kExtension),
+                                       [&](const auto& e) { return e.character == c.unicode(); });
+        if (ext != std::end(kExtension)) {
+            codes += kEscape;
+            codes += ext->code;
+        } else {
+            codes += '?';
+        }
+    }
+    return codes;
+}
+
+QString gsmText(const std::string& codes) {
+    QString text;
+    for (size_t i = 0; i < codes.size(); ++i) {
+        const int code = static_cast<uint8_t>(codes[i]) & 0x7F;
+        if (code == kEscape && i + 1 < codes.size()) {
+            const char next = static_cast<char>(codes[++i] & 0x7F);
+            const auto* ext = std::find_if(std::begin(kExtension), std::end(kExtension),
+                                           [&](const auto& e) { return e.code == next; });
+            text += ext != std::end(kExtension) ? QChar(ext->character)
+                                                : defaultAlphabet()[static_cast<uint8_t>(next)];
+            continue;
+        }
+        text += code == kEscape ? QChar(u' ') : defaultAlphabet()[code];
+    }
+    return text;
+}
+
+QString ucs2Text(std::span<const uint8_t> bytes) {
+    QString text;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+        text += QChar(static_cast<char16_t>(bytes[i] << 8 | bytes[i + 1]));
+    return text;
+}
+
+QByteArray ucs2Bytes(const QString& text) {
+    QByteArray bytes;
+    for (const QChar c : text) {
+        bytes += static_cast<char>(c.unicode() >> 8);
+        bytes += static_cast<char>(c.unicode() & 0xFF);
+    }
+    return bytes;
+}
+
 std::vector<uint8_t> sevenBitUserData(const QByteArray& header, const QString& text,
                                       size_t& septets) {
-    std::string gsm = text.toLatin1().toStdString();
-    tools::latintogsm(gsm);
+    const std::string gsm = gsmCodes(text);
     // Zero septets stand where the header goes, so the text starts on the
     // septet boundary behind it.
     const std::string padded = std::string(headerSeptets(header.size()), '\0') + gsm;
@@ -64,8 +131,7 @@ QString sevenBitText(std::span<const uint8_t> userData, size_t septets, size_t h
     std::string text =
         tools::unpackseptets(tools::bytestohex(bytesOf(userData)), static_cast<int>(septets));
     text.erase(0, std::min(headerSeptets(headerOctets), text.size()));
-    tools::gsmtolatin(text);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return gsmText(text);
 }
 
 }  // namespace phonesim::nokia61xx

@@ -20,6 +20,16 @@ uint8_t numberType(const QString& number);
 // status 1, 5 for status 2, 4 for any other.
 size_t storedFieldsOffset(int status);
 
+// Text to GSM default-alphabet codes as a phone keeps them: characters of
+// the extension table (€ [ ] { } \ ~ ^ |) as escape 1B and their code, any
+// other unknown character as '?'.
+std::string gsmCodes(const QString& text);
+// GSM codes back to text, escape pairs included.
+QString gsmText(const std::string& codes);
+// Big-endian UTF-16 to text and back.
+QString ucs2Text(std::span<const uint8_t> bytes);
+QByteArray ucs2Bytes(const QString& text);
+
 // User data of a 7-bit message: the header (with its length byte) and then
 // the text in the GSM alphabet from the next septet boundary on. `septets`
 // is set to the user data length (header septets included).

@@ -14,7 +14,8 @@
 // header). Status 1 moves the fields below to o = 3, status 2 to o = 5,
 // every other status to o = 4: data coding o+18 (00 7-bit, F4 8-bit), user
 // data length o+19, number digits o+20, type o+21, semi-octets from o+22,
-// time stamp o+32 to o+38 (an outgoing message has its relative validity at
+// (D0: a name packed as 7-bit text, the digit count then counting its
+// semi-octets), time stamp o+32 to o+38 (an outgoing message has its relative validity at
 // o+32 instead), user data from o+39.
 #include "phonesim/nokia61xx/requests.h"
 #include "phonesim/nokia61xx/smsfields.h"
@@ -23,10 +24,22 @@ namespace phonesim::nokia61xx {
 
 namespace {
 
+uint8_t codingOf(const StoredMessage& message) {
+    if (message.coding >= 0) return static_cast<uint8_t>(message.coding);
+    return message.eightBit ? 0xF4 : 0x00;
+}
+
+bool isUcs2(uint8_t coding) {
+    return (coding & 0xC0) == 0x00 ? (coding & 0x0C) == 0x08 : (coding & 0xF0) == 0xE0;
+}
+
 std::vector<uint8_t> userData(const StoredMessage& message, size_t& length) {
-    if (!message.eightBit) return sevenBitUserData(message.header, message.text, length);
+    const uint8_t coding = codingOf(message);
+    if (!message.eightBit && !isUcs2(coding))
+        return sevenBitUserData(message.header, message.text, length);
     std::vector<uint8_t> data(message.header.begin(), message.header.end());
-    data.insert(data.end(), message.data.begin(), message.data.end());
+    const QByteArray payload = message.eightBit ? message.data : ucs2Bytes(message.text);
+    data.insert(data.end(), payload.begin(), payload.end());
     length = data.size();
     return data;
 }
@@ -64,13 +77,22 @@ std::vector<uint8_t> storedMessageBody(int location, const StoredMessage& messag
         put(body, 10, {digits.begin(), digits.begin() + std::min<long>(10, std::ssize(digits))});
     }
     body[20] = firstOctetOf(message.status) | (message.header.isEmpty() ? 0x00 : 0x40);
-    body[o + 18] = message.eightBit ? 0xF4 : 0x00;
+    body[o + 18] = codingOf(message);
     body[o + 19] = static_cast<uint8_t>(length);
-    QString digits = message.number;
-    if (digits.startsWith(QLatin1Char('+'))) digits.remove(0, 1);
-    body[o + 20] = static_cast<uint8_t>(digits.size());
-    body[o + 21] = numberType(message.number);
-    put(body, o + 22, semiOctets(digits));
+    body[o + 21] = message.numberType >= 0 ? static_cast<uint8_t>(message.numberType)
+                                           : numberType(message.number);
+    if ((body[o + 21] & 0x70) == 0x50) {
+        size_t septets = 0;
+        auto name = sevenBitUserData({}, message.number, septets);
+        name.resize(std::min<size_t>(name.size(), 10));
+        body[o + 20] = static_cast<uint8_t>(std::min<size_t>((septets * 7 + 3) / 4, 20));
+        put(body, o + 22, name);
+    } else {
+        QString digits = message.number;
+        if (digits.startsWith(QLatin1Char('+'))) digits.remove(0, 1);
+        body[o + 20] = static_cast<uint8_t>(digits.size());
+        put(body, o + 22, semiOctets(digits));
+    }
     if (message.status == 2) {
         body[o + 32] = static_cast<uint8_t>(centre.validity);
     } else if (message.timestamp.isValid()) {
@@ -87,6 +109,7 @@ void onMessageRead(Phone& phone, std::span<const uint8_t> body) {
         phone.answer({0x14, {0x00, 0x01, 0x00, 0x09, 0x02}});
         return;
     }
+    if (location == messages.silentLocation) return;  // the phone says nothing
     const auto stored = messages.stored.find(location);
     if (stored == messages.stored.end()) {
         phone.answer({0x14, {0x00, 0x01, 0x00, 0x09, 0x07}});

@@ -11,8 +11,9 @@
 //
 // Answer 00 01 00 02 00 when the phone takes the message, 00 01 00 03 6F
 // when it refuses it (a body it cannot read, or the part the fixture names
-// in "refusePart"). Taken messages are kept in the fixture; the parts of a
-// concatenated message (header element 00: reference, parts, part) are
+// in "refusePart"); the part named in "silentPart" is taken but never
+// answered. UCS-2 text (data coding 08) is read as big-endian UTF-16. Taken messages are kept in
+// the fixture; the parts of a concatenated message (header element 00: reference, parts, part) are
 // kept aside until all have come, then joined into one.
 #include <algorithm>
 
@@ -65,6 +66,8 @@ void joinParts(Phone& phone, const IncomingPart& latest) {
     for (size_t i = 1; i < parts.size(); ++i) {
         joined.data += parts[i].message.data;
         joined.text += parts[i].message.text;
+        joined.pieces.insert(joined.pieces.end(), parts[i].message.pieces.begin(),
+                             parts[i].message.pieces.end());
     }
     std::erase_if(pending, belongs);
     phone.fixture.messages.received.push_back(joined);
@@ -86,7 +89,8 @@ std::optional<IncomingPart> parseSubmit(std::span<const uint8_t> body) {
     message.validity = body[35];
 
     const bool eightBit = (message.dcs & 0x0C) == 0x04;
-    const size_t octets = eightBit ? length : (length * 7 + 7) / 8;
+    const bool ucs2 = (message.dcs & 0xC0) == 0x00 && (message.dcs & 0x0C) == 0x08;
+    const size_t octets = eightBit || ucs2 ? length : (length * 7 + 7) / 8;
     if (kUserData + octets > body.size()) return std::nullopt;
     const auto userData = body.subspan(kUserData, octets);
     size_t headerOctets = 0;
@@ -95,7 +99,14 @@ std::optional<IncomingPart> parseSubmit(std::span<const uint8_t> body) {
         headerOctets = userData[0] + size_t{1};
         readHeader(userData.subspan(1, headerOctets - 1), part);
     }
-    if (eightBit) {
+    const auto header = userData.subspan(std::min<size_t>(1, headerOctets),
+                                         headerOctets > 0 ? headerOctets - 1 : 0);
+    message.pieces.push_back({QByteArray(reinterpret_cast<const char*>(header.data()),
+                                         static_cast<qsizetype>(header.size())),
+                              static_cast<int>(length), message.dcs});
+    if (ucs2) {
+        message.text = ucs2Text(userData.subspan(headerOctets));
+    } else if (eightBit) {
         const auto data = userData.subspan(headerOctets);
         message.data = QByteArray(reinterpret_cast<const char*>(data.data()),
                                   static_cast<qsizetype>(data.size()));
@@ -107,17 +118,21 @@ std::optional<IncomingPart> parseSubmit(std::span<const uint8_t> body) {
 
 void onSubmit(Phone& phone, std::span<const uint8_t> body) {
     const auto part = parseSubmit(body);
-    if (!part || part->number == phone.fixture.messages.refusePart) {
+    const MessageData& messages = phone.fixture.messages;
+    const bool chosen =
+        part && (messages.refuseNumber.isEmpty() || part->message.number == messages.refuseNumber);
+    if (!part || (chosen && part->number == messages.refusePart)) {
         phone.answer({0x02, {0x00, 0x01, 0x00, 0x03, 0x6F}});
         return;
     }
+    const bool silent = chosen && part->number == messages.silentPart;
     if (part->message.parts > 1) {
         phone.incomingParts.push_back(*part);
         joinParts(phone, *part);
     } else {
         phone.fixture.messages.received.push_back(part->message);
     }
-    phone.answer({0x02, {0x00, 0x01, 0x00, 0x02, 0x00}});
+    if (!silent) phone.answer({0x02, {0x00, 0x01, 0x00, 0x02, 0x00}});
 }
 
 }  // namespace phonesim::nokia61xx

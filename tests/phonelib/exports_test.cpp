@@ -146,10 +146,22 @@ TEST_F(ExportsTest, SmsTextIsConvertedAroundTheDriver) {
         };
     });
     GSMSMS message;
+    message.remoteNumber = "0170123";
     message.text = "\xE4@";
     EXPECT_EQ(SendSMS(message, 2, 3), stDone);
     EXPECT_EQ(sentText, std::string("\x7B\x00", 2));
     EXPECT_EQ(message.text, "\xE4@");
+    // Brackets go as escape pairs, not as the letters their codes would be.
+    message.text = "[x]";
+    EXPECT_EQ(SendSMS(message, 2, 3), stDone);
+    EXPECT_EQ(sentText, "\x1B\x3Cx\x1B\x3E");
+    // A name in front of the number would go out as garbage digits.
+    sentText.clear();
+    message.remoteNumber = "Anna [0170123]";
+    EXPECT_EQ(SendSMS(message, 2, 3), stBadNumber);
+    EXPECT_TRUE(sentText.empty());
+    message.remoteNumber = "0170123";
+    message.text = "\xE4@";
 
     message.smartKind = skRingtone;
     EXPECT_EQ(SendSMS(message, 2, 3), stDone);

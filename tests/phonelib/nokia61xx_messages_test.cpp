@@ -42,6 +42,17 @@ std::vector<Bytes> parts(const GSMSMS& m, size_t dataBytes, uint8_t expected = s
     return built;
 }
 
+// The body of a text that fits one message.
+uint8_t buildTextSubmit(const GSMSMS& m, Bytes& body) {
+    std::vector<Bytes> built;
+    const uint8_t result = buildTextSubmits(m, 0x2A, built);
+    if (result == stDone) {
+        EXPECT_EQ(built.size(), 1u);
+        body = built.front();
+    }
+    return result;
+}
+
 TEST(SubmitBodies, FiveCharacterText) {
     GSMSMS m = message();
     m.text = "hallo";
@@ -83,11 +94,42 @@ TEST(SubmitBodies, FlashReportValidityAndNumbers) {
     m.remoteNumber = "+" + std::string(21, '1');
     EXPECT_EQ(buildTextSubmit(m, body), stTooLong);
     m.remoteNumber = "0171234";
-    m.text = std::string(161, 'a');
-    EXPECT_EQ(buildTextSubmit(m, body), stTooLong);
     m.text = std::string(160, 'a');
     ASSERT_EQ(buildTextSubmit(m, body), stDone);
     EXPECT_EQ(body.size(), 203u);
+}
+
+TEST(SubmitBodies, LongTextGoesInConcatenatedParts) {
+    GSMSMS m = message();
+    m.text = std::string(152, 'a') + "\x1B\x3C" + std::string(200, 'b');  // "[" at 153-154
+    std::vector<Bytes> built;
+    ASSERT_EQ(buildTextSubmits(m, 0x2A, built), stDone);
+    ASSERT_EQ(built.size(), 3u);
+    const Bytes header = {0x05, 0x00, 0x03, 0x2A, 0x03};
+    for (size_t k = 0; k < 3; ++k) {
+        const Bytes& body = built[k];
+        EXPECT_EQ(body[18], 0x51) << "header flag";
+        EXPECT_EQ(slice(body, 42, 5), header);
+        EXPECT_EQ(body[47], k + 1);
+    }
+    // 152 septets and no split escape pair, then 153, then the rest; each
+    // after 7 septets of header and fill bit.
+    EXPECT_EQ(built[0][22], 7 + 152);
+    EXPECT_EQ(built[1][22], 7 + 153);
+    EXPECT_EQ(built[2][22], 7 + (152 + 2 + 200 - 152 - 153));
+    // The fill bit is 0, the first septet starts at the 7th octet's bit 1.
+    EXPECT_EQ(built[0][48], static_cast<uint8_t>('a' << 1));
+
+    m.text = std::string(9 * 153 + 1, 'x');
+    EXPECT_EQ(buildTextSubmits(m, 0x2A, built), stTooLong) << "ten parts";
+
+    m.text = std::string("\x04\x16\x04\x17", 4);  // "ЖЗ" as UTF-16
+    m.dataCoding = kUcs2Coding;
+    ASSERT_EQ(buildTextSubmits(m, 0x2A, built), stDone);
+    ASSERT_EQ(built.size(), 1u);
+    EXPECT_EQ(built[0][21], 0x08);
+    EXPECT_EQ(built[0][22], 4);
+    EXPECT_EQ(slice(built[0], 42, 4), (Bytes{0x04, 0x16, 0x04, 0x17}));
 }
 
 TEST(SubmitBodies, OperatorLogoFitsOnePart) {
@@ -230,15 +272,50 @@ TEST(StoredMessages, TextAndDataBehindAHeader) {
     EXPECT_EQ(m.text, "CAFE01");
 }
 
+TEST(StoredMessages, CodingsAsGsm0338SaysWithEscapes) {
+    GSMSMS m;
+    // UCS-2 (DCS 08): "Жa€" as big-endian UTF-16.
+    ASSERT_TRUE(
+        decodeStoredMessage(stored(0, 4, 0x04, 0x08, 6, {0x04, 0x16, 0x00, 0x61, 0x20, 0xAC}), m));
+    EXPECT_EQ(m.utf8Text,
+              "\xD0\x96"
+              "a\xE2\x82\xAC");
+    EXPECT_EQ(m.text, "?a\x80") << "Windows-1252 with '?' for the rest";
+    EXPECT_EQ(m.dataCoding, 0x08);
+    // DCS 04 is 8-bit data, not text.
+    ASSERT_TRUE(decodeStoredMessage(stored(0, 4, 0x04, 0x04, 2, {0xCA, 0xFE}), m));
+    EXPECT_EQ(m.eightBit, 1);
+    EXPECT_EQ(m.text, "CAFE");
+    // 7-bit with the escape pairs of "[" and "€": 1B 3C 1B 65 packed.
+    ASSERT_TRUE(decodeStoredMessage(stored(0, 4, 0x04, 0xF0, 4, {0x1B, 0xDE, 0xA6, 0x0C}), m));
+    EXPECT_EQ(m.eightBit, 0) << "F0 is flash text";
+    EXPECT_EQ(m.utf8Text, "[\xE2\x82\xAC");
+    EXPECT_EQ(m.text, "[\x80");
+}
+
 TEST(StoredMessages, NumbersAndShortBodies) {
     Bytes body = stored(0, 4, 0x04, 0x00, 5, {0xC8, 0x30, 0x9B, 0xFD, 0x06});
     GSMSMS m;
     body[24] = 17;
     ASSERT_TRUE(decodeStoredMessage(body, m));
     EXPECT_EQ(m.remoteNumber, "???");
-    body[24] = 2;  // two digits: no "+"
+    body[24] = 2;  // the type decides the "+", not the length
     ASSERT_TRUE(decodeStoredMessage(body, m));
-    EXPECT_EQ(m.remoteNumber, "49");
+    EXPECT_EQ(m.remoteNumber, "+49");
+    // A short code of type 81: 3311, not "+3311".
+    body[24] = 4;
+    body[25] = 0x81;
+    body[26] = 0x33;
+    body[27] = 0x11;
+    ASSERT_TRUE(decodeStoredMessage(body, m));
+    EXPECT_EQ(m.remoteNumber, "3311");
+    // Type D0: "Otelo" packed as 7-bit text (5 septets = 35 bits, 9 semi-octets).
+    body[24] = 9;
+    body[25] = 0xD0;
+    const Bytes otelo = {0x4F, 0x7A, 0x99, 0xFD, 0x06};
+    std::copy(otelo.begin(), otelo.end(), body.begin() + 26);
+    ASSERT_TRUE(decodeStoredMessage(body, m));
+    EXPECT_EQ(m.remoteNumber, "Otelo");
 
     // A length byte beyond the body reads only what is there.
     body[4 + 19] = 160;

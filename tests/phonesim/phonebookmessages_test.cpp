@@ -290,6 +290,15 @@ TEST(PhoneSideFixture, SectionsRoundTripAndMistakesAreNamed) {
                                   true,
                                   QByteArray("\x02\x00\x00", 3)};
     changed.messages.centre.type = 0xA1;
+    changed.messages.received.back().pieces = {{QByteArray("\x00\x03\x2A\x02\x01", 5), 160, 0},
+                                               {QByteArray(), 12, 8}};
+    changed.messages.stored[8].number = QStringLiteral("Otelo");
+    changed.messages.stored[8].text = QStringLiteral("Hi");
+    changed.messages.stored[8].numberType = 0xD0;
+    changed.messages.stored[8].coding = 0x08;
+    changed.messages.silentPart = 2;
+    changed.messages.silentLocation = 3;
+    changed.messages.refuseNumber = QStringLiteral("+49170");
     changed.phonebook.sim.refused = {17, 30};
     changed.phonebook.phone.absent = true;
     QString error;

@@ -33,13 +33,15 @@ std::optional<std::string> decodeMessageCentre(std::span<const uint8_t> body);
 // (no validity chosen).
 uint8_t validityByte(int32_t code);
 
-constexpr size_t kMaxTextLength = 160;   // septets of one text message
 constexpr size_t kSmartDataBytes = 801;  // most data one smart message carries
+constexpr uint8_t kUcs2Coding = 0x08;
 
-// The SUBMIT body of a text message (text in the GSM default alphabet).
-// 1; 23 for a text of more than 160 characters or a number of more than 20
-// digits.
-uint8_t buildTextSubmit(const GSMSMS& message, std::vector<uint8_t>& body);
+// The SUBMIT bodies of a text message, one per part: the text holds GSM
+// codes (escape pairs included), or big-endian UTF-16 when the record's
+// data coding is 08. More than one part are tied together by `reference`.
+// 1; 23 for more than nine parts or a number of more than 20 digits.
+uint8_t buildTextSubmits(const GSMSMS& message, uint8_t reference,
+                         std::vector<std::vector<uint8_t>>& parts);
 
 // The SUBMIT bodies of a smart message carrying `data`, one per part; more
 // than one part are tied together by `reference`. 1; 2 for a smart kind

@@ -1,14 +1,14 @@
-// SendSMS of the Nokia family: a text message in one part, or a smart
-// message (logo, picture, ringtone) in as many parts as its data need. Each
+// SendSMS of the Nokia family: a text message or a smart message (logo,
+// picture, ringtone) in as many parts as its text or data need. Each
 // part waits up to 10 s for the phone's confirmation (type 0x02, sub-code
 // 02 sent, 03 refused); a part not confirmed ends the message. The host
 // follows the parts through the sending-progress notifications.
-#include <QRandomGenerator>
 #include <algorithm>
 #include <charconv>
 
 #include "phonelib/api/library.h"
 #include "phonelib/api/notification.h"
+#include "phonelib/drivers/messagereference.h"
 #include "phonelib/drivers/nokia61xx/mailboxes.h"
 #include "phonelib/drivers/nokia61xx/messages.h"
 
@@ -17,19 +17,13 @@ namespace phonelib::nokia {
 namespace {
 
 constexpr int32_t kWaitTicks = 10;
-constexpr uint32_t kReferences = 255;  // reference numbers 0 to 254
 
 // The parts of the message, each a complete SUBMIT body.
 uint8_t composeMessage(const GSMSMS& message, std::vector<std::vector<uint8_t>>& parts) {
-    if (message.smartKind == skText) {
-        std::vector<uint8_t> body;
-        const uint8_t built = buildTextSubmit(message, body);
-        if (built == stDone) parts = {std::move(body)};
-        return built;
-    }
+    const uint8_t reference = nextReference();
+    if (message.smartKind == skText) return buildTextSubmits(message, reference, parts);
     std::string data;
     if (const uint8_t loaded = smartData(message, data); loaded != stDone) return loaded;
-    const auto reference = static_cast<uint8_t>(QRandomGenerator::global()->bounded(kReferences));
     return buildSmartSubmits(message, {reinterpret_cast<const uint8_t*>(data.data()), data.size()},
                              reference, parts);
 }

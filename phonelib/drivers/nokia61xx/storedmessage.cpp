@@ -7,17 +7,16 @@
 //   20       first octet; bit 6: the user data begin with a header
 //   o+18     data coding scheme (F4 set: 8-bit data)
 //   o+19     user data length (septets of 7-bit text, octets of 8-bit data)
-//   o+20     number of digits of the remote number, o+21 its type
-//   o+22     the digits as semi-octets
+//   o+20     semi-octets of the remote number, o+21 its type (91
+//            international, D0 a name packed as 7-bit text, others plain)
+//   o+22     the digits as semi-octets (ten octets at most)
 //   o+32     service-centre time stamp: year, month, day, hour, minute, second;
 //            an outgoing message has no time stamp but its validity here
 //   o+39     user data (header length byte first when there is a header)
 #include <algorithm>
 
-#include "codecs/tools/copybytes.h"
-#include "codecs/tools/hextext.h"
+#include "codecs/sms/messagefields.h"
 #include "codecs/tools/semioctets.h"
-#include "codecs/tools/septets.h"
 #include "phonelib/api/status.h"
 #include "phonelib/drivers/bodytext.h"
 #include "phonelib/drivers/nokia61xx/messages.h"
@@ -39,41 +38,23 @@ size_t baseOffset(uint8_t status) {
     }
 }
 
+constexpr size_t kAddressOctets = 10;
+
 uint8_t byteAt(std::span<const uint8_t> body, size_t index) {
     return index < body.size() ? body[index] : 0;
 }
 
-// The digits of the remote number; "+" in front of a number of more than two
-// digits that does not begin with 0.
+// The remote number by its type: "+" only for an international number, the
+// name of an alphanumeric sender, "???" for more digits than a number has.
 std::string remoteNumber(std::span<const uint8_t> body, size_t o) {
     if (o + 22 > body.size()) return {};
-    const size_t digits = body[o + 20];
-    if (digits > kLongestNumber) return "???";
-    const size_t octets = (digits + 1) / 2;
-    if (o + 22 + octets > body.size()) return {};
-    std::string number = tools::semioctetdecode(hexOf(body, o + 22, octets));
-    if (number.size() > 2 && number.front() != '+' && number.front() != '0') number.insert(0, "+");
-    return number;
-}
-
-// The text of the user data: 8-bit data as hex text, 7-bit text as
-// septets. A header of `header` octets is skipped; 7-bit text after a header
-// starts at the next septet boundary.
-std::string userText(std::span<const uint8_t> body, size_t o, bool eightBit, size_t header) {
-    const size_t start = o + 39;
-    if (start >= body.size()) return {};
-    const size_t length = body[o + 19];
-    const auto userData = body.subspan(start);
-    if (eightBit) {
-        if (length <= header) return {};
-        return tools::bytestohex(tools::copybytes(userData, header, length - header));
-    }
-    const size_t octets = std::min(userData.size(), (length * 7 + 7) / 8);
-    const size_t septets = std::min(length, octets * 8 / 7);
-    std::string text = tools::unpackseptets(hexOf(userData, 0, octets), static_cast<int>(septets));
-    const size_t headerSeptets = (header * 8 + 6) / 7;
-    text.erase(0, std::min(headerSeptets, text.size()));
-    return text;
+    const size_t semiOctets = body[o + 20];
+    const uint8_t type = body[o + 21];
+    const size_t octets = std::min({(semiOctets + 1) / 2, kAddressOctets, body.size() - (o + 22)});
+    const sms::PduAddress address =
+        sms::decodeaddress(type, body.subspan(o + 22, octets), std::min(semiOctets, octets * 2));
+    if (!address.alphanumeric() && semiOctets > kLongestNumber) return "???";
+    return sms::addresstext(address);
 }
 
 }  // namespace
@@ -86,10 +67,11 @@ bool decodeStoredMessage(std::span<const uint8_t> body, GSMSMS& message) {
 
     const size_t o = baseOffset(message.status);
     const bool hasHeader = (byteAt(body, 20) & 0x40) != 0;
-    const size_t header = hasHeader && o + 39 < body.size() ? body[o + 39] + size_t{1} : 0;
-    message.eightBit = (byteAt(body, o + 18) & 0xF4) == 0xF4 ? 1 : 0;
+    const uint8_t coding = byteAt(body, o + 18);
+    const auto userData = o + 39 < body.size() ? body.subspan(o + 39) : std::span<const uint8_t>();
+    sms::settextfields(message, coding,
+                       sms::decodeuserdata(coding, hasHeader, byteAt(body, o + 19), userData));
     message.remoteNumber = remoteNumber(body, o);
-    message.text = userText(body, o, message.eightBit, header);
 
     const std::string stamp =
         message.status == 2 ? std::string() : tools::semioctetdecode(hexOf(body, o + 32, 6));

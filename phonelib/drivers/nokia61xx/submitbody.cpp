@@ -11,12 +11,15 @@
 //   35     relative validity
 //   42-    user data; the phone is sent one byte more than is filled
 //
+// A text beyond one message goes out in concatenated parts (header element
+// 00: reference, parts, part); a UCS-2 text carries data coding 08.
 // A smart message carries a user data header with the destination port;
 // data beyond one part (140 octets of user data) are split into parts
 // that a concatenation header ties together by reference and number.
 #include <algorithm>
 #include <array>
 
+#include "codecs/sms/textparts.h"
 #include "codecs/tools/hextext.h"
 #include "codecs/tools/phonenumbers.h"
 #include "codecs/tools/semioctets.h"
@@ -121,14 +124,29 @@ uint8_t validityByte(int32_t code) {
     return code >= 0 && code < static_cast<int32_t>(kValidity.size()) ? kValidity[code] : 0xAD;
 }
 
-uint8_t buildTextSubmit(const GSMSMS& message, std::vector<uint8_t>& body) {
-    if (message.text.size() > kMaxTextLength) return stTooLong;
-    auto head = submitHead(message);
+uint8_t buildTextSubmits(const GSMSMS& message, uint8_t reference,
+                         std::vector<std::vector<uint8_t>>& parts) {
+    const bool ucs2 = message.dataCoding == kUcs2Coding;
+    std::vector<std::string> cut =
+        ucs2 ? sms::cutucs2(message.text) : sms::cutseptets(message.text);
+    if (cut.empty()) cut.emplace_back();
+    if (cut.size() > static_cast<size_t>(sms::kMaxTextParts)) return stTooLong;
+    const auto head = submitHead(message);
     if (!head) return stTooLong;
-    put(*head, kUserData, tools::hextobytes(tools::packseptets(message.text)));
-    (*head)[22] = static_cast<uint8_t>(message.text.size());
-    head->resize(kUserData + 1 + message.text.size());
-    body = std::move(*head);
+    std::vector<Bytes> built;
+    const int count = static_cast<int>(cut.size());
+    for (int number = 1; number <= count; ++number) {
+        const sms::PartData data =
+            sms::textuserdata(cut[static_cast<size_t>(number) - 1], ucs2, reference, count, number);
+        Bytes body = *head;
+        if (count > 1) body[18] |= 0x40;
+        if (ucs2) body[21] = static_cast<uint8_t>((body[21] & 0xF0 ? 0x18 : 0x08));
+        body[22] = static_cast<uint8_t>(data.length);
+        put(body, kUserData, data.octets);
+        body.resize(kUserData + 1 + static_cast<size_t>(data.length));
+        built.push_back(std::move(body));
+    }
+    parts = std::move(built);
     return stDone;
 }
 

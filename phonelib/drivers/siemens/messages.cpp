@@ -8,6 +8,7 @@
 // <stat>: 0 received unread, 1 received read, 2 stored unsent, 3 stored sent.
 #include "phonelib/api/library.h"
 #include "phonelib/api/notification.h"
+#include "phonelib/drivers/messagereference.h"
 #include "phonelib/drivers/siemens/answers.h"
 #include "phonelib/drivers/siemens/atdriver.h"
 #include "phonelib/drivers/siemens/pdu.h"
@@ -25,10 +26,12 @@ uint8_t messageCommand(const std::string& command) {
     return atcommand(atdriver().messageFlag, command, kMessageTicks);
 }
 
-// Sending progress: 11 for the only part, plus the recipient's number and
-// the count of recipients; lParam 0 before, then 1 sent, 3 no answer, 2 failed.
-intptr_t progressTag(int32_t recipient, int32_t recipients) {
-    return 11 + 100 * static_cast<intptr_t>(recipient) + 100000 * static_cast<intptr_t>(recipients);
+// Sending progress: the part plus ten times the parts, plus the recipient's
+// number and the count of recipients; lParam 0 before, then 1 sent, 3 no
+// answer, 2 failed.
+intptr_t progressTag(int part, int parts, int32_t recipient, int32_t recipients) {
+    return part + 10 * parts + 100 * static_cast<intptr_t>(recipient) +
+           100000 * static_cast<intptr_t>(recipients);
 }
 
 intptr_t progressOutcome(uint8_t result) {
@@ -88,14 +91,21 @@ uint8_t GetSMS(uint8_t, int32_t location, GSMSMS& message) {
     return result;
 }
 
+// Sends the parts one after the other and stops at the first one the phone
+// does not take.
 uint8_t SendSMS(GSMSMS& message, const std::string&, int32_t recipient, int32_t recipients) {
-    const SubmitPdu pdu = buildpdu(message);
-    if (pdu.status != stDone) return pdu.status;
-    const intptr_t tag = progressTag(recipient, recipients);
-    lib().post(nfSmsProgress, tag, 0);
-    const uint8_t result = atsendprompt("AT+CMGS=" + std::to_string(tpdulength(pdu.hex)) + "\r",
-                                        pdu.hex + "\x1A", atdriver().messageFlag, kSendTicks);
-    lib().post(nfSmsProgress, tag, progressOutcome(result));
+    const uint8_t reference = nextReference();
+    const SubmitPdu first = buildpdu(message, reference, 1);
+    if (first.status != stDone) return first.status;
+    uint8_t result = stDone;
+    for (int part = 1; part <= first.parts && result == stDone; ++part) {
+        const SubmitPdu pdu = part == 1 ? first : buildpdu(message, reference, part);
+        const intptr_t tag = progressTag(part, first.parts, recipient, recipients);
+        lib().post(nfSmsProgress, tag, 0);
+        result = atsendprompt("AT+CMGS=" + std::to_string(tpdulength(pdu.hex)) + "\r",
+                              pdu.hex + "\x1A", atdriver().messageFlag, kSendTicks);
+        lib().post(nfSmsProgress, tag, progressOutcome(result));
+    }
     return result;
 }
 

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "codecs/sms/messagefields.h"
 #include "codecs/sms/smspdu.h"
+#include "codecs/sms/textparts.h"
 #include "codecs/tools/gsmtext.h"
 #include "codecs/tools/hextext.h"
 #include "codecs/tools/phonenumbers.h"
@@ -16,7 +18,7 @@ namespace phonelib::siemens {
 
 namespace {
 
-constexpr size_t kLongestText = 160;
+constexpr uint8_t kUcs2Coding = 0x08;
 
 std::string hexByte(int value) {
     return tools::bytestohex(std::string(1, static_cast<char>(value)));
@@ -83,15 +85,8 @@ std::string reportText(uint8_t status) {
     return asGsmCodes("Sendebericht: nicht zugestellt");
 }
 
-std::string userText(const sms::DecodedPdu& pdu) {
-    switch (pdu.alphabet) {
-        case sms::Alphabet::EightBit:
-            return tools::bytestohex(pdu.userData);
-        case sms::Alphabet::Ucs2:
-            return asGsmCodes(sms::ucs2tocp1252(pdu.userData));
-        default:
-            return pdu.userData;
-    }
+void setText(const sms::DecodedPdu& pdu, GSMSMS& message) {
+    sms::settextfields(message, pdu.dataCoding, {pdu.alphabet, pdu.header, pdu.userData});
 }
 
 void setTime(const sms::PduTime& t, GSMSMS& message) {
@@ -101,9 +96,16 @@ void setTime(const sms::PduTime& t, GSMSMS& message) {
 
 }  // namespace
 
-SubmitPdu buildpdu(const GSMSMS& message) {
+SubmitPdu buildpdu(const GSMSMS& message, uint8_t reference, int part) {
     if (message.smartKind != skText) return {stNotAvailable, {}};
-    if (message.text.size() > kLongestText) return {stTooLong, {}};
+    const bool ucs2 = message.dataCoding == kUcs2Coding;
+    std::vector<std::string> cut =
+        ucs2 ? sms::cutucs2(message.text) : sms::cutseptets(message.text);
+    if (cut.empty()) cut.emplace_back();
+    const int parts = static_cast<int>(cut.size());
+    if (parts > sms::kMaxTextParts || part < 1 || part > parts) return {stTooLong, {}};
+    const sms::PartData data =
+        sms::textuserdata(cut[static_cast<size_t>(part) - 1], ucs2, reference, parts, part);
     std::string pdu;
     if (message.serviceCentre.empty()) {
         pdu = "00";
@@ -117,15 +119,19 @@ SubmitPdu buildpdu(const GSMSMS& message) {
         message.remoteNumber.empty() ? std::nullopt : addressDigits(message.remoteNumber);
     if (!destination) return {stBadNumber, {}};
     const std::string validity = validityOctet(message.validity);
-    const int firstOctet = (message.statusReport ? 0x21 : 0x01) | (validity.empty() ? 0 : 0x10);
+    const int firstOctet = (message.statusReport ? 0x21 : 0x01) | (validity.empty() ? 0 : 0x10) |
+                           (parts > 1 ? 0x40 : 0);
     pdu += hexByte(firstOctet) + "00";
     pdu += hexByte(static_cast<int>(destination->digits.size())) + destination->type +
            tools::semioctetencode(destination->digits);
     pdu += "00";
-    pdu += message.flash ? "F0" : "00";
+    if (ucs2)
+        pdu += message.flash ? "18" : "08";
+    else
+        pdu += message.flash ? "F0" : "00";
     pdu += validity;
-    pdu += hexByte(static_cast<int>(message.text.size())) + tools::packseptets(message.text);
-    return {stDone, pdu};
+    pdu += hexByte(data.length) + tools::bytestohex(data.octets);
+    return {stDone, pdu, parts};
 }
 
 int tpdulength(std::string_view pduHex) {
@@ -138,10 +144,8 @@ uint8_t readstoredpdu(std::string_view hex, GSMSMS& message) {
     const auto pdu = sms::decodepdu(hex);
     if (!pdu) return stInvalidPdu;
     message.serviceCentre = pdu->serviceCentre.text;
-    message.remoteNumber = pdu->address.text;
-    if (pdu->address.alphanumeric()) tools::gsmtolatin(message.remoteNumber);
+    message.remoteNumber = sms::addresstext(pdu->address);
     message.flash = pdu->messageClass == 0 ? 1 : 0;
-    message.eightBit = pdu->alphabet == sms::Alphabet::EightBit ? 1 : 0;
     switch (pdu->kind) {
         case sms::PduKind::Submit:
             message.statusReport = pdu->statusReportRequested() ? 1 : 0;
@@ -149,17 +153,19 @@ uint8_t readstoredpdu(std::string_view hex, GSMSMS& message) {
                                    ? validityCode(pdu->relativeValidity)
                                    : 5;
             setTime(pdu->validityTime, message);
-            message.text = userText(*pdu);
+            setText(*pdu, message);
             break;
         case sms::PduKind::StatusReport:
             message.validity = 3;
             setTime(pdu->discharge, message);
             message.text = reportText(pdu->reportStatus);
+            message.utf8Text.clear();
+            message.eightBit = 0;
             break;
         case sms::PduKind::Deliver:
             message.validity = 3;
             setTime(pdu->timestamp, message);
-            message.text = userText(*pdu);
+            setText(*pdu, message);
             break;
     }
     return stDone;

@@ -10,7 +10,10 @@
 //   coding           00, F0 for a flash message (class 0)
 //   validity         code 1 0B (1 hour), 2 8F (12 hours), 3 A7 (1 day),
 //                    4 AD (1 week), 5 FF (63 weeks)
-//   user data        length in septets, the text packed 7-bit
+//   user data        length in septets, the text packed 7-bit; a text beyond
+//                    one message goes in concatenated parts (first octet
+//                    + 40, header 05 00 03 reference parts part); UCS-2
+//                    text (data coding 08) counts octets
 #pragma once
 
 #include <cstdint>
@@ -24,13 +27,16 @@ namespace phonelib::siemens {
 struct SubmitPdu {
     // 1; 2 for a smart message (these phones take text only); 9 for a
     // service centre and 10 for a destination that is no phone number; 23
-    // for more than 160 characters.
+    // for more than nine parts.
     uint8_t status = 1;
     std::string hex;
+    int parts = 1;  // how many parts the whole text takes
 };
 
-// The SUBMIT of a message whose text is already in the GSM default alphabet.
-SubmitPdu buildpdu(const GSMSMS& message);
+// Part `part` (from 1) of the SUBMITs of a message whose text holds GSM
+// codes (escape pairs included), or big-endian UTF-16 when its data coding
+// is 08; `reference` ties the parts together.
+SubmitPdu buildpdu(const GSMSMS& message, uint8_t reference = 0, int part = 1);
 
 // What "AT+CMGS=" announces: the octets after the service-centre address.
 int tpdulength(std::string_view pduHex);

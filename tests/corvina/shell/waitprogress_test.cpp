@@ -110,6 +110,23 @@ TEST_F(WaitWindow, ShowsEverySendingStepInTurnThenClosesItself) {
     EXPECT_TRUE(wait.readyForUpdate());
 }
 
+TEST_F(WaitWindow, HeldOpenItWaitsForTheCallerAfterAFailureAndTheLastPart) {
+    wait.showPage(WaitPage::Messages);
+    wait.holdOpen();
+    wait.smsProgress(progressValue(2, 3, 1, 2), smsNotSent);  // recipient 1 failed
+    wait.smsProgress(progressValue(3, 3, 2, 2), smsSent);     // the last part of the last one
+    ASSERT_TRUE(waitFor([&] { return wait.readyForUpdate(); }));
+    EXPECT_TRUE(wait.isVisible()) << "the message centre closes it after the last recipient";
+    EXPECT_EQ(wait.recipientsText(), "2 / 2");
+    wait.finish();
+    EXPECT_FALSE(wait.isVisible());
+
+    // The next send closes itself again.
+    wait.showPage(WaitPage::Messages);
+    wait.smsProgress(progressValue(1, 1, 1, 1), smsNotSent);
+    ASSERT_TRUE(waitFor([&] { return !wait.isVisible(); }));
+}
+
 TEST_F(WaitWindow, ShowsTheDivertBeingSet) {
     wait.showPage(WaitPage::Diverts);
     wait.divertProgress(2, 3);

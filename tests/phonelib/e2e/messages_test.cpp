@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <functional>
+#include <map>
 
 #include "codecs/ringtones/encoderingtone.h"
 #include "codecs/ringtones/parseringtone.h"
@@ -280,3 +281,153 @@ TEST_F(Messages, AnotherFamilyAfterwardsKeepsNoneOfTheseProcedures) {
 }
 
 }  // namespace
+
+// A long text goes as one concatenated message: parts of 153 septets (an
+// escape pair never split), a reference of its own per message, progress
+// per part; UCS-2 in parts of 67; ten parts and a bad number send nothing.
+TEST_F(Messages, LongTextsGoConcatenatedWithEscapesAndUnicode) {
+    connectTo(phonesim::Fixture::forModel("NSE-3"));
+    std::string text = std::string(152, 'a') + "[x] \xE4";  // "[" would be septets 153-154
+    text += std::string(400 - text.size(), 'b');
+    GSMSMS message = messageTo("+491701234567");
+    message.text = text;
+    ASSERT_EQ(SendSMS(message, 1, 2), stDone);
+    ASSERT_EQ(SendSMS(message, 2, 2), stDone);
+    const auto received = sim->fixture().messages.received;
+    ASSERT_EQ(received.size(), 2u);
+    for (const auto& got : received) {
+        EXPECT_EQ(got.text, QString::fromLatin1(text.data(), 400)) << "escapes read back";
+        EXPECT_EQ(got.parts, 3);
+        ASSERT_EQ(got.pieces.size(), 3u);
+        EXPECT_EQ(got.pieces[0].length, 7 + 152);
+        EXPECT_EQ(got.pieces[1].length, 7 + 153);
+        EXPECT_EQ(got.pieces[2].length, 7 + (400 + 2 - 152 - 153));
+        for (int k = 0; k < 3; ++k) {
+            const QByteArray& header = got.pieces[static_cast<size_t>(k)].header;
+            EXPECT_EQ(header.left(2), bytes({0x00, 0x03}));
+            EXPECT_EQ(header.mid(3), bytes({3, k + 1}));
+        }
+    }
+    EXPECT_NE(received[0].pieces[0].header[2], received[1].pieces[0].header[2])
+        << "the two messages have different references";
+    const auto seen = progress();
+    ASSERT_EQ(seen.size(), 12u);
+    EXPECT_EQ(seen[0], (std::pair<intptr_t, intptr_t>{200131, 0}));
+    EXPECT_EQ(seen[5], (std::pair<intptr_t, intptr_t>{200133, 1}));
+    EXPECT_EQ(seen[11], (std::pair<intptr_t, intptr_t>{200233, 1}));
+
+    sim->editFixture([](phonesim::Fixture& f) { f.messages.received.clear(); });
+    GSMSMS cyrillic = messageTo("+79161234567");
+    const QString russian = QString(140, QChar(0x0416));
+    cyrillic.text = std::string(140, '?');
+    cyrillic.utf8Text = russian.toStdString();
+    ASSERT_EQ(SendSMS(cyrillic, 1, 1), stDone);
+    const auto unicode = onlyReceived();
+    EXPECT_EQ(unicode.text, russian);
+    ASSERT_EQ(unicode.pieces.size(), 3u);
+    EXPECT_EQ(unicode.pieces[0].dcs, 0x08);
+    EXPECT_EQ(unicode.pieces[0].length, 6 + 67 * 2);
+    EXPECT_EQ(unicode.pieces[2].length, 6 + 6 * 2);
+
+    const size_t before = submitsSeen(*sim);
+    message.text = std::string(9 * 153 + 1, 'x');
+    EXPECT_EQ(SendSMS(message, 1, 1), stTooLong);
+    message.text = "Hallo";
+    message.remoteNumber = "Anna [0170123]";
+    EXPECT_EQ(SendSMS(message, 1, 1), stBadNumber);
+    EXPECT_EQ(submitsSeen(*sim), before) << "nothing went out";
+}
+
+// Stored messages of every kind on a full phone (255 locations), read back
+// and compared with what GSM 03.40 and 03.38 make of each by hand.
+TEST_F(Messages, StoredMessagesOfEveryKindReadAsTheStandardsSay) {
+    auto fixture = phonesim::Fixture::forModel("NSE-3");
+    fixture.messages.capacity = 255;
+    auto& stored = fixture.messages.stored;
+    stored.clear();
+    struct Expected {
+        int status;
+        std::string number, text, utf8;
+        uint8_t eightBit;
+        std::string date;
+    };
+    std::map<int, Expected> expected;
+    for (int location = 1; location <= 250; ++location) {
+        const QDateTime stamp(
+            QDate(location % 2 ? 1999 : 2000, 1 + location % 12, 1 + location % 28),
+            QTime(location % 24, location % 60, 7));
+        phonesim::StoredMessage m;
+        m.status = 0;
+        m.timestamp = stamp;
+        m.number = "+4917012345";
+        Expected e{0, "+4917012345", "", "", 0, stamp.toString("dd.MM.yy").toStdString()};
+        switch (location % 8) {
+            case 0:  // plain 7-bit
+                m.text = QStringLiteral("Nachricht %1").arg(location);
+                e.text = e.utf8 = m.text.toStdString();
+                break;
+            case 1:  // escapes read back as their characters
+                m.text = QStringLiteral("{%1} [a] ~ ^ | \\ €").arg(location);
+                e.utf8 = m.text.toStdString();
+                e.text = "{" + std::to_string(location) + "} [a] ~ ^ | \\ \x80";
+                break;
+            case 2:  // UCS-2 text
+                m.coding = 0x08;
+                m.text = QStringLiteral("Ж%1 €").arg(location);
+                e.utf8 = m.text.toStdString();
+                e.text = "?" + std::to_string(location) + " \x80";
+                break;
+            case 3:  // an operator's name as sender (type D0)
+                m.numberType = 0xD0;
+                m.number = "Vodafone";
+                m.text = "Guthaben";
+                e.number = "Vodafone";
+                e.text = e.utf8 = "Guthaben";
+                break;
+            case 4:  // short code and national number: no "+"
+                m.number = location % 16 == 4 ? "3311" : "0301234";
+                m.numberType = location % 16 == 4 ? 0x81 : 0xA1;
+                m.text = "Kurz";
+                e.number = m.number.toStdString();
+                e.text = e.utf8 = "Kurz";
+                break;
+            case 5:  // 8-bit data with a port: hex text
+                m.eightBit = true;
+                m.data = bytes({0x01, 0x02, location});
+                m.header = bytes({6, 5, 4, 0x15, 0x81, 0, 0});
+                e.eightBit = 1;
+                e.text = e.utf8 =
+                    tools::bytestohex(std::string("\x01\x02", 2) + static_cast<char>(location));
+                break;
+            case 6:  // a part of a concatenated text, and an outgoing one
+                m.status = location % 16 == 6 ? 0 : 2;
+                m.header = bytes({5, 0, 3, 0x2A, 2, 1});
+                m.text = "Teil eins";
+                e.status = m.status;
+                e.text = e.utf8 = "Teil eins";
+                if (m.status == 2) e.date.clear();
+                break;
+            default:  // other status: decoded too
+                m.status = 3;
+                m.text = "Status 3";
+                e.status = 3;
+                e.text = e.utf8 = "Status 3";
+                break;
+        }
+        stored[location] = m;
+        expected[location] = e;
+    }
+    connectTo(fixture);
+    for (const auto& [location, e] : expected) {
+        GSMSMS message;
+        ASSERT_EQ(GetSMS(0, location, message), stDone) << location;
+        EXPECT_EQ(message.status, e.status) << location;
+        EXPECT_EQ(message.remoteNumber, e.number) << location;
+        EXPECT_EQ(message.text, e.text) << location;
+        EXPECT_EQ(message.utf8Text, e.utf8) << location;
+        EXPECT_EQ(message.eightBit, e.eightBit) << location;
+        EXPECT_EQ(message.date, e.date) << location;
+    }
+    GSMSMS message;
+    EXPECT_EQ(GetSMS(0, 251, message), stEmptyLocation);
+}

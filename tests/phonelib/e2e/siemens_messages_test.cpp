@@ -1,5 +1,7 @@
 // Short messages of a simulated Siemens phone in PDU mode: stored PDUs of
 // every kind read, messages sent, deleted, the message centre.
+#include "codecs/sms/smspdu.h"
+#include "codecs/sms/textparts.h"
 #include "phonelib/api/notification.h"
 #include "tests/phonelib/e2e/siemensphone.h"
 
@@ -27,8 +29,8 @@ TEST_F(SiemensMessages, StoredPdusOfEveryKind) {
         {2, "D1-Info", "Ihr Guthaben: 5 EUR", 0, 1, "12.05.01", "10:30:45"},  // alphanumeric
         {3, "+491701234567",
          "Gr\xFC\xDF"
-         "e \x80?",
-         0, 0, "12.05.01", "10:30:45"},                                   // UCS-2
+         "e \x80[",
+         0, 0, "12.05.01", "10:30:45"},                                   // UCS-2: "[" stays itself
         {4, "+491701234567", "0102FF10", 0, 0, "12.05.01", "10:30:45"},   // 8-bit
         {5, "+491701234567", "Teil eins", 0, 0, "12.05.01", "10:30:45"},  // with header
         {6, "+491711234567", "Sendebericht: zugestellt", 0, 0, "12.05.01", "10:31:02"},
@@ -111,6 +113,41 @@ TEST_F(SiemensMessages, SendingBuildsThePdu) {
     EXPECT_EQ(pdu.mid(13).toHex().toUpper(), "0A5BF9B92C0701403501");
 }
 
+// A long text goes as concatenated PDUs built by the same encoder as the
+// Nokia family's: header 05 00 03 reference parts part, 153 septets each,
+// the brackets as escape pairs.
+TEST_F(SiemensMessages, LongTextGoesAsConcatenatedPdus) {
+    connectTo("S45");
+    host.clear();
+    GSMSMS message = hello();
+    std::string text = "[Anfang] ";
+    while (text.size() < 400)
+        text +=
+            "Gr\xFC\xDF"
+            "e ";
+    text.resize(400);
+    message.text = text;
+    ASSERT_EQ(SendSMS(message, 1, 1), stDone);
+    const auto sent = sim->fixture().siemens.sent;
+    ASSERT_EQ(sent.size(), 3u);
+    std::string joined;
+    for (size_t k = 0; k < 3; ++k) {
+        const auto pdu = sms::decodepdu(sent[k].toHex().toStdString());
+        ASSERT_TRUE(pdu && pdu->complete);
+        EXPECT_EQ(pdu->firstOctet & 0x40, 0x40);
+        ASSERT_EQ(pdu->header.size(), 5u);
+        EXPECT_EQ(pdu->header.substr(0, 2), std::string("\x00\x03", 2));
+        EXPECT_EQ(pdu->header.substr(3), (std::string{3, static_cast<char>(k + 1)}));
+        joined += pdu->userData;
+    }
+    EXPECT_EQ(sms::gsmtotext(joined), QString::fromLatin1(text.data(), 400));
+    std::vector<intptr_t> tags;
+    for (const auto& n : host.received()) {
+        if (n.message == nfSmsProgress && n.lParam == 1) tags.push_back(n.wParam);
+    }
+    EXPECT_EQ(tags, (std::vector<intptr_t>{100131, 100132, 100133}));
+}
+
 TEST_F(SiemensMessages, RefusedMessages) {
     connectTo("S45");
     failCommand("+CMGS", "+CMS ERROR: 322");
@@ -128,7 +165,7 @@ TEST_F(SiemensMessages, RefusedMessages) {
     centre.serviceCentre = "SMSC";
     EXPECT_EQ(SendSMS(centre, 1, 1), stNoServiceCentre);
     GSMSMS longText = hello();
-    longText.text = std::string(161, 'x');
+    longText.text = std::string(9 * 153 + 1, 'x');  // ten parts
     EXPECT_EQ(SendSMS(longText, 1, 1), stTooLong);
     GSMSMS logo = hello();
     logo.smartKind = skOperatorLogo;
