@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/cablebytes.h"
+#include "bench/fullsim.h"
 #include "phonelib/api/librarystate.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
@@ -19,20 +20,10 @@
 
 namespace {
 
-constexpr int kEntries = 250;
+constexpr int kEntries = bench::kSimEntries;
 using bench::cableBytes;
 using bench::kBaud;
 using bench::kBitsPerByte;
-
-phonesim::Fixture fullSim() {
-    auto fixture = phonesim::Fixture::forModel("NSE-3");
-    for (int location = 1; location <= kEntries; ++location) {
-        fixture.phonebook.sim.entries[location] = {
-            QString("Eintrag Nummer %1").arg(location),
-            QString("+4930123%1").arg(location, 4, 10, QChar('0')), location % 6};
-    }
-    return fixture;
-}
 
 struct Run {
     double seconds = 0;
@@ -41,7 +32,7 @@ struct Run {
 
 bool readAll(Run& run, std::chrono::milliseconds answerDelay) {
     std::atomic<uint64_t> bytes{0};
-    phonesim::Simulator sim(fullSim());
+    phonesim::Simulator sim(bench::fullSim());
     sim.setTrace(
         [&](const char*, const phonesim::Message& m) { bytes += cableBytes(m.body.size()); });
     const QString port = sim.startPty();

@@ -16,6 +16,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/privatehome.h"
 #include "corvina/diverts/tumleitform.h"
 #include "corvina/profiles/tprofilform.h"
 #include "corvina/settings/settingsrecord.h"
@@ -124,12 +125,7 @@ T median(std::vector<T> runs, double T::*key) {
 
 int main(int argc, char** argv) {
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", (home.path() + "/runtime").toLocal8Bit());
-    QDir().mkpath(home.path() + "/runtime");
-    QFile::setPermissions(home.path() + "/runtime",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::usePrivateHome(home);
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Ardentia");
     QApplication::setApplicationName("CORVINA-bench");

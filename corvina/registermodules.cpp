@@ -3,6 +3,7 @@
 #include "corvina/diverts/tumleitform.h"
 #include "corvina/info/tinfoform.h"
 #include "corvina/logos/tlogoform.h"
+#include "corvina/phonebook/tphonebook_grid.h"
 #include "corvina/profiles/tprofilform.h"
 #include "corvina/shell/moduleregistry.h"
 
@@ -10,6 +11,7 @@ namespace corvina {
 
 void registerModules(ModuleRegistry& registry) {
     registerInformationModule(registry);
+    registerPhonebookModule(registry);
     registerLogoModule(registry);
     registerProfileModule(registry);
     registerDivertModule(registry);

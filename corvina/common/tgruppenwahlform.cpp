@@ -14,18 +14,15 @@ Tgruppenwahlform::Tgruppenwahlform(QWidget* parent, GroupNameCalls calls)
     setObjectName(QStringLiteral("Tgruppenwahlform"));
     setWindowTitle(QStringLiteral("Gruppe wählen"));
     auto* layout = new QVBoxLayout(this);
-    auto* prompt = new QLabel(QStringLiteral("Anrufergruppe:"), this);
-    prompt->setObjectName(QStringLiteral("gruppenlabel"));
-    list_ = new QListWidget(this);
-    list_->setObjectName(QStringLiteral("gruppenliste"));
+    auto* prompt = named(new QLabel(QStringLiteral("Anrufergruppe:"), this), "gruppenlabel");
+    list_ = named(new QListWidget(this), "gruppenliste");
     list_->setMinimumSize(200, 150);
     prompt->setBuddy(list_);
     auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ok"));
+    auto* ok = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "ok");
     ok->setDefault(true);
-    auto* cancel = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("abbrechen"));
+    named(buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole),
+          "abbrechen");
     layout->addWidget(prompt);
     layout->addWidget(list_);
     layout->addWidget(buttons);

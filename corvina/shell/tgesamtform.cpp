@@ -475,6 +475,18 @@ void Tgesamtform::selectModule(Module module) {
     window->raise();
 }
 
+void Tgesamtform::newPhonebookEntry(const QString& number) {
+    if (!registry_.contains(Module::Phonebook)) return;
+    selectModule(Module::Phonebook);
+    emit phonebookEntryRequested(number);
+}
+
+void Tgesamtform::newMessageTo(const QString& number) {
+    if (!registry_.contains(Module::Messages)) return;
+    selectModule(Module::Messages);
+    emit messageRequested(number);
+}
+
 void Tgesamtform::moduleClosed(Module module) {
     if (!active_ || *active_ != module) return;
     active_.reset();

@@ -104,6 +104,13 @@ class Tgesamtform : public QMainWindow {
     // Ends the program as "&Beenden" in the notification area does.
     void quitProgram();
 
+    // Entry points between modules, which never call each other: the
+    // phonebook with a new entry holding the number (from the message
+    // centre), the message centre with a new message to the number (from
+    // the phonebook). Each selects the module and hands the number on.
+    void newPhonebookEntry(const QString& number);
+    void newMessageTo(const QString& number);
+
   signals:
     // The first idle is over: the search made its first pass (or found the
     // phone) and the main window is usable.
@@ -113,6 +120,8 @@ class Tgesamtform : public QMainWindow {
     // The settings dialog was closed with OK (the logo module refreshes its
     // view from it).
     void settingsChanged(const corvina::TSettings& settings);
+    void phonebookEntryRequested(const QString& number);
+    void messageRequested(const QString& number);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

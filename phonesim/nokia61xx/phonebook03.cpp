@@ -14,6 +14,9 @@
 //   07 M                           status  → 08 M free used
 //                                  error   → 09 7D
 //
+// A fixture may name locations the phone refuses to read or write (a
+// damaged entry) and declare a memory absent (every request refused).
+//
 // The 3310 class (NHM-5, NHM-6, NPM-5) keeps names as 16-bit characters:
 // 00 c per character and 00 00 at the end, on the way in and out.
 #include "phonesim/nokia61xx/requests.h"
@@ -58,7 +61,10 @@ std::vector<PhonebookEntry>* callList(Fixture& fixture, uint8_t memory) {
 // memory does not have.
 std::optional<PhonebookEntry> entryAt(Fixture& fixture, uint8_t memory, int location) {
     if (const auto* stored = writableMemory(fixture, memory)) {
-        if (location < 1 || location > stored->capacity) return std::nullopt;
+        if (location < 1 || location > stored->capacity || stored->absent ||
+            stored->refused.count(location)) {
+            return std::nullopt;
+        }
         const auto it = stored->entries.find(location);
         return it == stored->entries.end() ? PhonebookEntry{} : it->second;
     }
@@ -133,8 +139,8 @@ void onPhonebookWrite(Phone& phone, std::span<const uint8_t> body) {
     auto* memory = writableMemory(phone.fixture, body[4]);
     const int location = body[5];
     const size_t nameLength = body[6];
-    if (!memory || location < 1 || location > memory->capacity ||
-        7 + nameLength + 2 > body.size()) {
+    if (!memory || location < 1 || location > memory->capacity || memory->absent ||
+        memory->refused.count(location) || 7 + nameLength + 2 > body.size()) {
         return refuse(phone, 0x06);
     }
     PhonebookEntry entry;
@@ -156,7 +162,7 @@ void onPhonebookWrite(Phone& phone, std::span<const uint8_t> body) {
 
 void onMemoryStatusRequest(Phone& phone, std::span<const uint8_t> body) {
     const auto* memory = body.size() > 4 ? writableMemory(phone.fixture, body[4]) : nullptr;
-    if (!memory) return refuse(phone, 0x09);
+    if (!memory || memory->absent) return refuse(phone, 0x09);
     const int used = static_cast<int>(memory->entries.size());
     const auto clip = [](int n) { return static_cast<uint8_t>(std::clamp(n, 0, 255)); };
     phone.answer(

@@ -63,6 +63,23 @@ TEST_F(PhoneSide, WritesAndClearsEntries) {
     }
 }
 
+TEST_F(PhoneSide, RefusedLocationsAndAnAbsentMemory) {
+    fixture().phonebook.sim.refused = {1};
+    fixture().phonebook.phone.absent = true;
+    EXPECT_EQ(bench.answerTo(0x03, {0x00, 0x01, 0x00, 0x01, 0x03, 0x01, 0x00}),
+              answer03({0x00, 0x01, 0x00, 0x03, 0x7D}));
+    EXPECT_EQ(bench.answerTo(0x03, {0x00, 0x01, 0x00, 0x04, 0x03, 0x01, 0x01, 'X', 0x00, 0xFF}),
+              answer03({0x00, 0x01, 0x00, 0x06, 0x7D}));
+    EXPECT_EQ(fixture().phonebook.sim.entries.at(1).name, QStringLiteral("Anna"));
+    EXPECT_EQ(bench.answerTo(0x03, {0x00, 0x01, 0x00, 0x07, 0x02}),
+              answer03({0x00, 0x01, 0x00, 0x09, 0x7D}));
+    EXPECT_EQ(bench.answerTo(0x03, {0x00, 0x01, 0x00, 0x01, 0x02, 0x01, 0x00}),
+              answer03({0x00, 0x01, 0x00, 0x03, 0x7D}));
+    // The neighbours answer as before.
+    EXPECT_EQ(bench.answerTo(0x03, {0x00, 0x01, 0x00, 0x01, 0x03, 0x03, 0x00}),
+              answer03({0x00, 0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0x05}));
+}
+
 TEST_F(PhoneSide, SixteenBitNamesOnThe3310Class) {
     fixture().identity.modelCode = QStringLiteral("NHM-5");
     ASSERT_TRUE(bench.answerTo(0x03, {0x00, 0x01, 0x00, 0x04, 0x03, 0x02, 0x06, 0x00, 'O', 0x00,
@@ -273,6 +290,8 @@ TEST(PhoneSideFixture, SectionsRoundTripAndMistakesAreNamed) {
                                   true,
                                   QByteArray("\x02\x00\x00", 3)};
     changed.messages.centre.type = 0xA1;
+    changed.phonebook.sim.refused = {17, 30};
+    changed.phonebook.phone.absent = true;
     QString error;
     const auto back = Fixture::fromJson(changed.toJson(), &error);
     ASSERT_TRUE(back) << qPrintable(error);
@@ -288,6 +307,7 @@ TEST(PhoneSideFixture, SectionsRoundTripAndMistakesAreNamed) {
         {R"({"phonebook": {"callerGroups": [{"logo": {"width": 8, "height": 8, "data": "00"}}]}})",
          "phonebook.callerGroups[0].logo"},
         {R"({"phonebook": {"speedDials": [{"key": 1}]}})", "phonebook.speedDials[0].key"},
+        {R"({"phonebook": {"sim": {"refused": [3, 0]}}})", "phonebook.sim.refused[1]"},
         {R"({"messages": {"stored": [{"location": 1, "header": "0500"}]}})",
          "messages.stored[0].header"},
         {R"({"messages": {"stored": [{"location": 1, "timestamp": "gestern"}]}})",

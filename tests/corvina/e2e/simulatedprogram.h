@@ -12,6 +12,7 @@
 #include "corvina/settings/settingsrecord.h"
 #include "corvina/shell/tgesamtform.h"
 #include "phonelib/api/phonelib.h"
+#include "phonesim/fixture/siemensdata.h"
 #include "phonesim/simulator.h"
 
 namespace corvina {
@@ -33,9 +34,17 @@ class SimulatedProgram : public ::testing::Test {
         Tgesamtform::Options options;
         options.splash = false;
         options.commandLine.port = link;
-        options.commandLine.connectionKind = 1;
+        options.commandLine.connectionKind = connectionKind;
         shell = std::make_unique<Tgesamtform>(std::move(options));
         shell->start();
+    }
+    // Starts the simulated phone anew with this content; a Siemens phone is
+    // then reached over an AT cable.
+    void usePhone(const phonesim::Fixture& fixture) {
+        sim.stop();
+        sim.editFixture([&](phonesim::Fixture& f) { f = fixture; });
+        ASSERT_FALSE(sim.startPty(link).isEmpty()) << sim.errorString().toStdString();
+        connectionKind = phonesim::isSiemensModel(fixture.identity.modelCode) ? 0 : 1;
     }
     QString label(QWidget* window, const char* name) {
         auto* found = window->findChild<QLabel*>(name);
@@ -52,6 +61,7 @@ class SimulatedProgram : public ::testing::Test {
     QString link;
     phonesim::Simulator sim{phonesim::Fixture::forModel("NSE-3")};
     std::unique_ptr<Tgesamtform> shell;
+    uint8_t connectionKind = 1;  // FBUS cable; 0 AT cable
 };
 
 }  // namespace corvina

@@ -1,0 +1,24 @@
+// The library calls of the phonebook window; tests replace them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "corvina/common/callergroupchoices.h"
+#include "records/typendefinitionen.h"
+
+namespace corvina {
+
+struct PhonebookCalls {
+    GroupNameCalls groups;                                  // DownloadGroupnames, GetGroupname
+    std::function<int32_t(const std::string&)> groupIndex;  // GetGroupIndex
+    std::function<uint8_t(TCapacity&)> capacity;            // GetCapacity
+    std::function<uint8_t(TPhoneInfo&)> phoneInfos;         // GetPhoneInfos
+    std::function<uint8_t(TPhoneBookEntry&)> read;          // ReadPhoneBookEntry
+    std::function<uint8_t(const TPhoneBookEntry&)> write;   // WritePhoneBookEntry
+
+    static PhonebookCalls library();
+};
+
+}  // namespace corvina
