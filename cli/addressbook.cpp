@@ -5,6 +5,7 @@
 // per number or text the entry holds; line breaks in the postal address are
 // written as \n.
 #include <array>
+#include <optional>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
@@ -88,6 +89,7 @@ int readEntries(const QStringList& arguments) {
     phonelib::DownloadGroupnames();
     int found = 0;
     int status = 0;
+    std::optional<int32_t> lastDone;
     for (int32_t location = from; location <= to; ++location) {
         if (whole && capacity.used >= 0 && found >= capacity.used) break;
         printProgress("Lese Adresse " + std::to_string(location) + " von " + std::to_string(to));
@@ -95,6 +97,11 @@ int readEntries(const QStringList& arguments) {
         entry.memory = memAddressBook;
         entry.location = location;
         const uint8_t result = phonelib::ReadPhoneBookEntry(entry);
+        if (result == phonelib::stNotConnected) {
+            printProgress("\n");
+            return linkLost(lastDone, location);
+        }
+        lastDone = location;
         if (result != phonelib::stDone) {
             printProgress("\n");
             status = failed("Adresse " + std::to_string(location), result);

@@ -62,7 +62,8 @@ std::string statusText(uint8_t status) {
         case stCannotOpen:
             return "die Datei lässt sich nicht öffnen";
         case stNotConnected:
-            return "kein Telefon verbunden";
+            // The tool connects first: later this means the link ended.
+            return "die Verbindung zum Telefon ist verloren";
         case stDivertRefused:
             return "vom Netz abgelehnt";
         case stEmptyLocation:
@@ -94,6 +95,12 @@ std::string statusText(uint8_t status) {
 
 int failed(const std::string& what, uint8_t status) {
     printError(what + ": " + statusText(status) + " (Status " + std::to_string(status) + ").");
+    return 1;
+}
+
+int linkLost(std::optional<int32_t> lastDone, int32_t current) {
+    printError(lastDone ? "Verbindung zum Telefon verloren nach Platz " + std::to_string(*lastDone)
+                        : "Verbindung zum Telefon verloren vor Platz " + std::to_string(current));
     return 1;
 }
 

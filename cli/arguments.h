@@ -32,6 +32,12 @@ std::string statusText(uint8_t status);
 // Prints "`what`: <meaning> (Status n)" and returns the exit status 1.
 int failed(const std::string& what, uint8_t status);
 
+// A run over locations stopped because the link to the phone ended: prints
+// "Verbindung zum Telefon verloren nach Platz N" with the last location the
+// run dealt with (or "vor Platz M", M the current one, when it dealt with
+// none yet) and returns the exit status 1.
+int linkLost(std::optional<int32_t> lastDone, int32_t current);
+
 // A command line that does not fit the command: prints the usage, returns 2.
 int usageError(const char* usage);
 

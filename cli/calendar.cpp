@@ -66,10 +66,13 @@ int listNotes(bool at) {
     TCalendarInfo info;
     phonelib::getcalinfo(info);
     const int count = std::min({info.used, info.maximum, static_cast<int32_t>(kCalendarLocations)});
+    std::optional<int32_t> lastDone;
     for (int i = 0; i < count; ++i) {
         const int32_t location = info.locations[static_cast<size_t>(i)];
         TCalendarEntry entry;
         const uint8_t status = phonelib::ReadCalendarEntry(entry, location);
+        if (status == phonelib::stNotConnected) return linkLost(lastDone, location);
+        lastDone = location;
         if (status == phonelib::stEmptyLocation) continue;
         if (status != phonelib::stDone)
             return failed("Notiz " + std::to_string(location) + " nicht gelesen", status);

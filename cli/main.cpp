@@ -1,6 +1,7 @@
 // corvina-cli: the phone library from the command line, for scripts and tests.
 //
 //   corvina-cli --port PATH [--connection fbus|dlr3|at] [--baud N] COMMAND [ARGS]
+//   corvina-cli --connection irda-at|irda-fbus [--port DEVICE-ID] COMMAND [ARGS]
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <algorithm>
@@ -51,6 +52,8 @@ std::optional<uint8_t> connectionKind(const QString& name) {
     if (name == "fbus") return phonelib::ckFbusCable;
     if (name == "dlr3") return phonelib::ckDlr3Cable;
     if (name == "at") return phonelib::ckAtCable;
+    if (name == "irda-at") return phonelib::ckAtInfrared;
+    if (name == "irda-fbus") return phonelib::ckFbusInfrared;
     return std::nullopt;
 }
 
@@ -71,9 +74,14 @@ int main(int argc, char** argv) {
                                      usage());
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption({"port", "Serielle Schnittstelle des Telefons, z. B. /dev/ttyUSB0.", "PATH"});
-    parser.addOption(
-        {"connection", "Verbindungsart: fbus, dlr3 oder at (Vorgabe: fbus).", "KIND", "fbus"});
+    parser.addOption({"port",
+                      "Serielle Schnittstelle des Telefons, z. B. /dev/ttyUSB0; bei Infrarot die "
+                      "Kennung des Geräts (Vorgabe: das erste in Reichweite).",
+                      "PATH"});
+    parser.addOption({"connection",
+                      "Verbindungsart: fbus, dlr3, at, irda-at (Siemens über Infrarot) oder "
+                      "irda-fbus (Nokia über Infrarot); Vorgabe: fbus.",
+                      "KIND", "fbus"});
     parser.addOption({"baud", "Datenrate für at (Vorgabe: 19200).", "N", "0"});
     QCommandLineOption tick("tick", "Takt der Bibliothek in ms (Vorgabe: 1000).", "MS", "1000");
     tick.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -99,7 +107,8 @@ int main(int argc, char** argv) {
         cli::printError("Unbekannte Verbindungsart: " + parser.value("connection").toStdString());
         return 2;
     }
-    if (!parser.isSet("port")) {
+    const bool infrared = *kind == phonelib::ckAtInfrared || *kind == phonelib::ckFbusInfrared;
+    if (!parser.isSet("port") && !infrared) {
         cli::printError("Bitte die Schnittstelle mit --port angeben.");
         return 2;
     }

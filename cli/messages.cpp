@@ -61,9 +61,11 @@ void printMessage(int32_t location, const GSMSMS& message) {
 }
 
 int listMessages() {
-    for (int32_t location = 1;; ++location) {
+    std::optional<int32_t> lastDone;
+    for (int32_t location = 1;; lastDone = location++) {
         GSMSMS message;
         const uint8_t result = phonelib::GetSMS(0, location, message);
+        if (result == phonelib::stNotConnected) return linkLost(lastDone, location);
         if (result == phonelib::stEmptyLocation) continue;
         // The phone names the first location it does not have: the end (a
         // Siemens phone answers "invalid index").

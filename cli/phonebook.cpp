@@ -3,7 +3,8 @@
 //
 // Entries are printed as location, name, number and group; a read of a
 // whole memory stops when it has found as many entries as the phone reports
-// used, and shows its progress on stderr.
+// used, and shows its progress on stderr. A lost link ends any read at once,
+// with what was read so far printed.
 #include <array>
 #include <utility>
 
@@ -92,12 +93,18 @@ int readMemory(const QStringList& arguments, bool at) {
 
     int found = 0;
     int status = 0;
+    std::optional<int32_t> lastDone;
     for (int32_t location = range->from; location <= range->to; ++location) {
         if (range->whole && capacity.used > 0 && found >= capacity.used) break;
         printProgress("Lese Platz " + std::to_string(location) + " von " +
                       std::to_string(range->to));
         TPhoneBookEntry entry = entryAt(*memory, location - shift);
         const uint8_t result = phonelib::ReadPhoneBookEntry(entry);
+        if (result == phonelib::stNotConnected) {
+            printProgress("\n");
+            return linkLost(lastDone, location);
+        }
+        lastDone = location;
         if (result != phonelib::stDone) {
             printProgress("\n");
             status = failed("Platz " + std::to_string(location), result);

@@ -192,7 +192,11 @@ int profile(Session& session, const QStringList& arguments) {
             const uint8_t status = readProfile(number, profile);
             if (status == phonelib::stNotAvailable) break;
             if (status != phonelib::stDone) {
-                if (number == 0) return failed("Profile nicht gelesen", status);
+                // A phone with fewer profiles refuses the first it lacks;
+                // a lost link is no end of the list.
+                if (number == 0 || status == phonelib::stNotConnected) {
+                    return failed("Profile nicht gelesen", status);
+                }
                 break;
             }
             printRecord(

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cli/output.h"
+#include "phonelib/api/librarystate.h"
 #include "phonelib/api/notification.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
@@ -13,7 +14,43 @@ namespace cli {
 
 namespace {
 
+bool isInfrared(uint8_t kind) {
+    return kind == phonelib::ckAtInfrared || kind == phonelib::ckFbusInfrared;
+}
+
+void explainInfraredFailure(const ConnectionOptions& options, uint8_t status) {
+    const std::string device =
+        options.port.empty() ? std::string("über Infrarot") : "am Infrarotgerät " + options.port;
+    std::string detail;
+    switch (phonelib::GetPortOpenError(detail)) {
+        case phonelib::PortOpenError::NotFound:
+            printError(options.port.empty()
+                           ? std::string("Kein Infrarotgerät in Reichweite.")
+                           : "Das Infrarotgerät " + options.port + " ist nicht in Reichweite.");
+            return;
+        case phonelib::PortOpenError::None:
+            break;
+        default:
+            printError("Die Infrarotverbindung lässt sich nicht öffnen: " + detail);
+            return;
+    }
+    if (status == phonelib::stNotAvailable) {
+        printError("Das Telefon " + device + " meldet das unbekannte Modell \"" +
+                   phonelib::GetModelCode() + "\".");
+    } else if (options.kind == phonelib::ckAtInfrared) {
+        printError("Kein Telefon antwortet " + device +
+                   " auf AT-Befehle (Dienst IrDA:IrCOMM; Nokia-Telefone: --connection irda-fbus).");
+    } else {
+        printError("Kein Telefon antwortet " + device +
+                   " über FBUS (Dienst Nokia:PhoNet; Siemens-Telefone: --connection irda-at).");
+    }
+}
+
 void explainFailure(const ConnectionOptions& options, uint8_t status) {
+    if (isInfrared(options.kind)) {
+        explainInfraredFailure(options, status);
+        return;
+    }
     std::string detail;
     switch (phonelib::GetPortOpenError(detail)) {
         case phonelib::PortOpenError::NotFound:

@@ -5,6 +5,7 @@
 
 #include "phonesim/link/qtscheduler.h"
 #include "phonesim/siemens/atengine.h"
+#include "phonesim/transport/infrareddevice.h"
 #include "phonesim/transport/ptytransport.h"
 #include "phonesim/transport/sockettransport.h"
 #include "phonesim/transport/stablelink.h"
@@ -13,12 +14,20 @@ namespace phonesim {
 
 // Everything that lives on the simulator thread while a link is open.
 struct Simulator::Runtime {
+    struct Link {
+        std::unique_ptr<Transport> transport;
+        std::unique_ptr<PhoneEngine> engine;
+    };
+
     explicit Runtime(QObject* context) : scheduler(context) {}
 
     QtScheduler scheduler;
-    std::unique_ptr<Transport> transport;
-    StableLink link;
-    std::unique_ptr<PhoneEngine> engine;
+    StableLink stableLink;
+    InfraredDevice infrared;
+    QString infraredService;
+    std::vector<Link> links;  // closed before the infrared device folder goes
+    // The engine of the latest session; it holds what the phone holds now.
+    PhoneEngine* current = nullptr;
 };
 
 namespace {
@@ -58,56 +67,91 @@ void Simulator::onSimulatorThread(const std::function<void()>& work) const {
     QMetaObject::invokeMethod(context_, work, Qt::BlockingQueuedConnection);
 }
 
-bool Simulator::start(const std::function<bool(Runtime&)>& open) {
-    stop();
-    bool opened = false;
-    onSimulatorThread([&] {
-        auto runtime = std::make_unique<Runtime>(context_);
-        if (!open(*runtime)) return;
-        opened = true;
-        runtime_ = std::move(runtime);
+void Simulator::addLink(Runtime& r, std::unique_ptr<Transport> transport, Framing framing) {
+    auto engine = phoneFor(r.current ? r.current->fixture() : fixture_, *transport, r.scheduler,
+                           faults_, journal_, EngineSettings{framing, timing_});
+    engine->setTrace(trace_);
+    PhoneEngine* added = engine.get();
+    // The phone's content goes with the PC that starts to talk.
+    transport->setSessionStartHandler([&r, added] {
+        if (r.current == added) return;
+        added->fixture() = r.current->fixture();
+        r.current = added;
     });
-    return opened;
+    if (!r.current) r.current = added;
+    r.links.push_back({std::move(transport), std::move(engine)});
+    // Every engine installs its own hang-up; the phone hangs up on all links.
+    faults_.setHangUpHandler([this] {
+        QMetaObject::invokeMethod(
+            context_,
+            [this] {
+                if (!runtime_) return;
+                for (auto& link : runtime_->links) link.engine->hangUp();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 QString Simulator::startPty(const QString& linkPath) {
+    stop();
     QString device;
-    const bool opened = start([&](Runtime& r) {
+    onSimulatorThread([&] {
         auto pty = std::make_unique<PtyTransport>();
         if (!pty->isOpen()) {
             error_ = pty->errorString();
-            return false;
+            return;
         }
+        auto runtime = std::make_unique<Runtime>(context_);
+        if (!linkPath.isEmpty() && !runtime->stableLink.create(linkPath, pty->slavePath(), &error_))
+            return;
         device = pty->slavePath();
-        if (!linkPath.isEmpty() && !r.link.create(linkPath, device, &error_)) return false;
-        r.transport = std::move(pty);
-        r.engine = phoneFor(fixture_, *r.transport, r.scheduler, faults_, journal_,
-                            EngineSettings{Framing::Cable, timing_});
-        r.engine->setTrace(trace_);
-        return true;
+        addLink(*runtime, std::move(pty), Framing::Cable);
+        runtime_ = std::move(runtime);
     });
-    return opened ? device : QString();
+    return device;
 }
 
-bool Simulator::startSocket(const QString& path) {
-    return start([&](Runtime& r) {
+bool Simulator::addInfrared(const QString& deviceId) {
+    bool added = false;
+    onSimulatorThread([&] {
+        std::unique_ptr<Runtime> fresh;
+        if (!runtime_) fresh = std::make_unique<Runtime>(context_);
+        Runtime& r = fresh ? *fresh : *runtime_;
+        if (!r.infraredService.isEmpty()) {
+            error_ = QStringLiteral("Das Telefon ist schon ein Infrarotgerät");
+            return;
+        }
+        if (!r.infrared.create(deviceId, &error_)) return;
+        // A Siemens phone takes AT commands over IrCOMM, a Nokia phone FBUS
+        // messages over PhoNet.
+        const Fixture& content = r.current ? r.current->fixture() : fixture_;
+        const bool siemens = isSiemensModel(content.identity.modelCode);
         auto socket = std::make_unique<SocketTransport>();
+        const QString path = r.infrared.servicePath(siemens ? kIrCommService : kPhoNetService);
         if (!socket->listen(path)) {
             error_ = socket->errorString();
-            return false;
+            return;
         }
-        r.transport = std::move(socket);
-        r.engine = phoneFor(fixture_, *r.transport, r.scheduler, faults_, journal_,
-                            EngineSettings{Framing::Phonet, timing_});
-        r.engine->setTrace(trace_);
-        return true;
+        r.infraredService = path;
+        addLink(r, std::move(socket), Framing::Phonet);
+        if (fresh) runtime_ = std::move(fresh);
+        added = true;
     });
+    return added;
+}
+
+QString Simulator::infraredServicePath() const {
+    QString path;
+    onSimulatorThread([&] {
+        if (runtime_) path = runtime_->infraredService;
+    });
+    return path;
 }
 
 void Simulator::stop() {
     onSimulatorThread([&] {
         if (!runtime_) return;
-        fixture_ = runtime_->engine->fixture();
+        fixture_ = runtime_->current->fixture();
         runtime_.reset();
     });
 }
@@ -120,24 +164,27 @@ bool Simulator::isRunning() const {
 
 bool Simulator::isLinkOpen() const {
     bool open = false;
-    onSimulatorThread([&] { open = runtime_ && runtime_->transport->isOpen(); });
+    onSimulatorThread([&] {
+        if (!runtime_) return;
+        for (const auto& link : runtime_->links) open = open || link.transport->isOpen();
+    });
     return open;
 }
 
 void Simulator::sendDisplayText(const QString& text) {
     onSimulatorThread([&] {
-        if (runtime_) runtime_->engine->sendDisplayText(text);
+        if (runtime_) runtime_->current->sendDisplayText(text);
     });
 }
 
 Fixture Simulator::fixture() const {
     Fixture copy;
-    onSimulatorThread([&] { copy = runtime_ ? runtime_->engine->fixture() : fixture_; });
+    onSimulatorThread([&] { copy = runtime_ ? runtime_->current->fixture() : fixture_; });
     return copy;
 }
 
 void Simulator::editFixture(const std::function<void(Fixture&)>& edit) {
-    onSimulatorThread([&] { edit(runtime_ ? runtime_->engine->fixture() : fixture_); });
+    onSimulatorThread([&] { edit(runtime_ ? runtime_->current->fixture() : fixture_); });
 }
 
 bool Simulator::saveFixture(const QString& path, QString* error) const {

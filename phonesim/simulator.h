@@ -20,9 +20,11 @@
 //   sim.stop();                                  // also done by the destructor
 //
 // startPty(linkPath) also makes a symbolic link with a stable name to the
-// device (removed again at stop). startSocket(path) offers the phone on a
-// Unix-domain socket with PhoNet framing instead (the infrared stand-in).
-// One transport at a time; stop() ends it, and the simulator can start again.
+// device (removed again at stop). addInfrared(id) offers the phone as a
+// device in infrared range as well (see transport/infrareddevice.h), or
+// alone when no pseudo-terminal runs. The phone's content goes with the PC
+// that spoke last, whichever link it uses. stop() ends every link, and the
+// simulator can start again.
 //
 // Link timing: an answer frame the PC does not acknowledge within
 // timing.ackTimeout (default 100 ms) is sent again, timing.tries sends in all
@@ -56,12 +58,15 @@ class Simulator {
     // The device path of the pseudo-terminal's slave; empty on failure (see
     // errorString()). With a link path, a symbolic link to it is made too.
     QString startPty(const QString& linkPath = {});
-    // Listens on a Unix-domain socket (PhoNet framing); false on failure.
-    bool startSocket(const QString& path);
-    // Closes the link (and removes the symbolic link or socket file).
+    // Offers the phone as infrared device `deviceId` with the service of its
+    // protocol ("Nokia:PhoNet"); false on failure (see errorString()).
+    bool addInfrared(const QString& deviceId);
+    // The socket of the infrared service; empty while none is offered.
+    QString infraredServicePath() const;
+    // Closes every link (and removes the symbolic link and infrared device).
     void stop();
     bool isRunning() const;
-    // False once the link is closed (stop, or the hang-up fault).
+    // False once every link is closed (stop, or the hang-up fault).
     bool isLinkOpen() const;
     QString errorString() const { return error_; }
 
@@ -92,7 +97,7 @@ class Simulator {
     struct Runtime;
 
     void onSimulatorThread(const std::function<void()>& work) const;
-    bool start(const std::function<bool(Runtime&)>& open);
+    void addLink(Runtime& runtime, std::unique_ptr<Transport> transport, Framing framing);
 
     SteadyClock clock_;
     Faults faults_{clock_};

@@ -1,5 +1,6 @@
 #include "codecs/bitmaps/pictureimport.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <vector>
@@ -65,12 +66,20 @@ uint8_t readpicture(const std::string& fileName, GSMBitmap& bitmap) {
     const QString path = localpath(fileName);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return lfCannotOpen;
-    const bool isBmp = path.endsWith(".bmp", Qt::CaseInsensitive);
-    QImageReader reader(&file, isBmp ? "bmp" : "jpeg");
+    const uint8_t result =
+        parsepicture(file.readAll(), path.endsWith(".bmp", Qt::CaseInsensitive), bitmap);
+    if (result == lfRead) bitmap.pictureFile = fileName;
+    return result;
+}
+
+uint8_t parsepicture(const QByteArray& bytes, bool isBmp, GSMBitmap& bitmap) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, isBmp ? "bmp" : "jpeg");
     const QImage picture = reader.read();
     if (picture.isNull()) return lfReadFailed;
     pictureintobitmap(picture, bitmap);
-    bitmap.pictureFile = fileName;
     return lfRead;
 }
 

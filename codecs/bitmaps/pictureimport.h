@@ -30,4 +30,8 @@ void pictureintobitmap(const QImage& picture, GSMBitmap& bitmap);
 // cannot be decoded (the bitmap is then left as it was), else 1.
 uint8_t readpicture(const std::string& fileName, GSMBitmap& bitmap);
 
+// The decoding part of readpicture on the bytes of a BMP or JPEG file: 6
+// when they cannot be decoded (the bitmap is then left as it was), else 1.
+uint8_t parsepicture(const QByteArray& bytes, bool isBmp, GSMBitmap& bitmap);
+
 }  // namespace tools

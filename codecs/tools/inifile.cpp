@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <string_view>
 
 namespace tools {
@@ -26,10 +27,17 @@ std::optional<std::string> readinivalue(const std::string& path, const std::stri
                                         const std::string& key) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
+    const std::string text{std::istreambuf_iterator<char>(file), {}};
+    return inivalue(text, section, key);
+}
+
+std::optional<std::string> inivalue(std::string_view text, std::string_view section,
+                                    std::string_view key) {
     bool inSection = false;
-    std::string raw;
-    while (std::getline(file, raw)) {
-        const std::string_view line = trimmed(raw);
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        const std::string_view line = trimmed(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             const size_t close = line.find(']');

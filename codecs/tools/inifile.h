@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tools {
 
@@ -13,5 +14,9 @@ namespace tools {
 // the section or the key is missing.
 std::optional<std::string> readinivalue(const std::string& path, const std::string& section,
                                         const std::string& key);
+
+// The same on the text of an INI file.
+std::optional<std::string> inivalue(std::string_view text, std::string_view section,
+                                    std::string_view key);
 
 }  // namespace tools

@@ -75,6 +75,8 @@ QString attemptOutcomeText(AttemptOutcome outcome) {
             return tx("verbindungshilfe_4", "geöffnet, aber kein Telefon hat geantwortet");
         case AttemptOutcome::NotFound:
             return tx("verbindungshilfe_5", "Schnittstelle nicht vorhanden");
+        case AttemptOutcome::OutOfRange:
+            return tx("verbindungshilfe_9", "kein Gerät in Reichweite");
         case AttemptOutcome::NoPermission:
             return tx("verbindungshilfe_6", "keine Berechtigung");
         case AttemptOutcome::Busy:
@@ -124,6 +126,13 @@ std::vector<ConnectionAdvice> diagnoseConnection(const std::vector<SerialPortFac
                                   remedyForSilence(attempt.kind),
                                   {}});
                 break;
+            case AttemptOutcome::OutOfRange:
+                advice.push_back(
+                    {tx("verbindungshilfe_13", "Über %1 ist kein Telefon in Reichweite.")
+                         .arg(where(attempt)),
+                     remedyForSilence(attempt.kind),
+                     {}});
+                break;
             case AttemptOutcome::NotFound:
                 advice.push_back(
                     {tx("verbindungshilfe_25", "Die Schnittstelle %1 gibt es nicht.")
@@ -146,7 +155,7 @@ std::vector<ConnectionAdvice> diagnoseConnection(const std::vector<SerialPortFac
                 break;
             case AttemptOutcome::OtherError:
                 advice.push_back({tx("verbindungshilfe_29", "%1 lässt sich nicht öffnen: %2")
-                                      .arg(attempt.port, attempt.detail),
+                                      .arg(where(attempt), attempt.detail),
                                   tx("verbindungshilfe_30",
                                      "Stecken Sie das Kabel aus und wieder ein und suchen Sie "
                                      "erneut."),

@@ -111,14 +111,15 @@ void SearchPort::run() {
             const QString port = infrared ? QString() : ports.at(index);
             emit attemptStarted(kind, port, setup.baud);
             if (stopping()) return;
-            const std::string device = infrared ? std::string("IRDA") : port.toStdString();
-            const uint8_t status = deps_.initport(host_, device, kind, setup.baud);
+            // An empty port: the first infrared device in range.
+            const uint8_t status = deps_.initport(host_, port.toStdString(), kind, setup.baud);
             if (stopping()) return;
 
             if (status == phonelib::stDone) {
-                setup.storedPort = port;
+                // Infrared needs no port: the cable's stays for later.
+                if (!infrared) setup.storedPort = port;
                 setup.storedKind = kind;
-                deps_.storeResult(port, kind);
+                deps_.storeResult(setup.storedPort, kind);
                 automatic_ = false;
                 emit phoneFound(port, kind);
                 emit searchPassEnded();

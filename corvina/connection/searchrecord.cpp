@@ -1,15 +1,19 @@
 #include "corvina/connection/searchrecord.h"
 
+#include "phonelib/api/librarystate.h"
+
 namespace corvina {
 
 namespace {
 
-AttemptOutcome outcomeOf(phonelib::PortOpenError error) {
+AttemptOutcome outcomeOf(phonelib::PortOpenError error, uint8_t kind) {
     switch (error) {
         case phonelib::PortOpenError::None:
             return AttemptOutcome::NoAnswer;
         case phonelib::PortOpenError::NotFound:
-            return AttemptOutcome::NotFound;
+            return kind == phonelib::ckAtInfrared || kind == phonelib::ckFbusInfrared
+                       ? AttemptOutcome::OutOfRange
+                       : AttemptOutcome::NotFound;
         case phonelib::PortOpenError::PermissionDenied:
             return AttemptOutcome::NoPermission;
         case phonelib::PortOpenError::Busy:
@@ -28,7 +32,7 @@ void SearchRecord::started(uint8_t kind, const QString&) {
 
 void SearchRecord::failed(const QString& port, phonelib::PortOpenError error,
                           const QString& detail) {
-    record(port, pendingKind_, outcomeOf(error), detail);
+    record(port, pendingKind_, outcomeOf(error, pendingKind_), detail);
 }
 
 void SearchRecord::found(const QString& port, uint8_t kind) {

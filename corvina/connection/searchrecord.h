@@ -11,7 +11,8 @@
 
 namespace corvina {
 
-enum class AttemptOutcome { Found, NoAnswer, NotFound, NoPermission, Busy, OtherError };
+// OutOfRange: an infrared attempt found no device in range.
+enum class AttemptOutcome { Found, NoAnswer, NotFound, OutOfRange, NoPermission, Busy, OtherError };
 
 struct SearchAttempt {
     QString port;  // empty for the infrared kinds

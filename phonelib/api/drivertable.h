@@ -47,6 +47,10 @@ struct DriverTable {
     std::function<uint8_t(TWap&)> GetWAPlink;
     // Slot 30: runs on every tick after the tick counter has advanced.
     std::function<void()> KeepAlive;
+    // Not a slot of its own: sends the family's keep-alive request once. The
+    // link watch uses it to probe a phone whose transfer has gone silent;
+    // whoever installs a keep-alive installs its probe with it.
+    std::function<void()> KeepAliveProbe;
 };
 
 }  // namespace phonelib

@@ -5,6 +5,7 @@
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/wrappers.h"
 #include "phonelib/transport/commportdriver.h"
+#include "phonelib/transport/infraredlink.h"
 
 namespace phonelib {
 
@@ -21,7 +22,9 @@ std::string GetModelCode() {
     return code;
 }
 
-void detachHost(QObject* host) { lib().detachHost(host); }
+void detachHost(QObject* host) {
+    lib().detachHost(host);
+}
 
 void setping(bool allow) {
     lib().state.Busy = !allow;
@@ -65,7 +68,7 @@ uint8_t GetCapacity(TCapacity& capacity) {
         for (int attempt = 0; attempt < 3; ++attempt) {
             capacity.used = capacity.free = capacity.total = 0;
             result = wrap::callSlot(&DriverTable::GetCapacity, capacity);
-            if (result == stDone || result == stNotAvailable) break;
+            if (result == stDone || result == stNotAvailable || result == stNotConnected) break;
         }
         // Only a phone that reports both counts has a total.
         if (capacity.used != -1 && capacity.free != -1)
@@ -214,8 +217,15 @@ void setTickPeriod(int milliseconds) {
 PortOpenError GetPortOpenError(std::string& detail) {
     PortOpenError error = PortOpenError::None;
     lib().runJob([&] {
-        error = lib().serialPort().lastOpenError();
-        detail = lib().serialPort().lastOpenErrorText();
+        auto& library = lib();
+        const uint8_t kind = library.state.ConnectionKind;
+        if (kind == ckAtInfrared || kind == ckFbusInfrared) {
+            error = library.infrared().lastOpenError();
+            detail = library.infrared().lastOpenErrorText();
+        } else {
+            error = library.serialPort().lastOpenError();
+            detail = library.serialPort().lastOpenErrorText();
+        }
     });
     return error;
 }

@@ -12,6 +12,7 @@
 #include "phonelib/drivers/siemens/atdriver.h"
 #include "phonelib/drivers/siemens/atengine.h"
 #include "phonelib/transport/commportdriver.h"
+#include "phonelib/transport/infraredlink.h"
 
 namespace phonelib {
 
@@ -110,6 +111,10 @@ uint8_t identifyFbusPhone(Library& library, uint8_t kind, const std::string& por
             serial.SetDtr(false);
         }
         if (!wakeFbusPhone(library)) return stNoAnswer;
+    } else {
+        // Over infrared the socket is open; the identification's time limit
+        // needs the tick too.
+        library.startTick();
     }
     for (int attempt = 0; attempt < 2; ++attempt) {
         state.ReplyState = 0;
@@ -120,16 +125,35 @@ uint8_t identifyFbusPhone(Library& library, uint8_t kind, const std::string& por
     return state.ReplyState;
 }
 
+bool isInfrared(uint8_t kind) {
+    return kind == ckAtInfrared || kind == ckFbusInfrared;
+}
+
+// The infrared socket to the device named by `port` (the first one in range
+// when empty), with received bytes going to the assembler of the kind.
+uint8_t openInfrared(Library& library, uint8_t kind, const std::string& port) {
+    auto& infrared = library.infrared();
+    const uint8_t status = infrared.OpenInfrared(kind, true, port);
+    if (status != stDone) return status;
+    library.setTransport(&infrared);
+    if (kind == ckAtInfrared) {
+        library.receiveWithAt();
+    } else {
+        library.receiveWithFbus();
+    }
+    return status;
+}
+
 uint8_t openAndIdentify(Library& library, uint8_t kind, const std::string& port, int32_t baud) {
     auto& state = library.state;
     state.ConnectionKind = kind;
-    if (kind == ckAtInfrared || kind == ckFbusInfrared) return stNoAnswer;  // no infrared link yet
 
-    uint8_t status;
-    if (kind == ckAtCable) {
+    // Without an infrared socket nothing else is done.
+    uint8_t status = isInfrared(kind) ? openInfrared(library, kind, port) : uint8_t{stDone};
+    if (status == stDone && (kind == ckAtCable || kind == ckAtInfrared)) {
         identifyAtPhone(library, kind, baud, port);
         status = state.ReplyState;
-    } else {
+    } else if (status == stDone) {
         status = identifyFbusPhone(library, kind, port);
     }
     if (status != stDone) {
@@ -146,7 +170,7 @@ uint8_t openAndIdentify(Library& library, uint8_t kind, const std::string& port,
         return stNotAvailable;
     }
     state.ModelId = *modelId;
-    if (kind != ckAtCable) {
+    if (kind != ckAtCable && kind != ckAtInfrared) {
         library.frames.SendFbusMessage(0x40, {0x00, 0x01, 0x64, 0x01});  // extended commands on
         state.Connected = true;
     }
@@ -158,7 +182,9 @@ uint8_t connectionSetup(QObject* host, const std::string& port, uint8_t kind, in
     auto& state = library.state;
     state.FrameStartByte = kind == ckFbusInfrared ? kPhoNetStartByte : kCableStartByte;
     library.serialPort().Close();
+    if (!isInfrared(kind)) library.infrared().Close();  // an infrared set-up drains it itself
     library.fbusAssembler.reset();
+    library.linkWatch.restart();
     state.Connected = false;
     state.LinkUp = false;
     state.LinkLost = false;
@@ -171,6 +197,7 @@ uint8_t connectionSetup(QObject* host, const std::string& port, uint8_t kind, in
     if (fbus) {
         library.table.Dispatch = nokia::Dispatch;
         library.table.KeepAlive = keepalive::nokia61xx;
+        library.table.KeepAliveProbe = keepalive::pingNokia61xx;
     }
 
     const uint8_t status = openAndIdentify(library, kind, port, baud);
@@ -180,6 +207,7 @@ uint8_t connectionSetup(QObject* host, const std::string& port, uint8_t kind, in
     fresh.Dispatch = library.table.Dispatch;
     fresh.getcalinfo = loadtime::getcalinfo;
     fresh.KeepAlive = library.table.KeepAlive;
+    fresh.KeepAliveProbe = library.table.KeepAliveProbe;
     library.table = std::move(fresh);
     library.table.changeconnectionspeed = [](int32_t) { return uint8_t{stNotAvailable}; };
     if (state.ModelId != kUnknownModel) {

@@ -2,6 +2,11 @@
 // installed one every period. Each pings the phone, judges from the reply
 // flag whether it answered since the previous cycle, and tells the host about
 // a lost or returned link once per change.
+//
+// A family brings two procedures: the keep-alive cycle (slot KeepAlive) and
+// its ping alone (KeepAliveProbe), which the link watch sends when requests
+// of a transfer go unanswered. A driver with a keep-alive of its own sets
+// both and announces changes with declareLinkLost and declareLinkUp.
 #pragma once
 
 namespace phonelib::keepalive {
@@ -13,5 +18,15 @@ void nokia61xx();
 void nokia7110();
 // Siemens AT phones: one unanswered cycle declares the loss.
 void siemensAt();
+
+// The keep-alive request of each family, sent once.
+void pingNokia61xx();
+void pingNokia7110();
+void pingSiemensAt();
+
+// LinkLost and LinkUp for a lost link (also stopping infrared traffic) or a
+// returned one, with notification 0x465 or 0x466 to the host.
+void declareLinkLost();
+void declareLinkUp();
 
 }  // namespace phonelib::keepalive

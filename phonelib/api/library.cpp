@@ -13,6 +13,7 @@
 #include "phonelib/api/loadtimeslots.h"
 #include "phonelib/api/notification.h"
 #include "phonelib/transport/commportdriver.h"
+#include "phonelib/transport/infraredlink.h"
 
 namespace phonelib {
 
@@ -32,9 +33,11 @@ Library::Library()
           state, receiveBuffer,
           [this](uint8_t type, uint8_t sequence) { frames.SendAck(type, sequence); },
           [this](uint8_t type) {
+              linkWatch.heard();
               if (table.Dispatch) table.Dispatch(type);
           }),
       atAssembler(atLines, state.AtStatus, [this] {
+          linkWatch.heard();
           if (table.Dispatch) table.Dispatch(0);
       }) {
     thread_ = new QThread;
@@ -60,7 +63,12 @@ void Library::load() {
     serialPort_->setParent(context_);
     serialPort_->setOnReceiveData(
         [this](const uint8_t* data, size_t size) { receive(data, size); });
+    serialPort_->setOnLinkEnded([this] { endLink(); });
     setTransport(serialPort_);
+    infrared_ = new InfraredLink(state);
+    infrared_->setParent(context_);
+    infrared_->setOnReceiveData([this](const uint8_t* data, size_t size) { receive(data, size); });
+    infrared_->setTickPeriod(tickPeriod_);
     tickTimer_ = new QTimer(context_);
     tickTimer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(tickTimer_, &QTimer::timeout, context_, [this] { tick(); });
@@ -71,8 +79,9 @@ void Library::load() {
 void Library::unload() {
     tickTimer_ = nullptr;
     serialPort_ = nullptr;
+    infrared_ = nullptr;
     transport_ = nullptr;
-    delete context_;  // closes the port, stops and frees the timers
+    delete context_;  // closes the port and the socket, stops and frees the timers
     context_ = nullptr;
 }
 
@@ -84,9 +93,11 @@ void Library::restoreLoadState() {
     state.WaitLimit = 3;
     state.Busy = true;
     fbusAssembler.reset();
+    linkWatch.restart();
     table = DriverTable{};
     table.Dispatch = loadtime::Dispatch;
     table.KeepAlive = keepalive::nokia61xx;
+    table.KeepAliveProbe = keepalive::pingNokia61xx;
     table.getcalinfo = loadtime::getcalinfo;
 }
 
@@ -161,9 +172,36 @@ void Library::processEventsOnce() {
 uint8_t Library::waitForFlag(const std::atomic<uint8_t>& flag, int32_t limitTicks) {
     state.TickCount = 0;
     state.WaitLimit = limitTicks;
-    while (state.TickCount < state.WaitLimit && flag == 0) processEventsOnce();
+    const uint64_t heardBefore = linkWatch.heardCount();
+    while (state.TickCount < state.WaitLimit && flag == 0 && !linkWatch.ended()) {
+        processEventsOnce();
+    }
     // An answer that arrived together with the last tick still counts.
-    return flag != 0 ? flag.load() : uint8_t{stNoAnswer};
+    const bool answered = flag != 0;
+    requestEnded(answered, heardBefore);
+    return answered ? flag.load() : uint8_t{stNoAnswer};
+}
+
+void Library::requestEnded(bool answered, uint64_t heardBefore) {
+    if (state.Connected && linkWatch.requestEnded(answered, heardBefore)) probeLink();
+}
+
+void Library::probeLink() {
+    const uint64_t heardBefore = linkWatch.heardCount();
+    if (table.KeepAliveProbe) table.KeepAliveProbe();
+    state.TickCount = 0;
+    state.WaitLimit = LinkWatch::kProbeTicks;
+    const auto silent = [&] { return linkWatch.heardCount() == heardBefore; };
+    while (state.TickCount < state.WaitLimit && silent() && !linkWatch.ended()) processEventsOnce();
+    if (silent()) endLink();
+}
+
+void Library::endLink() {
+    if (!state.Connected) return;
+    state.Connected = false;
+    linkWatch.end();
+    serialPort_->Close();
+    if (!state.LinkLost) keepalive::declareLinkLost();
 }
 
 void Library::processEventsUntil(const std::function<bool()>& done) {
@@ -186,6 +224,7 @@ void Library::sleepScaled(int milliseconds) {
 void Library::setTickPeriod(int milliseconds) {
     runJob([this, milliseconds] {
         tickPeriod_ = milliseconds;
+        infrared_->setTickPeriod(milliseconds);
         if (milliseconds <= 0) {
             tickTimer_->stop();
         } else if (tickTimer_->isActive()) {
@@ -208,7 +247,9 @@ bool Library::tickRunning() const {
 
 void Library::tick() {
     ++state.TickCount;
-    if (table.KeepAlive) table.KeepAlive();
+    // After the end of the link there is nothing to keep alive until the
+    // next set-up.
+    if (table.KeepAlive && !linkWatch.ended()) table.KeepAlive();
 }
 
 // --- Host notifications ----------------------------------------------------

@@ -23,6 +23,7 @@
 #include "phonelib/api/drivertable.h"
 #include "phonelib/api/groupnames.h"
 #include "phonelib/api/librarystate.h"
+#include "phonelib/api/linkwatch.h"
 #include "phonelib/api/status.h"
 #include "phonelib/frames/atlines.h"
 #include "phonelib/frames/fbusassembler.h"
@@ -36,6 +37,7 @@ class QTimer;
 namespace phonelib {
 
 class TCommPortDriver;
+class InfraredLink;
 
 class Library {
   public:
@@ -61,6 +63,7 @@ class Library {
     FbusAssembler fbusAssembler;
     AtLineAssembler atAssembler;
     GroupNames groupNames;
+    LinkWatch linkWatch;  // library thread only
 
     // --- Threading -------------------------------------------------------
 
@@ -86,9 +89,18 @@ class Library {
 
     // The reply wait: TickCount := 0, WaitLimit := limit, then process events
     // until the flag is non-zero or the limit is reached. Returns the flag,
-    // or 3 when the time ran out without an answer.
+    // or 3 when the time ran out without an answer. A connected phone's
+    // request that hears nothing at all counts towards the link watch, which
+    // may probe the phone and end the link before this returns; after the
+    // end of the link it returns 3 at once.
     uint8_t waitForFlag(const std::atomic<uint8_t>& flag, int32_t limitTicks);
     uint8_t waitForReply(int32_t limitTicks) { return waitForFlag(state.ReplyState, limitTicks); }
+
+    // For a wait of its own (not waitForFlag): tells the link watch that a
+    // request has ended, answered or not; heardBefore is
+    // linkWatch.heardCount() when it was sent. May probe the phone and end
+    // the link before it returns.
+    void requestEnded(bool answered, uint64_t heardBefore);
 
     // Processes events until the condition holds.
     void processEventsUntil(const std::function<bool()>& done);
@@ -129,8 +141,17 @@ class Library {
     // Sends AT text over the current link (dropped on a lost infrared link).
     void sendText(std::string_view text);
 
+    // The phone is gone (the port hung up or failed, or a silent phone did
+    // not answer the probe): Connected drops, the serial port is closed, the
+    // keep-alive rests and the host hears 0x465 unless the loss was already
+    // announced. Until the next connection set-up every export answers
+    // "not connected" at once. Does nothing while no phone is connected.
+    void endLink();
+
     // The serial port driver, created at load; library thread only.
     TCommPortDriver& serialPort() { return *serialPort_; }
+    // The infrared link, created at load; library thread only.
+    InfraredLink& infrared() { return *infrared_; }
 
     // State, assembler and slots as after loading: not connected, Busy,
     // WaitLimit 3, the Nokia 61xx dispatcher and keep-alive, default
@@ -147,11 +168,13 @@ class Library {
     void load();
     void unload();
     void processEventsOnce();
+    void probeLink();
 
     QThread* thread_ = nullptr;
     QObject* context_ = nullptr;  // lives on the library thread
     QTimer* tickTimer_ = nullptr;
     TCommPortDriver* serialPort_ = nullptr;  // child of context_
+    InfraredLink* infrared_ = nullptr;       // child of context_
     std::atomic<int> tickPeriod_{1000};
     QPointer<QObject> host_;
     std::mutex hostMutex_;

@@ -43,9 +43,11 @@ void installNokiaProcedures(DriverTable& table, uint8_t modelId) {
     if (family7110 || mixed) {
         table.Dispatch = nokia7110::Dispatch;
         table.KeepAlive = keepalive::nokia7110;
+        table.KeepAliveProbe = keepalive::pingNokia7110;
     } else {
         table.Dispatch = nokia::Dispatch;
         table.KeepAlive = keepalive::nokia61xx;
+        table.KeepAliveProbe = keepalive::pingNokia61xx;
     }
     table.GetPhoneInfos =
         modelId == 14 || modelId == 15 ? nokia::GetPhoneInfos64 : nokia7110::GetPhoneInfos40;
@@ -91,6 +93,7 @@ void installAtProcedures(DriverTable& table) {
     using namespace siemens;
     table.Dispatch = Dispatch;
     table.KeepAlive = keepalive::siemensAt;
+    table.KeepAliveProbe = keepalive::pingSiemensAt;
     table.GetPhoneInfos = GetPhoneInfos;
     table.GetPhoneStatus = GetPhoneStatus;
     table.GetNetworkInfo = GetNetworkInfo;

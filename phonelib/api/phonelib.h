@@ -29,8 +29,8 @@ namespace phonelib {
 // --- Connection and identity -------------------------------------------------
 
 // Connects to a phone: host receives the notifications, port is a device
-// path (ignored for infrared), kind a ConnectionKind, baud used by AT cables
-// only (0 = 19200).
+// path (for infrared the id of a device in range, empty for the first one),
+// kind a ConnectionKind, baud used by AT cables only (0 = 19200).
 PHONELIB_EXPORT uint8_t initport(QObject* host, const std::string& port, uint8_t kind,
                                  int32_t baud);
 PHONELIB_EXPORT uint8_t changeconnectionspeed(int32_t baud);
@@ -142,11 +142,15 @@ PHONELIB_EXPORT std::string getringtonename(int32_t number, const std::string& m
 // --- Library settings and statistics ----------------------------------------
 
 // Period of the library tick in milliseconds (default 1000). Every time
-// limit and the keep-alive count in ticks, so tests run with short ticks.
+// limit and the keep-alive count in ticks, so tests run with short ticks;
+// the infrared poll keeps to ten polls per tick.
 PHONELIB_EXPORT void setTickPeriod(int milliseconds);
 
 // Why the serial port of the last connection set-up could not be opened,
-// with the system's own words in `detail`.
+// with the system's own words in `detail`. After an infrared set-up:
+// NotFound when no device (or not the one named) was in range, Other when
+// the socket or the private infrared folder failed, None when a device was
+// there (it then did not offer the service or did not answer).
 PHONELIB_EXPORT PortOpenError GetPortOpenError(std::string& detail);
 
 struct FrameStatistics {

@@ -18,7 +18,7 @@ enum Status : uint8_t {
     stCannotOpen = 8,        // a file cannot be opened; nothing was sent
     stNoServiceCentre = 9,   // AT: +CMS ERROR 330
     stBadNumber = 10,        // AT: a number no phone number can be; nothing was sent
-    stNotConnected = 14,     // called while no phone is connected; nothing was sent
+    stNotConnected = 14,     // no phone connected, or the link ended (see below)
     stDivertRefused = 15,    // GetDiverts, SetDiverts: the network refused
     stEmptyLocation = 16,    // the location is empty (a message, a calendar note)
     stNoSuchLocation = 17,   // Nokia: no such location; see below
@@ -35,6 +35,10 @@ enum Status : uint8_t {
 // stNoSuchLocation: the phone says it has no such location, or the library
 // refuses a location that the one-byte field of a request cannot name (it
 // would read, write or delete another location) before sending anything.
+//
+// stNotConnected: called while no phone is connected, or after its link has
+// ended (hang-up, a silent phone); nothing was sent. The call during which
+// the link ended answers it too: its request may have reached the phone.
 //
 // stTooLong: refused rather than cut — a phonebook entry whose name and
 // number bytes exceed 192, a text message of more than 160 characters,

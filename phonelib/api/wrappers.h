@@ -1,7 +1,10 @@
 // The two kinds of export wrapper. Both run on the library thread, set Busy
 // around the driver call and answer "not available" for an empty slot
 // without calling anything. Guarded wrappers first answer "not connected"
-// while no phone is connected.
+// while no phone is connected. Once the link has ended (the phone hung up
+// or fell silent) both answer "not connected" at once, and so does the call
+// during which it ended, unless it got its answer first: a transfer stops
+// there instead of waiting out every request.
 #pragma once
 
 #include <cstdint>
@@ -18,11 +21,12 @@ uint8_t callSlot(Slot DriverTable::*slot, Args&&... args) {
     auto& library = lib();
     // A copy: a driver may rebind slots while its own procedure runs.
     const auto procedure = library.table.*slot;
+    if (library.linkWatch.ended()) return stNotConnected;
     if (!procedure) return stNotAvailable;
     library.state.Busy = true;
     const uint8_t result = procedure(std::forward<Args>(args)...);
     library.state.Busy = false;
-    return result;
+    return result != stDone && library.linkWatch.ended() ? uint8_t{stNotConnected} : result;
 }
 
 template <class Slot, class... Args>

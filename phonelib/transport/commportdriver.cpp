@@ -27,6 +27,12 @@ int32_t clampBufferSize(int32_t size) {
 
 TCommPortDriver::TCommPortDriver() : serial_(std::make_unique<QSerialPort>()) {
     connect(serial_.get(), &QSerialPort::readyRead, this, [this] { deliverReceived(); });
+    // A hung-up or vanished device keeps reporting read errors (end of file,
+    // EIO) until it is closed.
+    connect(serial_.get(), &QSerialPort::errorOccurred, this,
+            [this](QSerialPort::SerialPortError e) {
+                if (e == QSerialPort::ReadError || e == QSerialPort::ResourceError) linkEnded();
+            });
 }
 
 TCommPortDriver::~TCommPortDriver() {
@@ -99,11 +105,12 @@ void TCommPortDriver::setPollingDelay(uint16_t milliseconds) {
 }
 
 bool TCommPortDriver::IsOpen() const {
-    return serial_->isOpen();
+    return serial_->isOpen() && !ended_;
 }
 
 bool TCommPortDriver::Open() {
     if (IsOpen()) return true;
+    closeDevice();  // a port whose link ended may still wait to be closed
     serial_->setPortName(QString::fromStdString(portName_));
     if (!serial_->open(QIODevice::ReadWrite)) {
         switch (serial_->error()) {
@@ -140,7 +147,28 @@ bool TCommPortDriver::Open() {
 }
 
 void TCommPortDriver::Close() {
-    if (IsOpen()) serial_->close();
+    // After the end of the link the close is already on its way; closing
+    // here could happen inside the port's own signal.
+    if (IsOpen()) closeDevice();
+}
+
+void TCommPortDriver::closeDevice() {
+    if (serial_->isOpen()) serial_->close();
+    serial_->clearError();
+    ended_ = false;
+}
+
+void TCommPortDriver::linkEnded() {
+    if (ended_ || !serial_->isOpen()) return;
+    ended_ = true;
+    qCDebug(serialLog, "%s: link ended: %s", portName_.c_str(), qPrintable(serial_->errorString()));
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (ended_) closeDevice();
+        },
+        Qt::QueuedConnection);
+    if (onLinkEnded_) onLinkEnded_();
 }
 
 bool TCommPortDriver::applySettings() {
@@ -165,6 +193,7 @@ bool TCommPortDriver::applySettings() {
 }
 
 void TCommPortDriver::deliverReceived() {
+    if (ended_) return;
     const QByteArray data = serial_->readAll();
     bytesRead_ += static_cast<uint64_t>(data.size());
     if (data.isEmpty() || !onReceiveData_) return;
@@ -193,7 +222,11 @@ int32_t TCommPortDriver::Write(const uint8_t* data, int32_t count) {
             noProgress.setRemainingTime(outputTimeout_);
             continue;
         }
-        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) break;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+            // EIO, ENXIO, ENODEV: the device has hung up or gone.
+            linkEnded();
+            break;
+        }
         const auto remaining = noProgress.remainingTime();
         if (remaining <= 0) break;
         pollfd pfd{fd, POLLOUT, 0};

@@ -2,6 +2,11 @@
 // writes with an output time-out, controls DTR and RTS and hands every chunk
 // of received bytes to its handler as soon as it arrives.
 //
+// The end of the link — the other side hangs up, end of file, an I/O error,
+// a USB adapter pulled out — closes the port and is reported once to the
+// link-ended handler; from then on the port counts as closed and Open()
+// opens it afresh.
+//
 // A port is a device path (/dev/ttyS0, /dev/ttyUSB0, /dev/ttyACM0 or a
 // pseudo-terminal). Port numbers n >= 1 stand for "/dev/ttyS" + (n - 1).
 // The driver belongs to the library thread: create, use and destroy it there.
@@ -9,6 +14,7 @@
 
 #include <QObject>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -85,6 +91,7 @@ class TCommPortDriver : public QObject, public Transport {
     bool CheckLineStatus() const { return checkLineStatus_; }
     void setCheckLineStatus(bool check) { checkLineStatus_ = check; }
     void setOnReceiveData(ReceiveHandler handler) { onReceiveData_ = std::move(handler); }
+    void setOnLinkEnded(std::function<void()> handler) { onLinkEnded_ = std::move(handler); }
 
     // Baud rate of a table index; 0 for brCustom or an unknown index.
     static int32_t baudOfIndex(uint8_t index);
@@ -113,6 +120,8 @@ class TCommPortDriver : public QObject, public Transport {
   private:
     bool applySettings();
     void deliverReceived();
+    void linkEnded();
+    void closeDevice();
     bool anyModemLineActive() const;
     void modemLineRefused(const char* line);
 
@@ -134,6 +143,10 @@ class TCommPortDriver : public QObject, public Transport {
     uint16_t outputTimeout_ = 500;
     bool checkLineStatus_ = false;
     ReceiveHandler onReceiveData_;
+    std::function<void()> onLinkEnded_;
+    // The link has ended; the device itself is closed a moment later, out
+    // of the port's own signal that noticed it.
+    bool ended_ = false;
     bool modemLinesNoted_ = false;
     uint64_t bytesWritten_ = 0;
     uint64_t bytesRead_ = 0;

@@ -1,5 +1,5 @@
-// phonesim: a simulated Nokia or Siemens phone on a pseudo-terminal (or a
-// Unix socket) for trying out and testing the library and the programs
+// phonesim: a simulated Nokia or Siemens phone on a pseudo-terminal (or in
+// infrared range) for trying out and testing the library and the programs
 // without a phone.
 #include <sys/socket.h>
 #include <unistd.h>
@@ -92,6 +92,27 @@ QString hexBytes(const std::vector<uint8_t>& bytes) {
     return text.toUpper();
 }
 
+// The pseudo-terminal (unless the phone is only in infrared range) and the
+// infrared device; the first line on stdout names where a PC finds it.
+bool startLinks(phonesim::Simulator& sim, const phonesim::app::Options& options) {
+    const bool infrared = !options.infraredId.isEmpty();
+    if (!infrared || !options.linkPath.isEmpty()) {
+        const QString device = sim.startPty(options.linkPath);
+        if (device.isEmpty()) return false;
+        printf("%s\n", qPrintable(device));
+        if (!options.linkPath.isEmpty()) {
+            fprintf(stderr, "phonesim: %s -> %s\n", qPrintable(options.linkPath),
+                    qPrintable(device));
+        }
+    }
+    if (!infrared) return true;
+    if (!sim.addInfrared(options.infraredId)) return false;
+    if (options.linkPath.isEmpty()) printf("%s\n", qPrintable(sim.infraredServicePath()));
+    fprintf(stderr, "phonesim: Infrarotgerät %s: %s\n", qPrintable(options.infraredId),
+            qPrintable(sim.infraredServicePath()));
+    return true;
+}
+
 // AT command lines and answers as text, line ends shown as \r and \n.
 QString atText(const std::vector<uint8_t>& bytes) {
     QString text = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()),
@@ -129,23 +150,9 @@ int main(int argc, char** argv) {
     }
     applyFaults(sim, *options, app);
 
-    if (options->socketPath.isEmpty()) {
-        const QString device = sim.startPty(options->linkPath);
-        if (device.isEmpty()) {
-            fprintf(stderr, "phonesim: %s\n", qPrintable(sim.errorString()));
-            return 1;
-        }
-        printf("%s\n", qPrintable(device));
-        if (!options->linkPath.isEmpty()) {
-            fprintf(stderr, "phonesim: %s -> %s\n", qPrintable(options->linkPath),
-                    qPrintable(device));
-        }
-    } else {
-        if (!sim.startSocket(options->socketPath)) {
-            fprintf(stderr, "phonesim: %s\n", qPrintable(sim.errorString()));
-            return 1;
-        }
-        printf("%s\n", qPrintable(options->socketPath));
+    if (!startLinks(sim, *options)) {
+        fprintf(stderr, "phonesim: %s\n", qPrintable(sim.errorString()));
+        return 1;
     }
     fprintf(stderr, "phonesim: %s bereit\n", qPrintable(fixture->identity.modelCode));
     fflush(stdout);

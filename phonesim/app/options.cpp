@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+#include "phonesim/transport/infrareddevice.h"
+
 namespace phonesim::app {
 
 namespace {
@@ -47,9 +49,11 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     const QCommandLineOption link(
         QStringLiteral("link"), QStringLiteral("Symbolischer Link mit festem Namen auf das Gerät."),
         QStringLiteral("pfad"));
-    const QCommandLineOption socket(QStringLiteral("socket"),
-                                    QStringLiteral("Unix-Socket (PhoNet) statt Pseudo-Terminal."),
-                                    QStringLiteral("pfad"));
+    const QCommandLineOption infrared(
+        QStringLiteral("infrared"),
+        QStringLiteral("Als Infrarotgerät mit dieser Kennung erreichbar statt am Pseudo-Terminal\n"
+                       "(mit --link an beiden)."),
+        QStringLiteral("kennung"));
     const QCommandLineOption save(QStringLiteral("save"),
                                   QStringLiteral("Inhalt beim Beenden in diese Datei schreiben."),
                                   QStringLiteral("datei"));
@@ -86,7 +90,7 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     const QCommandLineOption hangUp(QStringLiteral("hang-up-after"),
                                     QStringLiteral("Nach s Sekunden auflegen und enden."),
                                     QStringLiteral("s"));
-    parser.addOptions({model, fixture, link, socket, save, verbose, ackTimeout, tries, silence,
+    parser.addOptions({model, fixture, link, infrared, save, verbose, ackTimeout, tries, silence,
                        dropEvery, corruptEvery, corruptRate, chunks, delay, seed, hangUp});
 
     const auto fail = [&](const QString& message) -> std::optional<Options> {
@@ -114,11 +118,13 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     options.model = parser.value(model);
     options.fixturePath = parser.value(fixture);
     options.linkPath = parser.value(link);
-    options.socketPath = parser.value(socket);
+    options.infraredId = parser.value(infrared);
     options.savePath = parser.value(save);
     options.verbose = parser.isSet(verbose);
-    if (!options.socketPath.isEmpty() && !options.linkPath.isEmpty()) {
-        return fail(QStringLiteral("--link gilt nur für das Pseudo-Terminal, nicht mit --socket"));
+    if (parser.isSet(infrared) && !InfraredDevice::validId(options.infraredId)) {
+        return fail(
+            QStringLiteral("--infrared erwartet 1 bis 32 Buchstaben, Ziffern, '-', '_' "
+                           "oder '.', z. B. 1"));
     }
 
     // Integer options: name, minimum, target.

@@ -13,7 +13,7 @@ struct Options {
     QString model;        // --model, overrides the fixture's model code
     QString fixturePath;  // --fixture
     QString linkPath;     // --link
-    QString socketPath;   // --socket: PhoNet on a Unix socket instead of the pseudo-terminal
+    QString infraredId;   // --infrared: a device in infrared range (with --link also the pty)
     QString savePath;     // --save: fixture written here at exit
     bool verbose = false;
 

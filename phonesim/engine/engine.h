@@ -48,7 +48,7 @@ class Engine : public PhoneEngine {
 
     // Unsolicited display text (type 0x0D, sub-code 0x50).
     void sendDisplayText(const QString& text) override;
-    void hangUp();
+    void hangUp() override;
     void setTrace(Trace trace) override { trace_ = std::move(trace); }
 
   private:

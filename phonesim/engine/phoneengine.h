@@ -23,6 +23,8 @@ class PhoneEngine {
     // Unsolicited display text; phones without one ignore it.
     virtual void sendDisplayText(const QString& text) = 0;
     virtual void setTrace(Trace trace) = 0;
+    // Closes the link for good (the hang-up fault).
+    virtual void hangUp() = 0;
 };
 
 }  // namespace phonesim

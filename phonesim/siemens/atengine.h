@@ -39,6 +39,7 @@ class AtEngine : public PhoneEngine {
     Fixture& fixture() override { return fixture_; }
     void sendDisplayText(const QString&) override {}
     void setTrace(Trace trace) override { trace_ = std::move(trace); }
+    void hangUp() override;
 
   private:
     void bytesIn(std::span<const uint8_t> bytes);
@@ -48,7 +49,6 @@ class AtEngine : public PhoneEngine {
     void answer(std::string text);
     void write(const std::string& text);
     void newSession();
-    void hangUp();
 
     Transport& transport_;
     Scheduler& scheduler_;

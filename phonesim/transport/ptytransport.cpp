@@ -25,7 +25,9 @@ QString systemError(const char* what) {
 }  // namespace
 
 PtyTransport::PtyTransport(QObject* parent) : QObject(parent) {
-    fd_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    // Not inherited by programs started meanwhile (a tool under test): a copy
+    // there would keep the line up after the phone hangs up.
+    fd_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
         error_ = systemError("Pseudo-Terminal lässt sich nicht anlegen");
         return;

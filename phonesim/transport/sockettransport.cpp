@@ -6,7 +6,6 @@ namespace phonesim {
 
 SocketTransport::SocketTransport(QObject* parent) : QObject(parent) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
-    server_.setMaxPendingConnections(1);
     connect(&server_, &QLocalServer::newConnection, this, &SocketTransport::accept);
 }
 
@@ -34,24 +33,35 @@ bool SocketTransport::listen(const QString& path) {
 
 void SocketTransport::accept() {
     while (QLocalSocket* incoming = server_.nextPendingConnection()) {
-        if (client_) {  // one PC at a time: the newest one takes over
-            client_->disconnect(this);
-            client_->abort();
-            client_->deleteLater();
-            endSession();
-        }
-        client_ = incoming;
-        connect(incoming, &QLocalSocket::readyRead, this, [this, incoming] {
-            const QByteArray bytes = incoming->readAll();
-            deliver({reinterpret_cast<const uint8_t*>(bytes.constData()),
-                     static_cast<size_t>(bytes.size())});
-        });
+        incoming->setParent(this);
+        connect(incoming, &QLocalSocket::readyRead, this, [this, incoming] { readFrom(incoming); });
         connect(incoming, &QLocalSocket::disconnected, this, [this, incoming] {
             incoming->deleteLater();
-            if (client_ == incoming) client_ = nullptr;
+            if (client_ != incoming) return;  // it never spoke
+            client_ = nullptr;
             endSession();
         });
     }
+}
+
+void SocketTransport::readFrom(QLocalSocket* connection) {
+    const QByteArray bytes = connection->readAll();
+    if (bytes.isEmpty()) return;
+    if (client_ != connection) {
+        dropClient();
+        client_ = connection;
+    }
+    deliver(
+        {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())});
+}
+
+void SocketTransport::dropClient() {
+    if (!client_) return;
+    client_->disconnect(this);
+    client_->abort();
+    client_->deleteLater();
+    client_ = nullptr;
+    endSession();
 }
 
 void SocketTransport::write(std::span<const uint8_t> bytes) {
@@ -60,12 +70,13 @@ void SocketTransport::write(std::span<const uint8_t> bytes) {
 }
 
 void SocketTransport::close() {
-    if (client_) {
-        client_->disconnect(this);  // hanging up is not a PC leaving
-        client_->abort();
-        client_->deleteLater();
-        client_ = nullptr;
+    // Hanging up is not a PC leaving: no new session follows.
+    for (QLocalSocket* connection : findChildren<QLocalSocket*>(Qt::FindDirectChildrenOnly)) {
+        connection->disconnect(this);
+        connection->abort();
+        connection->deleteLater();
     }
+    client_ = nullptr;
     if (server_.isListening()) {
         const QString path = server_.fullServerName();
         server_.close();

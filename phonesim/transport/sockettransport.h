@@ -1,7 +1,9 @@
-// The phone behind a Unix-domain socket, one PC at a time (a new connection
-// replaces the old one); the stand-in for
-// the infrared link, so frames on it use PhoNet framing. The socket file is
-// private to the user and removed when the transport closes.
+// The phone behind a Unix-domain socket: a service of the infrared stand-in
+// (see infrareddevice.h). One PC at a time: a connection becomes the
+// phone's partner when it sends its first bytes, and then replaces the one
+// before. A connection that closes without a byte (a PC looking for devices
+// in range) disturbs nobody. The socket file is private to the user and
+// removed when the transport closes.
 #pragma once
 
 #include <QLocalServer>
@@ -31,6 +33,8 @@ class SocketTransport : public QObject, public Transport {
 
   private:
     void accept();
+    void readFrom(QLocalSocket* connection);
+    void dropClient();
 
     QLocalServer server_;
     QPointer<QLocalSocket> client_;

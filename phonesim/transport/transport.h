@@ -20,6 +20,8 @@ class Transport {
     // Called when a PC has closed the link and another one may open it: the
     // phone starts a fresh session (no half frames, nothing left to send).
     void setSessionHandler(SessionHandler handler) { sessionEnded_ = std::move(handler); }
+    // Called before the first bytes of a session reach the receiver.
+    void setSessionStartHandler(SessionHandler handler) { sessionStarted_ = std::move(handler); }
 
     // Bytes to the PC. Written in order; bytes the PC cannot take yet wait.
     virtual void write(std::span<const uint8_t> bytes) = 0;
@@ -29,15 +31,22 @@ class Transport {
 
   protected:
     void deliver(std::span<const uint8_t> bytes) {
+        if (!inSession_) {
+            inSession_ = true;
+            if (sessionStarted_) sessionStarted_();
+        }
         if (receiver_) receiver_(bytes);
     }
     void endSession() {
+        inSession_ = false;
         if (sessionEnded_) sessionEnded_();
     }
 
   private:
     Receiver receiver_;
     SessionHandler sessionEnded_;
+    SessionHandler sessionStarted_;
+    bool inSession_ = false;
 };
 
 }  // namespace phonesim

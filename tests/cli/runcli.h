@@ -13,12 +13,20 @@ struct CliRun {
     std::string err;
 };
 
+// Starts corvina-cli with short library ticks; an empty port leaves --port
+// out (infrared: the first device in range).
+inline void startCli(QProcess& process, const QString& port, const QStringList& command,
+                     const QStringList& options = {}) {
+    QStringList arguments = {"--tick", "100"};
+    if (!port.isEmpty()) arguments << "--port" << port;
+    arguments << options << command;
+    process.start(CORVINA_CLI, arguments);
+}
+
 inline CliRun runCli(const QString& port, const QStringList& command,
                      const QStringList& options = {}) {
     QProcess process;
-    QStringList arguments = {"--port", port, "--tick", "100"};
-    arguments << options << command;
-    process.start(CORVINA_CLI, arguments);
+    startCli(process, port, command, options);
     process.waitForFinished(120000);
     return {process.exitCode(), process.readAllStandardOutput().toStdString(),
             process.readAllStandardError().toStdString()};

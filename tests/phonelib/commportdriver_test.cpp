@@ -128,4 +128,41 @@ TEST(CommPortDriverOnAPseudoTerminal, WriteThatMakesNoProgressReturnsAShortCount
     EXPECT_LT(written, static_cast<int32_t>(data.size()));
 }
 
+TEST(CommPortDriverOnAPseudoTerminal, HangUpEndsTheLinkOnceAndClosesThePort) {
+    TCommPortDriver port;
+    int ended = 0;
+    port.setOnLinkEnded([&] { ++ended; });
+    const auto runEvents = [](int milliseconds) {
+        QDeadlineTimer deadline(milliseconds);
+        while (!deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    };
+
+    // Noticed by a write ...
+    PseudoTerminal first;
+    port.setPortName(first.slave());
+    ASSERT_TRUE(port.Open());
+    first.hangUp();
+    EXPECT_FALSE(port.WriteText("AT\r"));
+    EXPECT_EQ(ended, 1);
+    EXPECT_FALSE(port.IsOpen());
+    runEvents(200);  // the device keeps reporting its end until it is closed
+    EXPECT_EQ(ended, 1);
+    EXPECT_FALSE(port.IsOpen());
+
+    // ... or by the receive path alone; a closed port opens again.
+    PseudoTerminal second;
+    port.setPortName(second.slave());
+    ASSERT_TRUE(port.Open()) << port.lastOpenErrorText();
+    ASSERT_TRUE(port.WriteText("AT\r"));
+    second.hangUp();
+    QDeadlineTimer deadline(5000);
+    while (ended < 2 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(ended, 2);
+    EXPECT_FALSE(port.IsOpen());
+    runEvents(200);
+    EXPECT_EQ(ended, 2);
+    EXPECT_EQ(port.Write(reinterpret_cast<const uint8_t*>("x"), 1), 0);
+}
+
 }  // namespace

@@ -1,14 +1,18 @@
-// The simulator on its own thread, on a real pseudo-terminal and a Unix
-// socket, driven the way the library's end-to-end tests drive it.
+// The simulator on its own thread, on a real pseudo-terminal and as an
+// infrared device, driven the way the library's end-to-end tests drive it.
 #include "phonesim/simulator.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 
 #include "tests/phonesim/ptypeer.h"
+#include "tests/support/privateruntime.h"
 
 using namespace phonesim;
 using namespace phonesim_test;
@@ -135,21 +139,57 @@ TEST(Simulator, FaultsFixtureAndDisplayFromTheTestThread) {
     EXPECT_EQ(sim.fixture().battery, 0);  // still there after the link is gone
 }
 
-TEST(Simulator, PhonetOnAUnixSocket) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("phone.sock"));
-    Simulator sim;
-    ASSERT_TRUE(sim.startSocket(path)) << qPrintable(sim.errorString());
-    EXPECT_FALSE(Simulator().startSocket(path));  // taken by a live phone
-
-    QLocalSocket pc;
-    pc.connectToServer(path);
-    ASSERT_TRUE(pc.waitForConnected(5000));
+// Sends a PhoNet status request and returns the answer.
+QByteArray askStatus(QLocalSocket& pc) {
     const char request[] = {0x14, 0x00, 0x0C, 0x04, 0x00, 0x04, 0x00, 0x01, 0x00, 0x01};
     pc.write(request, sizeof request);
     QByteArray answer;
     while (answer.size() < 15 && pc.waitForReadyRead(5000)) answer += pc.readAll();
-    EXPECT_EQ(answer.toHex(' '), QByteArray("14 0c 00 04 00 09 00 01 00 02 01 04 00 02 03"));
+    return answer;
+}
+
+TEST(Simulator, InfraredDeviceInItsPrivateFolder) {
+    testing_support::PrivateRuntime runtime;
+    const QString folder = runtime.infraredFolder() + QStringLiteral("/7");
+    const QString path = folder + QStringLiteral("/Nokia:PhoNet");
+    ASSERT_TRUE(QDir().mkpath(runtime.infraredFolder()));  // left open by someone: closed again
+    ASSERT_TRUE(QFile::setPermissions(runtime.infraredFolder(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ReadOther | QFile::ExeOther));
+    Simulator sim;
+    ASSERT_TRUE(sim.addInfrared(QStringLiteral("7"))) << qPrintable(sim.errorString());
+    EXPECT_EQ(sim.infraredServicePath(), path);
+    for (const QString& made : {runtime.infraredFolder(), folder}) {
+        struct stat st {};
+        ASSERT_EQ(::lstat(QFile::encodeName(made).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << qPrintable(made);
+    }
+    EXPECT_FALSE(Simulator().addInfrared(QStringLiteral("7")));  // taken by a live phone
+    EXPECT_FALSE(Simulator().addInfrared(QStringLiteral("../x")));
+
+    QLocalSocket pc;
+    pc.connectToServer(path);
+    ASSERT_TRUE(pc.waitForConnected(5000));
+    const QByteArray status("14 0c 00 04 00 09 00 01 00 02 01 04 00 02 03");
+    EXPECT_EQ(askStatus(pc).toHex(' '), status);
+    {
+        // A PC looking for devices in range connects and leaves without a
+        // byte: the phone goes on with its partner.
+        QLocalSocket look;
+        look.connectToServer(path);
+        ASSERT_TRUE(look.waitForConnected(5000));
+        look.abort();
+    }
+    EXPECT_EQ(askStatus(pc).toHex(' '), status);
+
+    // A PC that speaks takes the phone over.
+    QLocalSocket other;
+    other.connectToServer(path);
+    ASSERT_TRUE(other.waitForConnected(5000));
+    EXPECT_EQ(askStatus(other).toHex(' '), status);
+    EXPECT_TRUE(pc.state() == QLocalSocket::UnconnectedState || pc.waitForDisconnected(5000));
+
     sim.stop();
     EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_FALSE(QFileInfo::exists(folder));
 }

@@ -15,7 +15,7 @@ namespace testing_support {
 class PseudoTerminal {
   public:
     PseudoTerminal() {
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         ::grantpt(master_);
         ::unlockpt(master_);
         slave_ = ::ptsname(master_);
@@ -24,7 +24,7 @@ class PseudoTerminal {
         ::cfmakeraw(&raw);
         ::tcsetattr(master_, TCSANOW, &raw);
     }
-    ~PseudoTerminal() { ::close(master_); }
+    ~PseudoTerminal() { hangUp(); }
     PseudoTerminal(const PseudoTerminal&) = delete;
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
@@ -40,6 +40,12 @@ class PseudoTerminal {
     }
     bool write(const std::string& text) {
         return ::write(master_, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    }
+
+    // Closes the master side: whoever holds the device sees the line hang up.
+    void hangUp() {
+        if (master_ >= 0) ::close(master_);
+        master_ = -1;
     }
 
   private:

@@ -125,12 +125,16 @@ uint8_t atsendprompt(const std::string& command, const std::string& data,
     auto& prompt = atdriver().promptFlag;
     prompt = 0;
     flag = 0;
+    const uint64_t heardBefore = library.linkWatch.heardCount();
     atsend(command);
     library.state.AtStatus = 1;
     library.state.TickCount = 0;
     library.state.WaitLimit = kPromptTicks;
-    library.processEventsUntil(
-        [&] { return prompt != 0 || flag != 0 || library.state.TickCount >= kPromptTicks; });
+    library.processEventsUntil([&] {
+        return prompt != 0 || flag != 0 || library.state.TickCount >= kPromptTicks ||
+               library.linkWatch.ended();
+    });
+    library.requestEnded(prompt != 0 || flag != 0, heardBefore);
     if (prompt != 1) {
         // No prompt: the phone answered the command itself, or nothing came.
         flag = flag == 0 ? uint8_t{stNoAnswer} : flag == 1 ? uint8_t{stRefused} : flag.load();

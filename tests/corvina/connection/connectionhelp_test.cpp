@@ -59,6 +59,18 @@ TEST(ConnectionDiagnosis, EachFindingGetsItsAdvice) {
     EXPECT_TRUE(mentions(noAnswer, "Datenrate"));
     EXPECT_FALSE(mentions(noAnswer, "dialout"));
 
+    SearchRecord infrared;
+    infrared.started(phonelib::ckAtInfrared, {});
+    infrared.failed({}, PortOpenError::NotFound, {});
+    infrared.started(phonelib::ckFbusInfrared, {});
+    infrared.failed({}, PortOpenError::Other, "Socket Error: SetSockOpt");
+    EXPECT_EQ(infrared.attempts().front().outcome, AttemptOutcome::OutOfRange);
+    const auto noDevice = diagnoseConnection({}, infrared.attempts(), "anna");
+    EXPECT_TRUE(mentions(noDevice, "Über Infrarot (Siemens) ist kein Telefon in Reichweite."));
+    EXPECT_TRUE(mentions(noDevice, "Infrarot im Telefon einschalten"));
+    EXPECT_TRUE(
+        mentions(noDevice, "Infrarot (Nokia) lässt sich nicht öffnen: Socket Error: SetSockOpt"));
+
     const auto noPorts = diagnoseConnection({}, {}, "anna");
     EXPECT_TRUE(mentions(noPorts, "keine serielle Schnittstelle"));
     EXPECT_TRUE(mentions(noPorts, "Datenkabel ein"));

@@ -63,8 +63,8 @@ TEST_F(PortSearchOrder, AutomaticSearchGoesThroughEveryPortThenTheNextKind) {
     search_->resumeSearch();
     runToEnd();
     EXPECT_EQ(calls(), QStringList({"/dev/ttyS0/0", "/dev/ttyUSB0/0", "/dev/ttyS0/1",
-                                    "/dev/ttyUSB0/1", "/dev/ttyS0/2", "/dev/ttyUSB0/2", "IRDA/3",
-                                    "IRDA/4", "/dev/ttyS0/0", "/dev/ttyUSB0/0"}));
+                                    "/dev/ttyUSB0/1", "/dev/ttyS0/2", "/dev/ttyUSB0/2", "/3", "/4",
+                                    "/dev/ttyS0/0", "/dev/ttyUSB0/0"}));
     EXPECT_TRUE(stored().isEmpty());
 }
 
@@ -111,7 +111,7 @@ TEST_F(PortSearchOrder, WithoutPortsOnlyTheInfraredKindsAreTried) {
     search_->setAutomatic(true);
     search_->resumeSearch();
     runToEnd();
-    EXPECT_EQ(calls(), QStringList({"IRDA/3", "IRDA/4", "IRDA/3"}));
+    EXPECT_EQ(calls(), QStringList({"/3", "/4", "/3"}));
 }
 
 TEST_F(PortSearchOrder, ASuccessStoresPortAndKindAndWaitsUntilResumed) {
@@ -130,6 +130,18 @@ TEST_F(PortSearchOrder, ASuccessStoresPortAndKindAndWaitsUntilResumed) {
     search_->resumeSearch();
     ASSERT_TRUE(waitFor([&] { return calls().size() == 2 && search_->waitingForResume(); }));
     EXPECT_EQ(calls().last(), "/dev/ttyUSB0/1") << "a new pass on the port that answered";
+    search_->stop();
+    runToEnd();
+}
+
+TEST_F(PortSearchOrder, AnInfraredSuccessKeepsTheStoredCablePort) {
+    setup_ = {"/dev/ttyUSB0", 4, 0};
+    answer_ = [](int) { return uint8_t{1}; };
+    start(1000);
+    search_->resumeSearch();
+    ASSERT_TRUE(waitFor([&] { return search_->waitingForResume(); }));
+    EXPECT_EQ(calls(), QStringList({"/4"}));
+    EXPECT_EQ(stored(), QStringList({"/dev/ttyUSB0/4"}));
     search_->stop();
     runToEnd();
 }

@@ -2,6 +2,7 @@
 // against the simulated phone, which reassembles what it receives.
 #include <QTemporaryDir>
 #include <fstream>
+#include <functional>
 
 #include "codecs/ringtones/encoderingtone.h"
 #include "codecs/ringtones/parseringtone.h"
@@ -244,17 +245,25 @@ TEST_F(Messages, ARefusedPartStopsTheMessage) {
 
 TEST_F(Messages, ASilentPhoneGivesTheTimeOutResults) {
     connectTo(phonesim::Fixture::forModel("NSE-3"));
-    sim->faults().silenceFor(std::chrono::minutes(1));
+    // One unanswered request at a time: two in a row would end the link.
+    const auto silently = [&](const std::function<void()>& operation) {
+        sim->faults().silenceFor(std::chrono::minutes(1));
+        operation();
+        sim->faults().silenceFor(std::chrono::milliseconds(0));
+        TPhoneInfo info;
+        ASSERT_EQ(GetPhoneInfos(info), stDone);
+    };
     GSMSMS message;
-    EXPECT_EQ(GetSMS(0, 1, message), stNoAnswer);
-    EXPECT_EQ(deletesms(0, 1), 0);
+    silently([&] { EXPECT_EQ(GetSMS(0, 1, message), stNoAnswer); });
+    silently([&] { EXPECT_EQ(deletesms(0, 1), 0); });
     std::string centre = "1";
-    EXPECT_EQ(GetSMSCenter(centre), 0);
+    silently([&] { EXPECT_EQ(GetSMSCenter(centre), 0); });
     EXPECT_EQ(centre, "1");
     host.clear();
     GSMSMS text = messageTo("+491701234567");
     text.text = "Hallo";
-    EXPECT_EQ(SendSMS(text, 1, 1), 0);
+    silently([&] { EXPECT_EQ(SendSMS(text, 1, 1), 0); });
+    ASSERT_FALSE(progress().empty());
     EXPECT_EQ(progress().back(), (std::pair<intptr_t, intptr_t>{100111, 3}));
 }
 

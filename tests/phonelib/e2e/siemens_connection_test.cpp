@@ -1,5 +1,6 @@
 // Siemens phones over the AT cable: set-up, identity, battery, signal,
-// network, the keep-alive, replies in pieces and error replies.
+// network, the keep-alive, replies in pieces and error replies, a phone that
+// falls silent.
 #include "phonelib/api/modelgroups.h"
 #include "phonelib/api/notification.h"
 #include "phonelib/drivers/siemens/atengine.h"
@@ -134,6 +135,31 @@ TEST_F(SiemensConnection, SlotsWithoutAnAtCommandAnswerNotAvailable) {
     EXPECT_TRUE(driverCommands().empty()) << "nothing is sent for them";
     EXPECT_EQ(changeconnectionspeed(57600), stDone);
     EXPECT_TRUE(heard("AT+IPR=57600"));
+}
+
+TEST_F(SiemensConnection, ASilentPhoneEndsTheLinkAlsoWhileASendWaitsForThePrompt) {
+    connectTo("S45");
+    sim->faults().silenceFor(std::chrono::minutes(10));
+    GSMSMS message;
+    message.remoteNumber = "0171234567";
+    message.text = "hello";
+    EXPECT_EQ(SendSMS(message, 1, 1), stNoAnswer);
+    // The second send hears no prompt either; the probe after it goes
+    // unanswered, and the link is over.
+    EXPECT_EQ(SendSMS(message, 1, 1), stNotConnected);
+    EXPECT_TRUE(inputs().empty()) << "no PDU without the prompt";
+    EXPECT_FALSE(state().Connected);
+    ASSERT_TRUE(waitForNotification(nfLinkLost));
+    const auto heardBefore = commands().size();
+    TPhoneBookEntry entry;
+    entry.memory = memSim;
+    entry.location = 1;
+    EXPECT_EQ(ReadPhoneBookEntry(entry), stNotConnected);
+    EXPECT_EQ(commands().size(), heardBefore) << "nothing is sent after the end of the link";
+
+    sim->faults().silenceFor(std::chrono::milliseconds(0));
+    ASSERT_EQ(connect(ckAtCable), stDone);  // the same port, opened again
+    EXPECT_EQ(ReadPhoneBookEntry(entry), stDone);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// A fixture for end-to-end tests: a simulated phone on a pseudo-terminal and
-// the library connected to it with short ticks.
+// A fixture for end-to-end tests: a simulated phone on a pseudo-terminal (or
+// in infrared range) and the library connected to it with short ticks.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
 #include "phonelib/transport/commportdriver.h"
+#include "phonelib/transport/infraredlink.h"
 #include "phonesim/simulator.h"
 #include "tests/support/notificationrecorder.h"
 
@@ -31,6 +32,7 @@ class SimulatedPhoneTest : public ::testing::Test {
         phonelib::lib().runJob([] {
             auto& library = phonelib::lib();
             library.serialPort().Close();
+            library.infrared().Close();
             library.setHost(nullptr);
             library.restoreLoadState();
         });
