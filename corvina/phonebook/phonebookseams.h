@@ -5,6 +5,7 @@
 // are built in; the window and its transfers call them at the right moments.
 #pragma once
 
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -19,12 +20,19 @@ class PhonebookTable;
 class ContactsMerge {
   public:
     virtual ~ContactsMerge() = default;
-    // A download read an occupied entry; the entry returned is what the row shows.
-    virtual TPhoneBookEntry merged(const TPhoneBookEntry& entry) { return entry; }
+    // A download from the phone of this model number read an occupied
+    // entry; the entry returned is what the row shows.
+    virtual TPhoneBookEntry merged(const TPhoneBookEntry& entry, uint8_t /*modelNumber*/) {
+        return entry;
+    }
+    // The download ended (completely or not): what was merged is kept.
+    virtual void downloadFinished() {}
     virtual void uploadStarted(uint8_t /*memory*/) {}
     // The upload wrote the row's entry.
     virtual void rowWritten(const PhonebookRow& /*row*/, const TPhoneBookEntry& /*entry*/) {}
     virtual void uploadFinished(uint8_t /*memory*/) {}
+    // What the user should learn (a damaged file, a failed write), once.
+    virtual QStringList takeNotices() { return {}; }
 };
 
 class SpeedDialLinks {
@@ -48,6 +56,8 @@ class TableStore {
     virtual void saveTemporary(const PhonebookTable& /*table*/) {}
     // The rows cut or copied.
     virtual void saveClipboard(const std::vector<PhonebookRow>& /*rows*/) {}
+    // What the user should learn (a copy set aside, a failed write), once.
+    virtual QStringList takeNotices() { return {}; }
 };
 
 struct PhonebookSeams {

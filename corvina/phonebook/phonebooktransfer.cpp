@@ -290,7 +290,7 @@ void PhonebookTransfer::downloadRead(int location, uint8_t result) {
         } else {
             ++found_;
             emptyInARow_ = 0;
-            keepRow(rowOfEntry(seams_.contacts->merged(entry_), location));
+            keepRow(rowOfEntry(seams_.contacts->merged(entry_, model_), location));
         }
         return downloadNext();
     }
@@ -330,6 +330,7 @@ void PhonebookTransfer::downloadFinish() {
     state.downloadCount = state.downloaded ? found_ : -1;
     if (capacity_.used < 0) showCapacity(capacity_.total, capacity_.total - found_, found_);
     state.uploadAllowed = complete_;
+    seams_.contacts->downloadFinished();
     seams_.store->saveTemporary(*table_);
     emit status(complete_ ? tx("telefonbuch_45", "Download beendet!")
                           : tx("telefonbuch_46",

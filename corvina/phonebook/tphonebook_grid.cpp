@@ -172,7 +172,16 @@ void Tphonebook_grid::connectTransfer() {
         wait.finish();
         reloadPages();
         updateCommands();
+        tellFileNotices();
     });
+}
+
+void Tphonebook_grid::tellFileNotices() {
+    QStringList notices = seams_.store->takeNotices();
+    notices += seams_.contacts->takeNotices();
+    if (!notices.isEmpty())
+        dialogs_.tell(
+            {Severity::Information, tx("telefonbuch_115", "Hinweis"), notices.join(u'\r')});
 }
 
 uint8_t Tphonebook_grid::modelNumber() const {
@@ -244,6 +253,7 @@ void Tphonebook_grid::showEvent(QShowEvent* event) {
     shown_ = true;
     for (auto& t : tables_) seams_.store->loadTemporary(*t);
     reloadPages();
+    tellFileNotices();
     if (const auto notice = phonebookSoftwareNotice(
             modelNumber(), QString::fromLatin1(shell_.connection().phoneInfo().softwareVersion))) {
         dialogs_.tell({Severity::Information, tx("telefonbuch_115", "Hinweis"), *notice});

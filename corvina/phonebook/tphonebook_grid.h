@@ -87,6 +87,8 @@ class Tphonebook_grid : public QWidget {
     void updateTabs();
     void updateCommands();
     void reloadPages();
+    // Shows what the file seams have to tell, in one message.
+    void tellFileNotices();
     uint8_t modelNumber() const;
     void afterNotice(const std::function<void()>& go);
     void runOk(EntryEditorRules::Answers answers);
