@@ -95,6 +95,8 @@ Tsmsform::Tsmsform(Tgesamtform& shell, MessageCalls calls)
     });
     connect(&shell_.connection(), &ConnectionControl::connected, this,
             [this] { enable_buttons(); });
+    // Other windows (phonebook, call lists) hand over a number to write to.
+    connect(&shell_, &Tgesamtform::messageRequested, this, &Tsmsform::newMessageTo);
 
     setTemplatePath(messageFilePath(tx("sms_16", "vorlagen.smo")));
     setListPath(messageFilePath(QStringLiteral("empfaenger.emp")));

@@ -48,7 +48,7 @@ TEST_F(CliSiemens, IdentityPhonebookMessagesAndSettings) {
     EXPECT_TRUE(
         has(run, "2\tEingang\tungelesen\tD1-Info\t12.05.01\t10:30:45\tIhr Guthaben: 5 EUR\n"))
         << run.out;
-    EXPECT_TRUE(has(run, "3\tEingang\tgelesen\t+491701234567\t12.05.01\t10:30:45\tGrüße €?\n"))
+    EXPECT_TRUE(has(run, "3\tEingang\tgelesen\t+491701234567\t12.05.01\t10:30:45\tGrüße €[\n"))
         << run.out;
     EXPECT_EQ(at({"sms", "send", "0171234567", "hello"}).exitCode, 0);
     ASSERT_EQ(sim_.fixture().siemens.sent.size(), 1u);
