@@ -91,7 +91,6 @@ void FileTableStore::loadTemporary(PhonebookTable& table) {
 
 void FileTableStore::saveTemporary(const PhonebookTable& table) {
     QString error;
-    QDir().mkpath(folder_);
     if (!KvfTable::save(temporaryPath(table.memory()), phonebookColumnHeadings(),
                         gridOfRows(table.rows()), &error))
         notices_.append(error);
@@ -99,7 +98,6 @@ void FileTableStore::saveTemporary(const PhonebookTable& table) {
 
 void FileTableStore::saveClipboard(const std::vector<PhonebookRow>& rows) {
     QString error;
-    QDir().mkpath(folder_);
     if (!KvfTable::save(clipboardPath(), phonebookColumnHeadings(), gridOfRows(rows), &error))
         notices_.append(error);
 }

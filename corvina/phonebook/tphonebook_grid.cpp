@@ -8,8 +8,10 @@
 #include "corvina/help/helpcontext.h"
 #include "corvina/language/language.h"
 #include "corvina/language/languageapply.h"
+#include "corvina/phonebook/contactsfilemerge.h"
 #include "corvina/phonebook/reportrows.h"
 #include "corvina/phonebook/softwarenotice.h"
+#include "corvina/phonebook/tablefiles.h"
 #include "corvina/reports/printchoices.h"
 #include "corvina/shell/commandbar.h"
 #include "corvina/shell/commandtexts.h"
@@ -498,7 +500,12 @@ void registerPhonebookModule(ModuleRegistry& registry) {
     ModuleDescriptor descriptor;
     descriptor.module = Module::Phonebook;
     descriptor.helpPage = QStringLiteral("phonebook");
-    descriptor.create = [](Tgesamtform& shell) -> QWidget* { return new Tphonebook_grid(shell); };
+    descriptor.create = [](Tgesamtform& shell) -> QWidget* {
+        PhonebookParts parts;
+        parts.seams.contacts = std::make_shared<ContactsFileMerge>();
+        parts.seams.store = std::make_shared<FileTableStore>();
+        return new Tphonebook_grid(shell, std::move(parts));
+    };
     descriptor.bindCommands = [](QWidget* window, CommandBar& commands) {
         static_cast<Tphonebook_grid*>(window)->bindCommands(commands);
     };

@@ -1,5 +1,6 @@
 #include "corvina/phonebook/files/tablegrid.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -69,6 +70,8 @@ std::optional<QByteArray> readTableFileBytes(const QString& path, QString* error
 }
 
 bool writeTableFileBytes(const QString& path, const QByteArray& bytes, QString* error) {
+    // The data folder does not exist before the program's first file.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;

@@ -104,7 +104,6 @@ class LogoWindow : public LogoWindowProgram {
         return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
             .filePath(QStringLiteral("logos/") + QLatin1String(name));
     }
-
 };
 
 TEST_F(LogoWindow, ANewUserDrawsSendsReadsBackAndSendsPicturesOnA3310) {
@@ -319,6 +318,7 @@ TEST_F(LogoWindow, OnA6110WithoutOperatorInTheSettingsTheLogoTakesThePhonesNetwo
     const SendOutcome tuneSent = finish([&] { form->sendCurrent(); });
     ASSERT_TRUE(tuneSent.success()) << tuneSent.text.toStdString();
     ASSERT_TRUE(waitFor([&] { return !sim.fixture().data.ringtones.empty(); }));
+    tune.remove();  // the logo folder outlives the test within this program
 }
 
 TEST_F(LogoWindow, WithoutAnyOperatorTheUserChoosesOneInTheSettingsAndTheSendGoesOn) {

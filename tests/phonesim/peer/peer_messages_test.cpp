@@ -25,12 +25,11 @@ TEST_P(StoredMessages, TextsNumbersAndTimesWithoutStalls) {
         if (message.status == 0) {
             // gammu pads the day with a space, as C's asctime does.
             const QDateTime& t = message.timestamp;
-            const QString sent =
-                gnokii() ? t.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))
-                         : QStringLiteral("%1 %2 %3")
-                               .arg(t.toString(QStringLiteral("MMM")))
-                               .arg(t.date().day(), 2, 10, QLatin1Char(' '))
-                               .arg(t.toString(QStringLiteral("HH:mm:ss yyyy")));
+            const QString sent = gnokii() ? t.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))
+                                          : QStringLiteral("%1 %2 %3")
+                                                .arg(t.toString(QStringLiteral("MMM")))
+                                                .arg(t.date().day(), 2, 10, QLatin1Char(' '))
+                                                .arg(t.toString(QStringLiteral("HH:mm:ss yyyy")));
             EXPECT_TRUE(r.output.contains(sent)) << sent.toStdString() << r.describe();
         }
     }
