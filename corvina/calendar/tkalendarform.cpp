@@ -408,15 +408,7 @@ void Tkalendarform::enable_buttons() {
 
 void Tkalendarform::ask(const QString& text, std::function<void()> then) {
     lastMessage_ = text;
-    auto* box = new QMessageBox(QMessageBox::Warning, tx("kalender2_52", "Kalender"), text,
-                                QMessageBox::Ok | QMessageBox::Cancel, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->setObjectName(QStringLiteral("frage"));
-    connect(box, &QMessageBox::finished, this, [then = std::move(then)](int result) {
-        if (result == QMessageBox::Ok) then();
-    });
-    box->show();
+    askOkCancel(this, QMessageBox::Warning, tx("kalender2_52", "Kalender"), text, std::move(then));
 }
 
 void Tkalendarform::tell(QMessageBox::Icon icon, const QString& text) {

@@ -990,15 +990,7 @@ void Tsmsform::tell(QMessageBox::Icon icon, const QString& text) {
 
 void Tsmsform::ask(const QString& text, std::function<void()> then) {
     lastMessage_ = text;
-    auto* box = new QMessageBox(QMessageBox::Information, tx("sms2_73", "SMS"), text,
-                                QMessageBox::Ok | QMessageBox::Cancel, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->setObjectName(QStringLiteral("frage"));
-    connect(box, &QMessageBox::finished, this, [then = std::move(then)](int result) {
-        if (result == QMessageBox::Ok) then();
-    });
-    box->show();
+    askOkCancel(this, QMessageBox::Information, tx("sms2_73", "SMS"), text, std::move(then));
 }
 
 void Tsmsform::setStatus(const QString& text) {

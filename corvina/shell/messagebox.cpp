@@ -11,4 +11,17 @@ QMessageBox* showMessage(QWidget* parent, QMessageBox::Icon icon, const QString&
     return box;
 }
 
+QMessageBox* askOkCancel(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                         const QString& text, std::function<void()> then) {
+    auto* box = new QMessageBox(icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    box->setObjectName(QStringLiteral("frage"));
+    QObject::connect(box, &QMessageBox::finished, box, [then = std::move(then)](int result) {
+        if (result == QMessageBox::Ok) then();
+    });
+    box->show();
+    return box;
+}
+
 }  // namespace corvina

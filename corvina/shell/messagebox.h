@@ -4,10 +4,15 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <functional>
 
 namespace corvina {
 
 QMessageBox* showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                          const QString& text);
+
+// An OK/Cancel question (object name "frage"); `then` runs after OK only.
+QMessageBox* askOkCancel(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                         const QString& text, std::function<void()> then);
 
 }  // namespace corvina

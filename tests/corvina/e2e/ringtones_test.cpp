@@ -97,7 +97,7 @@ TEST_F(RingtoneWindow, AMelodyClickedOnThePianoPlaysOnTheBuzzerAndArrivesInTheCh
     ASSERT_NE(editor, nullptr);
     clickMelody(editor);
     editor->melody().select(0);
-    screenshot(editor, QStringLiteral("corvina-ringtone-editor.png"));
+    screenshot(editor, QStringLiteral("corvina-ringtones-editor.png"));
 
     // The buzzer: one tone per note from the marked one, the keep-alive
     // held off meanwhile and on again afterwards.
@@ -207,7 +207,7 @@ TEST_F(RingtoneWindow, OnA6110TheMelodyGoesByMessageAndAMidiTrackIsChosenBeforeS
                    EXPECT_EQ(chooser->trackList()->currentRow(), 1);
                    EXPECT_EQ(chooser->channelList()->currentItem()->text(), "1");
                    chooser->selectTrack(2);
-                   screenshot(chooser, QStringLiteral("corvina-ringtone-trackchannel.png"));
+                   screenshot(chooser, QStringLiteral("corvina-ringtones-trackchannel.png"));
                    chooser->accept();
                });
     ASSERT_TRUE(sent.success()) << sent.text.toStdString();
