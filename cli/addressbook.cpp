@@ -9,6 +9,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/entryreads.h"
 #include "cli/output.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
@@ -87,32 +88,20 @@ int readEntries(const QStringList& arguments) {
         to = *high;
     }
     phonelib::DownloadGroupnames();
-    int found = 0;
-    int status = 0;
-    std::optional<int32_t> lastDone;
-    for (int32_t location = from; location <= to; ++location) {
-        if (whole && capacity.used >= 0 && found >= capacity.used) break;
-        printProgress("Lese Adresse " + std::to_string(location) + " von " + std::to_string(to));
-        TPhoneBookEntry entry;
-        entry.memory = memAddressBook;
-        entry.location = location;
-        const uint8_t result = phonelib::ReadPhoneBookEntry(entry);
-        if (result == phonelib::stNotConnected) {
-            printProgress("\n");
-            return linkLost(lastDone, location);
-        }
-        lastDone = location;
-        if (result != phonelib::stDone) {
-            printProgress("\n");
-            status = failed("Adresse " + std::to_string(location), result);
-            continue;
-        }
-        if (entry.empty) continue;
-        ++found;
-        printEntry(location, entry);
-    }
-    printProgress(std::to_string(found) + " Adressen gelesen                    \n");
-    return status;
+    const EntryRun run{.from = from,
+                       .to = to,
+                       .stopAfter = whole && capacity.used >= 0 ? capacity.used : -1,
+                       .place = "Adresse",
+                       .entries = "Adressen"};
+    return readEntryRun(
+        run,
+        [](int32_t location) {
+            TPhoneBookEntry entry;
+            entry.memory = memAddressBook;
+            entry.location = location;
+            return entry;
+        },
+        printEntry);
 }
 
 int writeEntry(const QStringList& arguments, bool clear) {

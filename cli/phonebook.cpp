@@ -12,6 +12,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/entryreads.h"
 #include "cli/models.h"
 #include "cli/output.h"
 #include "codecs/tools/cp1252.h"
@@ -104,31 +105,13 @@ int readMemory(const QStringList& arguments, bool at) {
     if (!range) return usageError(kReadUsage);
     phonelib::DownloadGroupnames();
 
-    int found = 0;
-    int status = 0;
-    std::optional<int32_t> lastDone;
-    for (int32_t location = range->from; location <= range->to; ++location) {
-        if (range->whole && capacity.used > 0 && found >= capacity.used) break;
-        printProgress("Lese Platz " + std::to_string(location) + " von " +
-                      std::to_string(range->to));
-        TPhoneBookEntry entry = entryAt(*memory, location - shift);
-        const uint8_t result = phonelib::ReadPhoneBookEntry(entry);
-        if (result == phonelib::stNotConnected) {
-            printProgress("\n");
-            return linkLost(lastDone, location);
-        }
-        lastDone = location;
-        if (result != phonelib::stDone) {
-            printProgress("\n");
-            status = failed("Platz " + std::to_string(location), result);
-            continue;
-        }
-        if (entry.empty) continue;
-        ++found;
-        printEntry(location, entry);
-    }
-    printProgress(std::to_string(found) + " Einträge gelesen                    \n");
-    return status;
+    const EntryRun run{.from = range->from,
+                       .to = range->to,
+                       .stopAfter = range->whole && capacity.used > 0 ? capacity.used : -1,
+                       .place = "Platz",
+                       .entries = "Einträge"};
+    return readEntryRun(
+        run, [&](int32_t location) { return entryAt(*memory, location - shift); }, printEntry);
 }
 
 int writeEntry(const QStringList& arguments, bool clear) {
