@@ -342,6 +342,7 @@ TEST_F(LogoWindow, WithoutAnyOperatorTheUserChoosesOneInTheSettingsAndTheSendGoe
                        settings.findChild<QWidget*>("betreiberseite")->findChild<QComboBox*>();
                    ASSERT_NE(operators, nullptr);
                    operators->setCurrentIndex(operators->findText("26202", Qt::MatchStartsWith));
+                   screenshot(&settings, "corvina-settings-operator.png");
                    settings.findChild<QPushButton*>("okbutton")->click();
                });
     ASSERT_TRUE(sent.success()) << sent.text.toStdString();
