@@ -299,6 +299,7 @@ TEST_F(LogoWindow, OnA6110WithoutOperatorInTheSettingsTheLogoTakesThePhonesNetwo
                [&] {
                    ASSERT_TRUE(waitFor([&] { return form->groupDialog()->isVisible(); }));
                    form->groupDialog()->list()->setCurrentRow(2);
+                   screenshot(form->groupDialog(), "corvina-common-groupchoice.png");
                    form->groupDialog()->findChild<QPushButton*>("ok")->click();
                });
     ASSERT_TRUE(group.success()) << group.text.toStdString();
