@@ -177,6 +177,12 @@ void Simulator::sendDisplayText(const QString& text) {
     });
 }
 
+void Simulator::deliverMessage(const StoredMessage& message) {
+    onSimulatorThread([&] {
+        if (runtime_) runtime_->current->deliverMessage(message);
+    });
+}
+
 Fixture Simulator::fixture() const {
     Fixture copy;
     onSimulatorThread([&] { copy = runtime_ ? runtime_->current->fixture() : fixture_; });

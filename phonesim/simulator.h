@@ -14,6 +14,7 @@
 //   sim.waitForRequest(0xD1, std::chrono::seconds(5));
 //   sim.faults().setCorruptionRate(0.05);        // see faults/faults.h
 //   sim.sendDisplayText("Hallo");
+//   sim.deliverMessage(message);                 // a short message comes in
 //   sim.fixture().identity.imei;                 // what the phone holds now
 //   sim.requests();                              // every request so far
 //   sim.counters().badChecksums;                 // link counters
@@ -73,6 +74,9 @@ class Simulator {
     Faults& faults() { return faults_; }
 
     void sendDisplayText(const QString& text);
+    // A message comes in now: the phone stores it and tells the PC (see
+    // fixture/messagedata.h, "arriving").
+    void deliverMessage(const StoredMessage& message);
     // A copy of what the phone holds now.
     Fixture fixture() const;
     // Changes what the phone holds (for example the battery level) while it runs.

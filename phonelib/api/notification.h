@@ -15,6 +15,8 @@ enum Notification : int {
     nfDisplayText = 0x467,     // Nokia 61xx: display text arrived
     nfKeepAliveCycle = 0x468,  // end of every keep-alive cycle that ran
     nfSmsProgress = 0x469,     // sending progress: wParam progress value, lParam state
+    nfSmsArrived = 0x46B,      // the phone stored a message that just came in:
+                               // wParam location, lParam folder id (0: no folders)
 };
 
 class PHONELIB_EXPORT PhoneNotification : public QEvent {

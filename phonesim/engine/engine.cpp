@@ -17,8 +17,8 @@ Engine::Engine(Fixture fixture, Transport& transport, Scheduler& scheduler, Faul
       phone_{fixture_, [this](Message m) { answer(std::move(m)); }},
       family_(familyOf(fixture_.identity.modelCode)),
       hooks_(transport, scheduler, faults,
-             {[this](std::span<const uint8_t> bytes) { bytesIn(bytes); },
-              [this] { newSession(); }, [this] { hangUp(); }}) {
+             {[this](std::span<const uint8_t> bytes) { bytesIn(bytes); }, [this] { newSession(); },
+              [this] { hangUp(); }}) {
     if (settings.framing == Framing::Cable) {
         link_ = std::make_unique<CableLink>(output_, scheduler, journal, settings.timing);
     } else {
@@ -63,6 +63,7 @@ void Engine::requestIn(const Message& request) {
     journal_.logRequest(request);
     if (trace_) trace_("PC", request);
     family_.dispatch(phone_, request);
+    arrivals_.schedule(fixture_, [this](const StoredMessage& m) { deliverMessage(m); });
     if (family_.statusMessages && !statusTimer_) {
         statusTimer_ = scheduler_.after(settings_.statusInterval, [this] { sendStatus(); });
     }
@@ -74,6 +75,10 @@ void Engine::sendStatus() {
         for (const Message& message : family_.statusMessages(fixture_)) send(message);
     }
     statusTimer_ = scheduler_.after(settings_.statusInterval, [this] { sendStatus(); });
+}
+
+void Engine::deliverMessage(const StoredMessage& message) {
+    if (const auto announcement = family_.storeArrival(fixture_, message)) send(*announcement);
 }
 
 void Engine::answer(Message message) {

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "phonesim/engine/answerdelay.h"
+#include "phonesim/engine/arrivals.h"
 #include "phonesim/engine/family.h"
 #include "phonesim/engine/journal.h"
 #include "phonesim/engine/linkhooks.h"
@@ -53,6 +54,7 @@ class Engine : public PhoneEngine {
 
     // Unsolicited display text (type 0x0D, sub-code 0x50).
     void sendDisplayText(const QString& text) override;
+    void deliverMessage(const StoredMessage& message) override;
     void hangUp() override;
     void setTrace(Trace trace) override { trace_ = std::move(trace); }
 
@@ -77,6 +79,7 @@ class Engine : public PhoneEngine {
     nokia61xx::Phone phone_;
     PhoneFamily family_;
     std::optional<Scheduler::TimerId> statusTimer_;
+    Arrivals arrivals_{scheduler_};
     AnswerDelay delayedAnswers_{scheduler_, faults_};
     bool wasSilent_ = false;
     Trace trace_;

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "phonesim/nokia61xx/requests.h"
 #include "phonesim/nokia7110/requests.h"
 
 namespace phonesim {
@@ -11,12 +12,12 @@ PhoneFamily familyOf(const QString& modelCode) {
                                            QStringLiteral("NHM-3"), QStringLiteral("NPE-4"),
                                            QStringLiteral("NHM-7")};
     if (family7110.contains(modelCode)) {
-        return {nokia7110::dispatchRequest, nokia7110::statusMessages};
+        return {nokia7110::dispatchRequest, nokia7110::statusMessages, nokia7110::storeArrival};
     }
     return {[](nokia61xx::Phone& phone, const Message& request) {
                 return nokia61xx::dispatchRequest(phone, request);
             },
-            nullptr};
+            nullptr, nokia61xx::storeArrival};
 }
 
 }  // namespace phonesim

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "phonesim/fixture/fixture.h"
@@ -16,6 +17,8 @@ struct PhoneFamily {
     // Messages the phone sends every status interval once a PC talks to
     // it; none for phones that only answer.
     std::vector<Message> (*statusMessages)(const Fixture& fixture);
+    // Stores a message that came in and gives what the phone tells the PC.
+    std::optional<Message> (*storeArrival)(Fixture& fixture, const StoredMessage& message);
 };
 
 // The 7110 family (NSE-5, NPE-3, NHM-3, NPE-4, and NHM-7 for its mixed

@@ -22,6 +22,8 @@ class PhoneEngine {
     virtual Fixture& fixture() = 0;
     // Unsolicited display text; phones without one ignore it.
     virtual void sendDisplayText(const QString& text) = 0;
+    // A message comes in: the phone stores it and tells the PC.
+    virtual void deliverMessage(const StoredMessage& message) = 0;
     virtual void setTrace(Trace trace) = 0;
     // Closes the link for good (the hang-up fault).
     virtual void hangUp() = 0;

@@ -113,6 +113,9 @@ void onBookmarkWrite(Phone& phone, std::span<const uint8_t> body);  // 09 → 0A
 
 // Unsolicited 0x0D 00 01 00 50: text on the phone's display (displaytext.cpp)
 Message displayTextMessage(const QString& text);
+// A message comes in: stored at the first free location as received and not
+// read; the announcement 0x02: 00 01 00 10 02 L. Nothing when the phone is full.
+std::optional<Message> storeArrival(Fixture& fixture, const StoredMessage& message);
 
 // Latin-1 bytes of a fixture text.
 std::vector<uint8_t> latin1(const QString& text);

@@ -134,4 +134,43 @@ QString sevenBitText(std::span<const uint8_t> userData, size_t septets, size_t h
     return gsmText(text);
 }
 
+bool isUcs2(uint8_t coding) {
+    return (coding & 0xC0) == 0x00 ? (coding & 0x0C) == 0x08 : (coding & 0xF0) == 0xE0;
+}
+
+uint8_t storedCoding(const StoredMessage& message) {
+    if (message.coding >= 0) return static_cast<uint8_t>(message.coding);
+    return message.eightBit ? 0xF4 : 0x00;
+}
+
+std::vector<uint8_t> storedUserData(const StoredMessage& message, size_t& length) {
+    if (!message.eightBit && !isUcs2(storedCoding(message)))
+        return sevenBitUserData(message.header, message.text, length);
+    std::vector<uint8_t> data(message.header.begin(), message.header.end());
+    const QByteArray payload = message.eightBit ? message.data : ucs2Bytes(message.text);
+    data.insert(data.end(), payload.begin(), payload.end());
+    length = data.size();
+    return data;
+}
+
+std::vector<uint8_t> addressField(const StoredMessage& message) {
+    constexpr size_t kAddressOctets = 10;
+    const uint8_t type = message.numberType >= 0 ? static_cast<uint8_t>(message.numberType)
+                                                 : numberType(message.number);
+    if ((type & 0x70) == 0x50) {
+        size_t septets = 0;
+        auto name = sevenBitUserData({}, message.number, septets);
+        name.resize(std::min(name.size(), kAddressOctets));
+        const auto semiOctetCount = std::min<size_t>((septets * 7 + 3) / 4, 2 * kAddressOctets);
+        name.insert(name.begin(), {static_cast<uint8_t>(semiOctetCount), type});
+        return name;
+    }
+    QString digits = message.number;
+    if (digits.startsWith(QLatin1Char('+'))) digits.remove(0, 1);
+    auto field = semiOctets(digits);
+    field.resize(std::min(field.size(), kAddressOctets));
+    field.insert(field.begin(), {static_cast<uint8_t>(digits.size()), type});
+    return field;
+}
+
 }  // namespace phonesim::nokia61xx

@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+#include "phonesim/fixture/messagedata.h"
+
 namespace phonesim::nokia61xx {
 
 // The digits of a number ("+" dropped) as semi-octets: 4930 → 94 03.
@@ -38,5 +40,16 @@ std::vector<uint8_t> sevenBitUserData(const QByteArray& header, const QString& t
 // The text of 7-bit user data of `septets` septets behind a header of
 // `headerOctets` octets (0: none).
 QString sevenBitText(std::span<const uint8_t> userData, size_t septets, size_t headerOctets);
+
+// What a stored message is kept as, the same on every phone: its data
+// coding (the fixture's, else 00 for text and F4 for data), its user data
+// (7-bit text with escapes, UCS-2 or 8-bit, behind the header) with `length`
+// set to the user data length field, and its number as an address field:
+// digit count (or, for type D0, semi-octets of the name packed as 7-bit
+// text), type, semi-octets.
+uint8_t storedCoding(const StoredMessage& message);
+bool isUcs2(uint8_t coding);
+std::vector<uint8_t> storedUserData(const StoredMessage& message, size_t& length);
+std::vector<uint8_t> addressField(const StoredMessage& message);
 
 }  // namespace phonesim::nokia61xx

@@ -5,6 +5,7 @@
 //                                    empty   → 0x14: 00 01 00 09 07
 //                                    no such location → 0x14: 00 01 00 09 02
 //   0x14: 00 01 00 0A 02 L         delete  → 0x14: 00 01 00 0B
+//   by itself: 0x02: 00 01 00 10 02 L  a message came in and lies at L
 //                                    empty or no such location → 0x14: 00 01 00 0C 02
 //
 // The message: byte 4 01 (read) or 03 (not read yet), 5 02 (the SIM), 6 the
@@ -23,26 +24,6 @@
 namespace phonesim::nokia61xx {
 
 namespace {
-
-uint8_t codingOf(const StoredMessage& message) {
-    if (message.coding >= 0) return static_cast<uint8_t>(message.coding);
-    return message.eightBit ? 0xF4 : 0x00;
-}
-
-bool isUcs2(uint8_t coding) {
-    return (coding & 0xC0) == 0x00 ? (coding & 0x0C) == 0x08 : (coding & 0xF0) == 0xE0;
-}
-
-std::vector<uint8_t> userData(const StoredMessage& message, size_t& length) {
-    const uint8_t coding = codingOf(message);
-    if (!message.eightBit && !isUcs2(coding))
-        return sevenBitUserData(message.header, message.text, length);
-    std::vector<uint8_t> data(message.header.begin(), message.header.end());
-    const QByteArray payload = message.eightBit ? message.data : ucs2Bytes(message.text);
-    data.insert(data.end(), payload.begin(), payload.end());
-    length = data.size();
-    return data;
-}
 
 void put(std::vector<uint8_t>& body, size_t at, const std::vector<uint8_t>& bytes) {
     std::copy(bytes.begin(), bytes.end(), body.begin() + static_cast<long>(at));
@@ -65,7 +46,7 @@ std::vector<uint8_t> storedMessageBody(int location, const StoredMessage& messag
                                        const MessageCentre& centre) {
     const size_t o = storedFieldsOffset(message.status);
     size_t length = 0;
-    const auto data = userData(message, length);
+    const auto data = storedUserData(message, length);
     std::vector<uint8_t> body(o + 39 + data.size(), 0x00);
     put(body, 0,
         {0x00, 0x01, 0x00, 0x08, static_cast<uint8_t>(message.unread ? 0x03 : 0x01), 0x02,
@@ -77,22 +58,9 @@ std::vector<uint8_t> storedMessageBody(int location, const StoredMessage& messag
         put(body, 10, {digits.begin(), digits.begin() + std::min<long>(10, std::ssize(digits))});
     }
     body[20] = firstOctetOf(message.status) | (message.header.isEmpty() ? 0x00 : 0x40);
-    body[o + 18] = codingOf(message);
+    body[o + 18] = storedCoding(message);
     body[o + 19] = static_cast<uint8_t>(length);
-    body[o + 21] = message.numberType >= 0 ? static_cast<uint8_t>(message.numberType)
-                                           : numberType(message.number);
-    if ((body[o + 21] & 0x70) == 0x50) {
-        size_t septets = 0;
-        auto name = sevenBitUserData({}, message.number, septets);
-        name.resize(std::min<size_t>(name.size(), 10));
-        body[o + 20] = static_cast<uint8_t>(std::min<size_t>((septets * 7 + 3) / 4, 20));
-        put(body, o + 22, name);
-    } else {
-        QString digits = message.number;
-        if (digits.startsWith(QLatin1Char('+'))) digits.remove(0, 1);
-        body[o + 20] = static_cast<uint8_t>(digits.size());
-        put(body, o + 22, semiOctets(digits));
-    }
+    put(body, o + 20, addressField(message));
     if (message.status == 2) {
         body[o + 32] = static_cast<uint8_t>(centre.validity);
     } else if (message.timestamp.isValid()) {
@@ -125,6 +93,18 @@ void onMessageDelete(Phone& phone, std::span<const uint8_t> body) {
         return;
     }
     phone.answer({0x14, {0x00, 0x01, 0x00, 0x0B}});
+}
+
+std::optional<Message> storeArrival(Fixture& fixture, const StoredMessage& message) {
+    MessageData& messages = fixture.messages;
+    int location = 1;
+    while (location <= messages.capacity && messages.stored.contains(location)) ++location;
+    if (location > messages.capacity) return std::nullopt;
+    StoredMessage arrived = message;
+    arrived.status = 0;
+    arrived.unread = true;
+    messages.stored[location] = arrived;
+    return Message{0x02, {0x00, 0x01, 0x00, 0x10, 0x02, static_cast<uint8_t>(location)}};
 }
 
 }  // namespace phonesim::nokia61xx

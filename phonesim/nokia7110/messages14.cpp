@@ -18,6 +18,9 @@
 //                                 unknown folder)
 //   77 29 name 00 00 01 01        new folder (name as 16-bit characters)
 //     → 78, the new folder's id (8 past the highest)
+//
+// By itself, type 0x02: 00 01 00 10 F L_hi L_lo, a message came in and lies
+// in folder F at L.
 #include "phonesim/nokia7110/requests.h"
 #include "phonesim/nokia7110/storedform.h"
 
@@ -123,6 +126,20 @@ void onFolderCreate(Phone& phone, std::span<const uint8_t> body) {
     if (id > 0xFF) return answer(phone, {0x03});
     folders.push_back({id, fromWide(body.subspan(5)), {}});
     answer(phone, {0x78, static_cast<uint8_t>(id)});
+}
+
+std::optional<Message> storeArrival(Fixture& fixture, const StoredMessage& message) {
+    if (fixture.messages.folders.empty()) return std::nullopt;
+    MessageFolder& inbox = fixture.messages.folders.front();
+    const int location = firstFreeLocation(inbox);
+    if (location > 0xFFFF) return std::nullopt;
+    StoredMessage arrived = message;
+    arrived.status = 0;
+    arrived.unread = true;
+    inbox.messages[location] = arrived;
+    return Message{0x02,
+                   {0x00, 0x01, 0x00, 0x10, static_cast<uint8_t>(inbox.id),
+                    static_cast<uint8_t>(location >> 8), static_cast<uint8_t>(location)}};
 }
 
 }  // namespace phonesim::nokia7110

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -29,6 +30,10 @@ void onOperatorLogoUpload(Phone& phone, std::span<const uint8_t> body);  // A3
 // What the phone sends by itself every few seconds: 0x17 battery and 0x0A
 // 82 signal.
 std::vector<Message> statusMessages(const Fixture& fixture);
+// A message comes in: stored as received and not read at the first free
+// location of the first folder (the inbox); the announcement 0x02: 00 01 00
+// 10 F L_hi L_lo. Nothing for a phone without folders.
+std::optional<Message> storeArrival(Fixture& fixture, const StoredMessage& message);
 
 // 0x03 phonebook as typed blocks (phonebook03.cpp)
 void onEntryRead(Phone& phone, std::span<const uint8_t> body);     // 07 → 08

@@ -1,5 +1,7 @@
 #include "phonesim/siemens/atengine.h"
 
+#include "phonesim/siemens/storedpdu.h"
+
 namespace phonesim::siemens {
 
 namespace {
@@ -23,8 +25,8 @@ AtEngine::AtEngine(Fixture fixture, Transport& transport, Scheduler& scheduler, 
       output_(transport, scheduler, faults, journal),
       phone_{fixture_},
       hooks_(transport, scheduler, faults,
-             {[this](std::span<const uint8_t> bytes) { bytesIn(bytes); },
-              [this] { newSession(); }, [this] { hangUp(); }}) {
+             {[this](std::span<const uint8_t> bytes) { bytesIn(bytes); }, [this] { newSession(); },
+              [this] { hangUp(); }}) {
     journal_.restartPreamble();
 }
 
@@ -76,6 +78,18 @@ void AtEngine::lineIn() {
     journal_.logRequest(request);
     if (trace_) trace_("PC", request);
     answer(runCommandLine(phone_, line, &input_));
+    arrivals_.schedule(fixture_, [this](const StoredMessage& m) { deliverMessage(m); });
+}
+
+void AtEngine::deliverMessage(const StoredMessage& message) {
+    auto& data = fixture_.siemens;
+    int location = 1;
+    while (location <= data.messageCapacity && data.messages.contains(location)) ++location;
+    if (location > data.messageCapacity) return;
+    StoredMessage arrived = message;
+    arrived.status = 0;
+    data.messages[location] = {0, storedPdu(arrived, fixture_.messages.centre)};
+    write("\r\n+CMTI: \"SM\"," + std::to_string(location) + "\r\n");
 }
 
 void AtEngine::dataIn() {

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "phonesim/engine/answerdelay.h"
+#include "phonesim/engine/arrivals.h"
 #include "phonesim/engine/journal.h"
 #include "phonesim/engine/linkhooks.h"
 #include "phonesim/engine/phoneengine.h"
@@ -38,6 +39,8 @@ class AtEngine : public PhoneEngine {
     const Fixture& fixture() const override { return fixture_; }
     Fixture& fixture() override { return fixture_; }
     void sendDisplayText(const QString&) override {}
+    // Stored at the first free location, then "+CMTI: "SM",<location>".
+    void deliverMessage(const StoredMessage& message) override;
     void setTrace(Trace trace) override { trace_ = std::move(trace); }
     void hangUp() override;
 
@@ -61,6 +64,7 @@ class AtEngine : public PhoneEngine {
     std::string data_;
     std::function<AtOutcome(const std::string&)> input_;  // set while the prompt waits
     AnswerDelay delayedAnswers_{scheduler_, faults_};
+    Arrivals arrivals_{scheduler_};
     bool wasSilent_ = false;
     Trace trace_;
     LinkHooks hooks_;  // last: unhooked first

@@ -30,6 +30,7 @@ constexpr std::array kReplies = {
     ReplyRow{0x02, 3, 0x02, onMessageSent},
     ReplyRow{0x02, 3, 0x03, onMessageRefused},
     ReplyRow{0x02, 3, 0x34, onMessageCentre},
+    ReplyRow{0x02, 3, 0x10, onMessageArrived},
     ReplyRow{0x14, 3, 0x08, onStoredMessage},
     ReplyRow{0x14, 3, 0x09, onMessageReadError},
     ReplyRow{0x14, 3, 0x0B, onMessageDeleted},

@@ -17,7 +17,10 @@ namespace phonelib::nokia {
 // Type 0x14, sub-code 08: status, unread flag, number, date, time and text of
 // a stored message. Messages of status 1 keep everything but status and
 // unread flag. False (message unchanged) when the body ends before the status.
-bool decodeStoredMessage(std::span<const uint8_t> body, GSMSMS& message);
+// `shift`: how many bytes later than in this family's answer every field from
+// the status on lies (the 7110 family's answer has one more byte before it);
+// the unread flag stays at byte 4.
+bool decodeStoredMessage(std::span<const uint8_t> body, GSMSMS& message, size_t shift = 0);
 
 // Type 0x14, sub-code 09: 16 for an empty location, 17 for a location the
 // phone does not have; nothing for other codes.

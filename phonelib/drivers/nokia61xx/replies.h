@@ -46,5 +46,6 @@ void onIdentity64(std::span<const uint8_t> body);
 void onPhoneStatus(std::span<const uint8_t> body);
 void onNetwork(std::span<const uint8_t> body);
 void onDisplayText(std::span<const uint8_t> body);
+void onMessageArrived(std::span<const uint8_t> body);  // type 0x02, sub-code 10
 
 }  // namespace phonelib::nokia

@@ -59,22 +59,25 @@ std::string remoteNumber(std::span<const uint8_t> body, size_t o) {
 
 }  // namespace
 
-bool decodeStoredMessage(std::span<const uint8_t> body, GSMSMS& message) {
-    if (body.size() < 8) return false;
-    message.status = std::min<uint8_t>(body[7], 3);
+bool decodeStoredMessage(std::span<const uint8_t> body, GSMSMS& message, size_t shift) {
+    if (body.size() < 8 + shift) return false;
     message.unread = (body[4] & 0x02) != 0 ? 1 : 0;
+    // From the status on the fields lie as in this family's answer.
+    const auto fields = body.subspan(shift);
+    message.status = std::min<uint8_t>(fields[7], 3);
     if (message.status == 1) return true;
 
     const size_t o = baseOffset(message.status);
-    const bool hasHeader = (byteAt(body, 20) & 0x40) != 0;
-    const uint8_t coding = byteAt(body, o + 18);
-    const auto userData = o + 39 < body.size() ? body.subspan(o + 39) : std::span<const uint8_t>();
+    const bool hasHeader = (byteAt(fields, 20) & 0x40) != 0;
+    const uint8_t coding = byteAt(fields, o + 18);
+    const auto userData =
+        o + 39 < fields.size() ? fields.subspan(o + 39) : std::span<const uint8_t>();
     sms::settextfields(message, coding,
-                       sms::decodeuserdata(coding, hasHeader, byteAt(body, o + 19), userData));
-    message.remoteNumber = remoteNumber(body, o);
+                       sms::decodeuserdata(coding, hasHeader, byteAt(fields, o + 19), userData));
+    message.remoteNumber = remoteNumber(fields, o);
 
     const std::string stamp =
-        message.status == 2 ? std::string() : tools::semioctetdecode(hexOf(body, o + 32, 6));
+        message.status == 2 ? std::string() : tools::semioctetdecode(hexOf(fields, o + 32, 6));
     if (stamp.size() == 12) {
         message.date = stamp.substr(4, 2) + "." + stamp.substr(2, 2) + "." + stamp.substr(0, 2);
         message.time = stamp.substr(6, 2) + ":" + stamp.substr(8, 2) + ":" + stamp.substr(10, 2);

@@ -34,6 +34,7 @@ constexpr std::array kReplies = {
     ReplyRow{0x02, 3, 0x02, nokia::onMessageSent},
     ReplyRow{0x02, 3, 0x03, nokia::onMessageRefused},
     ReplyRow{0x02, 3, 0x34, nokia::onMessageCentre},
+    ReplyRow{0x02, 3, 0x10, onMessageArrived},
     // Phonebook: every answer ends the wait.
     ReplyRow{0x03, 0, kAnySubCode, onPhonebookAnswer},
     // Stored messages and folders.

@@ -17,16 +17,15 @@ namespace phonelib::nokia7110 {
 namespace {
 
 constexpr size_t kStoredFrom = 8;
-constexpr size_t kFolderByte = 5;
+// The folder byte at 5 puts every later field one byte after its place in
+// the 61xx answer.
+constexpr size_t kFieldShift = 1;
 
 }  // namespace
 
 bool decodeStoredMessage(std::span<const uint8_t> body, GSMSMS& message) {
     if (body.size() <= kStoredFrom) return false;
-    // Without the folder byte the fields lie where the 61xx answer has them.
-    std::vector<uint8_t> shifted(body.begin(), body.end());
-    shifted.erase(shifted.begin() + kFolderByte);
-    if (!nokia::decodeStoredMessage(shifted, message)) return false;
+    if (!nokia::decodeStoredMessage(body, message, kFieldShift)) return false;
     message.location = body[6] << 8 | body[7];
 
     const size_t stored = body.size() - kStoredFrom - 1;

@@ -3,6 +3,7 @@
 #include "phonelib/drivers/nokia7110/messages.h"
 
 #include "phonelib/api/library.h"
+#include "phonelib/api/notification.h"
 #include "phonelib/drivers/nokia61xx/mailboxes.h"
 #include "phonelib/drivers/nokia61xx/messages.h"
 
@@ -35,6 +36,13 @@ void onMessageRefused(std::span<const uint8_t>) {
 
 void onFolderList(std::span<const uint8_t> body) {
     if (decodeFolderList(body, mailboxes().folderList)) nokia::mailboxes().smsFlag = 1;
+}
+
+void onMessageArrived(std::span<const uint8_t> body) {
+    if (body.size() < 7) return;
+    const int location = body[5] << 8 | body[6];
+    if (location == 0) return;
+    lib().post(nfSmsArrived, location, body[4]);
 }
 
 void onFolderStatus(std::span<const uint8_t> body) {

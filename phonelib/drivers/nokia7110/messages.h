@@ -51,6 +51,9 @@ void onMessageDone(std::span<const uint8_t> body);     // 05 stored, 0B deleted,
 void onMessageRefused(std::span<const uint8_t> body);  // 03, 0C
 void onFolderList(std::span<const uint8_t> body);
 void onFolderStatus(std::span<const uint8_t> body);
+// Type 0x02, sub-code 10, sent by the phone itself: 00 01 00 10 F L_hi L_lo,
+// a message came in and lies in folder F at location L. The host is told.
+void onMessageArrived(std::span<const uint8_t> body);
 
 // --- Driver-table procedures ----------------------------------------------------
 

@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <algorithm>
+#include <cstdlib>
 
 #include "phonelib/api/library.h"
+#include "phonelib/api/notification.h"
 #include "phonelib/drivers/siemens/atdriver.h"
 #include "phonelib/drivers/siemens/replies.h"
 
@@ -74,6 +76,19 @@ constexpr Branch kBranches[] = {
 bool matches(const Branch& branch, const std::string& echo) {
     if (!branch.unless.empty() && echo.find(branch.unless) != std::string::npos) return false;
     return branch.whole ? echo == branch.text : echo.find(branch.text) != std::string::npos;
+}
+
+// "+CMTI: "SM",<index>": the phone has stored a message that just came in.
+// The line may come between any two lines of an answer, so it is taken out
+// before the answer is looked at; the host is told the location.
+void takeArrivals(Lines& lines) {
+    std::erase_if(lines, [](const std::string& line) {
+        if (!line.starts_with("+CMTI:")) return false;
+        const size_t comma = line.rfind(',');
+        const int location = comma == std::string::npos ? 0 : std::atoi(line.c_str() + comma + 1);
+        if (location > 0) lib().post(nfSmsArrived, location, 0);
+        return true;
+    });
 }
 
 }  // namespace
@@ -149,6 +164,7 @@ uint8_t atsendprompt(const std::string& command, const std::string& data,
 
 void Dispatch(uint8_t) {
     auto& lines = lib().atLines;
+    takeArrivals(lines);
     if (lines.empty()) return;
     const std::string echo = upper(lines.front());
     if (holdsLine(lines, "NOWSENDPDU")) atdriver().promptFlag = 1;

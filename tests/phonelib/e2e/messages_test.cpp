@@ -9,6 +9,7 @@
 #include "codecs/ringtones/parseringtone.h"
 #include "codecs/tools/hextext.h"
 #include "tests/phonelib/e2e/simulatedphone.h"
+#include "tests/phonelib/e2e/storedkinds.h"
 
 using namespace phonelib;
 using testing_support::SimulatedPhoneTest;
@@ -345,80 +346,11 @@ TEST_F(Messages, StoredMessagesOfEveryKindReadAsTheStandardsSay) {
     fixture.messages.capacity = 255;
     auto& stored = fixture.messages.stored;
     stored.clear();
-    struct Expected {
-        int status;
-        std::string number, text, utf8;
-        uint8_t eightBit;
-        std::string date;
-    };
-    std::map<int, Expected> expected;
-    for (int location = 1; location <= 250; ++location) {
-        const QDateTime stamp(
-            QDate(location % 2 ? 1999 : 2000, 1 + location % 12, 1 + location % 28),
-            QTime(location % 24, location % 60, 7));
-        phonesim::StoredMessage m;
-        m.status = 0;
-        m.timestamp = stamp;
-        m.number = "+4917012345";
-        Expected e{0, "+4917012345", "", "", 0, stamp.toString("dd.MM.yy").toStdString()};
-        switch (location % 8) {
-            case 0:  // plain 7-bit
-                m.text = QStringLiteral("Nachricht %1").arg(location);
-                e.text = e.utf8 = m.text.toStdString();
-                break;
-            case 1:  // escapes read back as their characters
-                m.text = QStringLiteral("{%1} [a] ~ ^ | \\ €").arg(location);
-                e.utf8 = m.text.toStdString();
-                e.text = "{" + std::to_string(location) + "} [a] ~ ^ | \\ \x80";
-                break;
-            case 2:  // UCS-2 text
-                m.coding = 0x08;
-                m.text = QStringLiteral("Ж%1 €").arg(location);
-                e.utf8 = m.text.toStdString();
-                e.text = "?" + std::to_string(location) + " \x80";
-                break;
-            case 3:  // an operator's name as sender (type D0)
-                m.numberType = 0xD0;
-                m.number = "Vodafone";
-                m.text = "Guthaben";
-                e.number = "Vodafone";
-                e.text = e.utf8 = "Guthaben";
-                break;
-            case 4:  // short code and national number: no "+"
-                m.number = location % 16 == 4 ? "3311" : "0301234";
-                m.numberType = location % 16 == 4 ? 0x81 : 0xA1;
-                m.text = "Kurz";
-                e.number = m.number.toStdString();
-                e.text = e.utf8 = "Kurz";
-                break;
-            case 5:  // 8-bit data with a port: hex text
-                m.eightBit = true;
-                m.data = bytes({0x01, 0x02, location});
-                m.header = bytes({6, 5, 4, 0x15, 0x81, 0, 0});
-                e.eightBit = 1;
-                e.text = e.utf8 =
-                    tools::bytestohex(std::string("\x01\x02", 2) + static_cast<char>(location));
-                break;
-            case 6:  // a part of a concatenated text, and an outgoing one
-                m.status = location % 16 == 6 ? 0 : 2;
-                m.header = bytes({5, 0, 3, 0x2A, 2, 1});
-                m.text = "Teil eins";
-                e.status = m.status;
-                e.text = e.utf8 = "Teil eins";
-                if (m.status == 2) e.date.clear();
-                break;
-            default:  // other status: decoded too
-                m.status = 3;
-                m.text = "Status 3";
-                e.status = 3;
-                e.text = e.utf8 = "Status 3";
-                break;
-        }
-        stored[location] = m;
-        expected[location] = e;
-    }
+    const auto kinds = testing_support::storedKinds(250);
+    for (const auto& [location, kind] : kinds) stored[location] = kind.message;
     connectTo(fixture);
-    for (const auto& [location, e] : expected) {
+    for (const auto& [location, kind] : kinds) {
+        const auto& e = kind.expected;
         GSMSMS message;
         ASSERT_EQ(GetSMS(0, location, message), stDone) << location;
         EXPECT_EQ(message.status, e.status) << location;

@@ -5,6 +5,7 @@
 #include "phonelib/api/library.h"
 #include "tests/phonelib/e2e/requestlog.h"
 #include "tests/phonelib/e2e/simulatedphone.h"
+#include "tests/phonelib/e2e/storedkinds.h"
 
 using namespace phonelib;
 using testing_support::requestBodies;
@@ -57,6 +58,30 @@ TEST_F(Messages7110, FoldersTheirMessagesAndDeleting) {
     EXPECT_EQ(deletesms(kInbox, 2), stRefused);
     EXPECT_EQ(GetSMS(0x70, 1, message), stNoSuchLocation);
     EXPECT_EQ(GetSMS(kInbox, 70000, message), stNoSuchLocation);
+}
+
+// Messages of every kind in a folder read with the same fields as on the
+// 61xx family: senders by their number type (D0, national), codings (UCS-2,
+// 8-bit 04 and F4) and escape pairs.
+TEST_F(Messages7110, StoredMessagesOfEveryKind) {
+    const auto kinds = testing_support::storedKinds(64);
+    sim->editFixture([&](phonesim::Fixture& f) {
+        auto& inbox = f.messages.folders.front().messages;
+        inbox.clear();
+        for (const auto& [location, kind] : kinds) inbox[location] = kind.message;
+    });
+    for (const auto& [location, kind] : kinds) {
+        const auto& e = kind.expected;
+        GSMSMS message;
+        ASSERT_EQ(GetSMS(kInbox, location, message), stDone) << location;
+        EXPECT_EQ(message.status, e.status) << location;
+        EXPECT_EQ(message.remoteNumber, e.number) << location;
+        EXPECT_EQ(message.text, e.text) << location;
+        EXPECT_EQ(message.utf8Text, e.utf8) << location;
+        EXPECT_EQ(message.eightBit, e.eightBit) << location;
+        EXPECT_EQ(message.date, e.date) << location;
+        EXPECT_EQ(message.location, location);
+    }
 }
 
 // Copying keeps the message as the phone stores it, on a line where one

@@ -3,7 +3,9 @@
 #include "codecs/sms/smspdu.h"
 #include "codecs/sms/textparts.h"
 #include "phonelib/api/notification.h"
+#include "phonesim/siemens/storedpdu.h"
 #include "tests/phonelib/e2e/siemensphone.h"
+#include "tests/phonelib/e2e/storedkinds.h"
 
 using namespace phonelib;
 using testing_support::SiemensPhoneTest;
@@ -66,6 +68,36 @@ TEST_F(SiemensMessages, StoredPdusOfEveryKind) {
     ASSERT_EQ(deletesms(0, 1), stDone);
     EXPECT_TRUE(heard("AT+CMGD=1"));
     EXPECT_EQ(GetSMS(0, 1, message), stEmptyLocation);
+}
+
+// Received messages the simulated phone builds from their fields: senders
+// by number type (D0, national), codings (UCS-2, 8-bit 04 and F4, flash F0)
+// and escape pairs, read through the driver as the Nokia families read them.
+TEST_F(SiemensMessages, StoredMessagesOfEveryKindFromTheirFields) {
+    auto fixture = phonesim::Fixture::forModel("S45");
+    fixture.siemens.messageCapacity = 100;
+    fixture.siemens.messages.clear();
+    auto kinds = testing_support::storedKinds(100, true);
+    kinds[100].message.coding = 0xF0;  // a flash message: 7-bit text of class 0
+    for (const auto& [location, kind] : kinds) {
+        fixture.siemens.messages[location] = {
+            1, phonesim::siemens::storedPdu(kind.message, fixture.messages.centre)};
+    }
+    connectTo(fixture);
+    for (const auto& [location, kind] : kinds) {
+        const auto& e = kind.expected;
+        GSMSMS message;
+        ASSERT_EQ(GetSMS(0, location, message), stDone) << location;
+        EXPECT_EQ(message.status, e.status) << location;
+        EXPECT_EQ(message.remoteNumber, e.number) << location;
+        EXPECT_EQ(message.text, e.text) << location;
+        EXPECT_EQ(message.utf8Text, e.utf8) << location;
+        EXPECT_EQ(message.eightBit, e.eightBit) << location;
+        EXPECT_EQ(message.date, e.date) << location;
+    }
+    GSMSMS flash;
+    ASSERT_EQ(GetSMS(0, 100, flash), stDone);
+    EXPECT_EQ(flash.flash, 1);
 }
 
 GSMSMS hello() {
