@@ -81,6 +81,9 @@ bool ConnectionControl::event(QEvent* event) {
         case phonelib::nfKeepAliveCycle:
             emit phoneStatusCycle();
             break;
+        case phonelib::nfSmsArrived:
+            emit smsArrived(static_cast<int>(n->wParam()), static_cast<int>(n->lParam()));
+            break;
         case phonelib::nfSmsProgress:
             emit smsProgress(n->wParam(), static_cast<int>(n->lParam()));
             break;

@@ -62,6 +62,7 @@ class ConnectionControl : public QObject {
     void smsProgress(qint64 value, int state);     // 0x469
     void divertProgress(int type, int condition);  // 0x46A
     void displayText();                            // 0x467
+    void smsArrived(int location, int folder);     // 0x46B
     void exitRequested();                          // 0x54D
 
   private:

@@ -83,6 +83,11 @@ FileRead<MessageTemplate> readTemplates(const QString& path) {
     FileRead<MessageTemplate> read;
     QByteArray bytes;
     if (!readWhole(path, read, bytes)) return read;
+    return templatesOf(bytes, path);
+}
+
+FileRead<MessageTemplate> templatesOf(const QByteArray& bytes, const QString& path) {
+    FileRead<MessageTemplate> read;
     const qsizetype records = bytes.size() / kTemplateRecord;
     for (qsizetype i = 0; i < records; ++i) {
         const qsizetype at = i * kTemplateRecord;
@@ -118,6 +123,11 @@ FileRead<RecipientList> readRecipientLists(const QString& path) {
     FileRead<RecipientList> read;
     QByteArray bytes;
     if (!readWhole(path, read, bytes)) return read;
+    return recipientListsOf(bytes, path);
+}
+
+FileRead<RecipientList> recipientListsOf(const QByteArray& bytes, const QString& path) {
+    FileRead<RecipientList> read;
     const qsizetype records = bytes.size() / kListRecord;
     for (qsizetype i = 0; i < records; ++i) {
         const qsizetype at = i * kListRecord;

@@ -48,11 +48,14 @@ struct FileRead {
 };
 
 FileRead<MessageTemplate> readTemplates(const QString& path);
+// The records of a file's bytes; `path` names the file in damage lines.
+FileRead<MessageTemplate> templatesOf(const QByteArray& bytes, const QString& path);
 QByteArray templateBytes(const std::vector<MessageTemplate>& templates);
 bool writeTemplates(const QString& path, const std::vector<MessageTemplate>& templates,
                     QString* error);
 
 FileRead<RecipientList> readRecipientLists(const QString& path);
+FileRead<RecipientList> recipientListsOf(const QByteArray& bytes, const QString& path);
 // The members that did not fit a list's 255 characters are added to
 // `leftOut` ("list: member"); they are not stored.
 QByteArray recipientListBytes(const std::vector<RecipientList>& lists,

@@ -2,6 +2,9 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <map>
+#include <optional>
+#include <tuple>
 
 #include "codecs/tools/cp1252.h"
 #include "corvina/reports/messagereport.h"
@@ -12,6 +15,29 @@ namespace {
 
 constexpr int kSeparateFolder = 8;
 constexpr uint8_t kUnknownSmartKind = 255;  // 8-bit data of no known port
+
+// The concatenation element of a header (length byte first): 00 with an
+// 8-bit reference or 08 with a 16-bit one, then part count and part number.
+struct Concatenation {
+    int reference = 0;
+    int count = 1;
+    int number = 1;
+};
+
+std::optional<Concatenation> concatenationOf(const GSMSMS& message) {
+    const std::string& header = message.userDataHeader;
+    const auto at = [&](size_t i) { return static_cast<uint8_t>(header[i]); };
+    for (size_t i = 1; i + 1 < header.size();) {
+        const uint8_t element = at(i);
+        const size_t length = at(i + 1);
+        if (i + 2 + length > header.size()) break;
+        if (element == 0x00 && length == 3) return Concatenation{at(i + 2), at(i + 3), at(i + 4)};
+        if (element == 0x08 && length == 4)
+            return Concatenation{at(i + 2) << 8 | at(i + 3), at(i + 4), at(i + 5)};
+        i += 2 + length;
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -118,6 +144,54 @@ std::vector<int> MessageStore::shown(const QString& folder) const {
     return rows;
 }
 
+std::vector<MessageRow> MessageStore::rows(const QString& folder) const {
+    std::vector<MessageRow> rows;
+    // Rows of long messages by folder, sender, reference and part count.
+    std::map<std::tuple<QString, QString, int, int>, size_t> longRows;
+    std::map<size_t, std::map<int, int>> partsOf;  // row → part number → index
+    for (int index : shown(folder)) {
+        const StoredMessage& e = at(index);
+        const auto concatenation = concatenationOf(e.message);
+        if (e.message.eightBit || !concatenation || concatenation->count < 2 ||
+            concatenation->number < 1 || concatenation->number > concatenation->count) {
+            rows.emplace_back().parts = {index};
+            continue;
+        }
+        const auto key =
+            std::tuple(e.folder, e.number(), concatenation->reference, concatenation->count);
+        auto found = longRows.find(key);
+        if (found == longRows.end() || partsOf[found->second].contains(concatenation->number)) {
+            found = longRows.insert_or_assign(key, rows.size()).first;
+            rows.emplace_back().partCount = concatenation->count;
+        }
+        partsOf[found->second][concatenation->number] = index;
+    }
+    for (auto& [row, parts] : partsOf) {
+        MessageRow& r = rows[row];
+        for (int number = 1; number <= r.partCount; ++number) {
+            const auto part = parts.find(number);
+            if (part == parts.end())
+                r.missing.push_back(number);
+            else
+                r.parts.push_back(part->second);
+        }
+    }
+    return rows;
+}
+
+QString MessageStore::rowText(const MessageRow& row, const QString& gap) const {
+    if (row.parts.size() == 1 && row.missing.empty()) return at(row.entry()).text();
+    QString text;
+    size_t next = 0;
+    for (int number = 1; number <= row.partCount; ++number) {
+        if (std::find(row.missing.begin(), row.missing.end(), number) != row.missing.end())
+            text += gap.arg(number);
+        else if (next < row.parts.size())
+            text += at(row.parts[next++]).text();
+    }
+    return text;
+}
+
 tsmsfolder* MessageStore::folder(int folderId) {
     for (int i = 0; i < std::min(folders_.folderCount, kMaxFolders); ++i) {
         if (folders_.folders[static_cast<size_t>(i)].folderId == folderId)
@@ -145,6 +219,24 @@ void MessageStore::remove(int index) {
     const StoredMessage& e = at(index);
     dropLocation(e.folderId, e.location);
     entries_.erase(entries_.begin() + index);
+}
+
+void MessageStore::addArrived(StoredMessage entry) {
+    const auto same = std::find_if(entries_.begin(), entries_.end(), [&](const StoredMessage& e) {
+        return e.folderId == entry.folderId && e.location == entry.location;
+    });
+    if (same != entries_.end()) {
+        dropLocation(same->folderId, same->location);
+        entries_.erase(same);
+    }
+    if (const tsmsfolder* f = folder(entry.folderId))
+        entry.folder = tools::fromCp1252(f->folderName);
+    addLocation(entry.folderId, entry.location);
+    const auto first = std::find_if(entries_.begin(), entries_.end(), [&](const StoredMessage& e) {
+        return e.folder == entry.folder;
+    });
+    entries_.insert(first == entries_.end() ? entries_.begin() : first, std::move(entry));
+    sortNewestFirst();
 }
 
 int MessageStore::freeLocation(int targetFolderId) const {

@@ -28,6 +28,17 @@ struct StoredMessage {
     QString cellText() const;
 };
 
+// One row of the table: a message, or the parts of a long message that the
+// phone keeps one by one (one concatenation reference, sender, folder and
+// part count), in part order.
+struct MessageRow {
+    std::vector<int> parts;    // store indexes; the first is the row's entry
+    int partCount = 1;         // parts the message has
+    std::vector<int> missing;  // numbers of the parts the store lacks
+
+    int entry() const { return parts.front(); }
+};
+
 class MessageStore {
   public:
     void clear();
@@ -38,6 +49,11 @@ class MessageStore {
     std::optional<int> folderId(const QString& name) const;
 
     void add(StoredMessage entry) { entries_.push_back(std::move(entry)); }
+    // A message that came in while connected: it takes the place of what the
+    // store held at its folder and location, goes first among its folder's
+    // messages (sorted by time from there) and into the folder list. Its
+    // folder name is the list's for a known folder id, else `folder` as given.
+    void addArrived(StoredMessage entry);
     const std::vector<StoredMessage>& entries() const { return entries_; }
     const StoredMessage& at(int index) const { return entries_.at(static_cast<size_t>(index)); }
     int count() const { return static_cast<int>(entries_.size()); }
@@ -46,6 +62,11 @@ class MessageStore {
     // The entries a folder choice shows: received (0) and outgoing (2)
     // messages of the folder (`folder` empty: of every folder).
     std::vector<int> shown(const QString& folder) const;
+    // The same as rows, the parts of a long text message joined into one.
+    std::vector<MessageRow> rows(const QString& folder) const;
+    // The whole text of a row: its parts in order, a missing part as `gap`
+    // with %1 its number.
+    QString rowText(const MessageRow& row, const QString& gap) const;
 
     // Drops the entry and its location from the folder list (it was
     // deleted on the phone).

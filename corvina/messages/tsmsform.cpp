@@ -95,6 +95,7 @@ Tsmsform::Tsmsform(Tgesamtform& shell, MessageCalls calls)
     });
     connect(&shell_.connection(), &ConnectionControl::connected, this,
             [this] { enable_buttons(); });
+    connect(&shell_.connection(), &ConnectionControl::smsArrived, this, &Tsmsform::messageArrived);
     // Other windows (phonebook, call lists) hand over a number to write to.
     connect(&shell_, &Tgesamtform::messageRequested, this, &Tsmsform::newMessageTo);
 
@@ -487,6 +488,43 @@ void Tsmsform::endTransfer() {
     }
     enable_buttons();
     emit transferFinished();
+    readArrivals();
+}
+
+void Tsmsform::messageArrived(int location, int folder) {
+    arrivals_.emplace_back(folder, location);
+    readArrivals();
+}
+
+void Tsmsform::readArrivals() {
+    while (!arrivals_.empty() && !transferRunning()) {
+        if (shell_.connection().notConnected()) {
+            arrivals_.clear();
+            return;
+        }
+        const auto [folder, location] = arrivals_.front();
+        GSMSMS message;
+        const uint8_t result = calls_.read(static_cast<uint8_t>(folder), location, message);
+        if (result == phonelib::stCallInProgress) {
+            QTimer::singleShot(kBusyRetryMs, this, [this] { readArrivals(); });
+            return;
+        }
+        arrivals_.pop_front();
+        if (result != phonelib::stDone) {
+            setStatus(tx("sms2_74",
+                         "Eine neue SMS (Nr. %1) ist eingegangen, konnte aber nicht "
+                         "gelesen werden: %2")
+                          .arg(location)
+                          .arg(readResultText(result)));
+            continue;
+        }
+        StoredMessage entry{message, folder, location,
+                            message.status == 2 ? outboxName() : inboxName()};
+        const QString sender = entry.number();
+        store_.addArrived(std::move(entry));
+        fillTable();
+        setStatus(tx("sms2_75", "Neue SMS von %1 empfangen.").arg(sender));
+    }
 }
 
 // --- Folder page -----------------------------------------------------------
@@ -505,31 +543,39 @@ void Tsmsform::fillFolderChoice() {
     folders_->setEnabled(true);
 }
 
+QString Tsmsform::rowText(const MessageRow& row) const {
+    return store_.rowText(row, tx("sms2_76", "[Teil %1 fehlt]"));
+}
+
 void Tsmsform::fillTable() {
     const QString folder = folders_->currentIndex() > 0 ? folders_->currentText() : QString();
     const QString needle = search_->text().trimmed();
     rows_.clear();
-    for (int index : store_.shown(folder)) {
-        const StoredMessage& e = store_.at(index);
-        if (!needle.isEmpty() && !e.text().contains(needle, Qt::CaseInsensitive) &&
+    for (const MessageRow& row : store_.rows(folder)) {
+        const StoredMessage& e = store_.at(row.entry());
+        if (!needle.isEmpty() && !rowText(row).contains(needle, Qt::CaseInsensitive) &&
             !e.number().contains(needle, Qt::CaseInsensitive))
             continue;
-        rows_.push_back(index);
+        rows_.push_back(row);
     }
     const bool folderPhone = messageFamilyOf(model()) == MessageFamily::FolderPhone;
     table_->setSortingEnabled(false);
     table_->setRowCount(static_cast<int>(rows_.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
-        const StoredMessage& e = store_.at(rows_[static_cast<size_t>(row)]);
-        const QStringList cells = {QString::number(e.location),
-                                   e.cellText(),
-                                   e.number(),
-                                   QString::fromStdString(e.message.time),
-                                   QString::fromStdString(e.message.date),
-                                   e.folder};
+        const MessageRow& r = rows_[static_cast<size_t>(row)];
+        const StoredMessage& e = store_.at(r.entry());
+        bool unread = false;
+        for (int part : r.parts) unread |= store_.at(part).message.unread != 0;
+        const QStringList cells = {
+            QString::number(e.location),
+            r.parts.size() > 1 || !r.missing.empty() ? tableText(rowText(r)) : e.cellText(),
+            e.number(),
+            QString::fromStdString(e.message.time),
+            QString::fromStdString(e.message.date),
+            e.folder};
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
-            if (e.message.unread) {
+            if (unread) {
                 item->setBackground(QColor(Qt::darkBlue));
                 item->setForeground(QColor(Qt::white));
             } else if (!folderPhone) {
@@ -542,46 +588,80 @@ void Tsmsform::fillTable() {
     enable_buttons();
 }
 
-int Tsmsform::selectedEntry() const {
+const MessageRow* Tsmsform::selectedRow() const {
     const int row = table_->currentRow();
     if (row < 0 || row >= static_cast<int>(rows_.size()) || table_->selectedItems().isEmpty())
-        return -1;
-    return rows_[static_cast<size_t>(row)];
+        return nullptr;
+    return &rows_[static_cast<size_t>(row)];
+}
+
+int Tsmsform::selectedEntry() const {
+    const MessageRow* row = selectedRow();
+    return row ? row->entry() : -1;
 }
 
 void Tsmsform::showSelected() {
-    const int entry = selectedEntry();
-    preview_->setPlainText(entry >= 0 ? store_.at(entry).text() : QString());
+    const MessageRow* row = selectedRow();
+    preview_->setPlainText(row ? rowText(*row) : QString());
 }
 
 void Tsmsform::deleteMessage() {
     if (transferRunning() || shell_.connection().notConnected()) return;
-    const int entry = selectedEntry();
-    if (entry < 0) return;
-    const StoredMessage e = store_.at(entry);
-    const uint8_t result = calls_.remove(static_cast<uint8_t>(e.folderId), e.location);
-    if (result == phonelib::stCallInProgress) {
-        QTimer::singleShot(kBusyRetryMs, this, [this] { deleteMessage(); });
+    const MessageRow* row = selectedRow();
+    if (!row) return;
+    if (row->parts.size() == 1) {
+        deleteParts(row->parts);
         return;
     }
-    if (result != phonelib::stDone) {
-        setStatus(tx("sms3_90", "SMS Nr. ") + QString::number(e.location) +
-                  tx("sms3_91", " im Eingang konnte nicht gelöscht werden."));
-        tell(QMessageBox::Warning, tx("sms2_60", "SMS Nr. %1 konnte nicht gelöscht werden: %2")
-                                       .arg(e.location)
-                                       .arg(readResultText(result)));
-        return;
+    ask(tx("sms2_77", "Die Nachricht besteht aus %1 gespeicherten Teilen. Alle Teile löschen?")
+            .arg(row->parts.size()),
+        [this, parts = row->parts] { deleteParts(parts); });
+}
+
+void Tsmsform::deleteParts(std::vector<int> parts) {
+    // Highest index first: removing an entry moves the ones after it.
+    std::sort(parts.rbegin(), parts.rend());
+    QStringList deleted;
+    while (!parts.empty()) {
+        const int entry = parts.front();
+        const StoredMessage e = store_.at(entry);
+        const uint8_t result = calls_.remove(static_cast<uint8_t>(e.folderId), e.location);
+        if (result == phonelib::stCallInProgress) {
+            QTimer::singleShot(kBusyRetryMs, this, [this, parts] { deleteParts(parts); });
+            fillTable();
+            return;
+        }
+        if (result != phonelib::stDone) {
+            setStatus(tx("sms3_90", "SMS Nr. ") + QString::number(e.location) +
+                      tx("sms3_91", " im Eingang konnte nicht gelöscht werden."));
+            tell(QMessageBox::Warning, tx("sms2_60", "SMS Nr. %1 konnte nicht gelöscht werden: %2")
+                                           .arg(e.location)
+                                           .arg(readResultText(result)));
+            fillTable();
+            return;
+        }
+        store_.remove(entry);
+        parts.erase(parts.begin());
+        deleted.prepend(QString::number(e.location));
     }
-    store_.remove(entry);
-    setStatus(tx("sms3_90", "SMS Nr. ") + QString::number(e.location) +
+    setStatus(tx("sms3_90", "SMS Nr. ") + deleted.join(QStringLiteral(", ")) +
               tx("sms3_92", " wurde gelöscht."));
     fillTable();
 }
 
 void Tsmsform::moveSelected(int targetFolderId, bool copy) {
     if (transferRunning() || shell_.connection().notConnected()) return;
-    const int entry = selectedEntry();
-    if (entry < 0) return;
+    const MessageRow* row = selectedRow();
+    if (!row) return;
+    // Every part of a long message goes; indexes stay valid, as a copy is
+    // appended and a move keeps its entry in place.
+    for (const int entry : std::vector<int>(row->parts)) {
+        if (!moveEntry(entry, targetFolderId, copy)) break;
+    }
+    fillTable();
+}
+
+bool Tsmsform::moveEntry(int entry, int targetFolderId, bool copy) {
     const StoredMessage e = store_.at(entry);
     const int location = store_.freeLocation(targetFolderId);
     const uint8_t written = calls_.write(static_cast<uint8_t>(targetFolderId), location, e.message);
@@ -589,25 +669,24 @@ void Tsmsform::moveSelected(int targetFolderId, bool copy) {
         tell(QMessageBox::Warning,
              tx("sms2_61", "Die Nachricht konnte nicht geschrieben werden: %1")
                  .arg(readResultText(written)));
-        return;
+        return false;
     }
     if (copy) {
         store_.copyTo(entry, targetFolderId, location);
-    } else {
-        const uint8_t removed = calls_.remove(static_cast<uint8_t>(e.folderId), e.location);
-        if (removed == phonelib::stDone) {
-            store_.moveTo(entry, targetFolderId, location);
-        } else {
-            store_.copyTo(entry, targetFolderId, location);
-            tell(QMessageBox::Warning,
-                 tx("sms2_62",
-                    "Die Nachricht wurde kopiert, aber am alten Platz (Nr. %1) nicht "
-                    "gelöscht: %2. Sie steht jetzt in beiden Ordnern.")
-                     .arg(e.location)
-                     .arg(readResultText(removed)));
-        }
+        return true;
     }
-    fillTable();
+    const uint8_t removed = calls_.remove(static_cast<uint8_t>(e.folderId), e.location);
+    if (removed == phonelib::stDone) {
+        store_.moveTo(entry, targetFolderId, location);
+        return true;
+    }
+    store_.copyTo(entry, targetFolderId, location);
+    tell(QMessageBox::Warning, tx("sms2_62",
+                                  "Die Nachricht wurde kopiert, aber am alten Platz (Nr. %1) nicht "
+                                  "gelöscht: %2. Sie steht jetzt in beiden Ordnern.")
+                                   .arg(e.location)
+                                   .arg(readResultText(removed)));
+    return false;
 }
 
 void Tsmsform::answerSelected() {
@@ -624,10 +703,11 @@ void Tsmsform::toPhonebook() {
 
 bool Tsmsform::saveMessagesTo(const QString& path) {
     std::vector<MessageFileRow> rows;
-    for (int index : rows_) {
-        const StoredMessage& e = store_.at(index);
+    for (const MessageRow& row : rows_) {
+        const StoredMessage& e = store_.at(row.entry());
         rows.push_back({e.number(), QString::fromStdString(e.message.date),
-                        QString::fromStdString(e.message.time), e.folder, e.text(), e.location});
+                        QString::fromStdString(e.message.time), e.folder, rowText(row),
+                        e.location});
     }
     const bool csv = path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
     QString error;
@@ -658,11 +738,11 @@ void Tsmsform::saveMessages() {
 void Tsmsform::printMessages() {
     std::vector<MessageReportRow> rows;
     const int selected = selectedEntry();
-    for (int index : rows_) {
-        const StoredMessage& e = store_.at(index);
+    for (const MessageRow& row : rows_) {
+        const StoredMessage& e = store_.at(row.entry());
         rows.push_back({e.location, QString::fromStdString(e.message.date),
-                        QString::fromStdString(e.message.time), e.number(), e.folder, e.text(),
-                        e.smartKind(), index == selected});
+                        QString::fromStdString(e.message.time), e.number(), e.folder, rowText(row),
+                        e.smartKind(), row.entry() == selected});
     }
     openMessagePrint(this, folders_->currentIndex() > 0 ? folders_->currentText() : QString(),
                      std::move(rows));

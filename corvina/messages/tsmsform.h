@@ -19,6 +19,7 @@
 #include <QTableWidget>
 #include <QWidget>
 #include <array>
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -65,6 +66,9 @@ class Tsmsform : public QWidget {
     void pickFromFile(const QString& path);
     void answerSelected();
     void toPhonebook();
+    // The phone tells of a message that came in: it is read into the store
+    // and shown (after a running transfer, when one runs).
+    void messageArrived(int location, int folder);
     // Moves or copies the selected message into the folder (folder phones).
     void moveSelected(int targetFolderId, bool copy);
 
@@ -117,9 +121,16 @@ class Tsmsform : public QWidget {
     void beginTransfer(bool sending);
     void runStep();
     void endTransfer();
+    void readArrivals();
     void fillFolderChoice();
     void fillTable();
+    const MessageRow* selectedRow() const;
     int selectedEntry() const;
+    QString rowText(const MessageRow& row) const;
+    // Deletes these store entries on the phone and from the store.
+    void deleteParts(std::vector<int> parts);
+    // One store entry into the folder; false when it stopped (and said why).
+    bool moveEntry(int entry, int targetFolderId, bool copy);
     void showSelected();
     void loadTemplates();
     void loadLists();
@@ -142,7 +153,8 @@ class Tsmsform : public QWidget {
     MessageCalls calls_;
     MessageStore store_;
     bool downloaded_ = false;
-    std::vector<int> rows_;  // store index per table row
+    std::vector<MessageRow> rows_;              // what each table row shows
+    std::deque<std::pair<int, int>> arrivals_;  // folder, location: not read yet
     std::unique_ptr<MessageSending> sending_;
     std::unique_ptr<MessageReading> reading_;
     std::array<bool, CommandCount> enabled_{};

@@ -4,7 +4,11 @@
 // the phone stops answering. Screenshots of both pages for the README.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <set>
 
@@ -23,10 +27,9 @@ using testing_support::waitFor;
 class MessageWindow : public SimulatedProgram {
   protected:
     void start(const QString& model, const std::function<void(phonesim::Fixture&)>& edit = {}) {
-        sim.editFixture([&](phonesim::Fixture& f) {
-            f = phonesim::Fixture::forModel(model);
-            if (edit) edit(f);
-        });
+        phonesim::Fixture fixture = phonesim::Fixture::forModel(model);
+        if (edit) edit(fixture);
+        usePhone(fixture);  // the phone answers as its family does
         startProgram();
         ASSERT_TRUE(waitFor([&] { return shell->showsConnected(); }));
         shell->selectModule(Module::Messages);
@@ -254,6 +257,298 @@ TEST_F(MessageWindow, TemplatesListsAndPickedNumbersSurviveARestart) {
     shell->newMessageTo("0170999");
     EXPECT_EQ(window->recipients().last(), "0170999");
     EXPECT_EQ(window->counterText("empfaengerzahl"), "Empfänger: 3");
+}
+
+// The parts of a long message the phone keeps one by one show as one row, a
+// missing part marked; deleting it asks once and deletes every part.
+TEST_F(MessageWindow, ALongStoredMessageIsOneRowAndIsDeletedWhole) {
+    start("NSE-3", [](phonesim::Fixture& f) {
+        auto& s = f.messages.stored;
+        s.clear();
+        const QDateTime when(QDate(2001, 5, 12), QTime(10, 0));
+        const QByteArray header("\x05\x00\x03\x2A\x03", 5);
+        s[1] = stored(0, "+491701", "Teil drei.", when);
+        s[1].header = header + '\x03';
+        s[2] = stored(0, "+491701", "Teil eins, ", when);
+        s[2].header = header + '\x01';
+        s[4] = stored(0, "+491701", "Kurz", when.addSecs(60));
+    });
+    window->setPage(Tsmsform::Page::Folders);
+    transfer([&] { window->readsms(); });
+    QTableWidget* table = window->table();
+    ASSERT_EQ(table->rowCount(), 2);
+    int row = -1;
+    for (int r = 0; r < 2; ++r) {
+        if (table->item(r, 1)->text() == "Teil eins, [Teil 2 fehlt]Teil drei.") row = r;
+    }
+    ASSERT_GE(row, 0) << table->item(0, 1)->text().toStdString();
+
+    table->selectRow(row);
+    window->deleteMessage();
+    QMessageBox* box = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (box = window->findChild<QMessageBox*>("frage")); }));
+    EXPECT_TRUE(box->text().contains("2 gespeicherten Teilen")) << box->text().toStdString();
+    EXPECT_EQ(sim.fixture().messages.stored.size(), 3u) << "nothing deleted before the answer";
+    box->button(QMessageBox::Ok)->click();
+    const auto stored = sim.fixture().messages.stored;
+    EXPECT_EQ(stored.size(), 1u);
+    EXPECT_TRUE(stored.contains(4));
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 1)->text(), "Kurz");
+}
+
+// The popup menu a right click opens (a top-level popup, shown without
+// waiting for it).
+QMenu* openMenu(QWidget* widget) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMenu*>(w) && w->isVisible()) w->close();
+    }
+    emit widget->customContextMenuRequested(QPoint(2, 2));
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* menu = qobject_cast<QMenu*>(w); menu && menu->isVisible()) return menu;
+    }
+    return nullptr;
+}
+
+QAction* entry(QMenu* menu, const QString& text) {
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text) return action;
+    }
+    return nullptr;
+}
+
+// The menus of text, templates, recipients and table offer what can be done
+// now and do it.
+TEST_F(MessageWindow, PopupMenusOfferWhatFitsAndDoIt) {
+    start("NSE-5");
+    window->setPage(Tsmsform::Page::Compose);
+    QMenu* menu = openMenu(window->textField());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(entry(menu, "als Vorlage speichern")->isEnabled()) << "no text yet";
+    EXPECT_FALSE(entry(menu, "Vorlage ändern")->isEnabled());
+
+    window->textField()->setPlainText("Bis gleich");
+    menu = openMenu(window->textField());
+    ASSERT_TRUE(entry(menu, "als Vorlage speichern")->isEnabled());
+    entry(menu, "als Vorlage speichern")->trigger();
+    ASSERT_TRUE(window->templateDialog()->isVisible());
+    window->templateDialog()->nameField()->setText("Gleich");
+    window->templateDialog()->okButton()->click();
+    ASSERT_EQ(window->templates().size(), 1u);
+
+    menu = openMenu(window->templateList());
+    EXPECT_FALSE(entry(menu, "Vorlage löschen")->isEnabled()) << "none selected";
+    window->templateList()->setCurrentRow(0);
+    menu = openMenu(window->templateList());
+    EXPECT_TRUE(entry(menu, "Namen ändern")->isEnabled());
+    entry(menu, "Vorlage löschen")->trigger();
+    EXPECT_TRUE(window->templates().empty());
+
+    menu = openMenu(window->recipientList());
+    EXPECT_FALSE(entry(menu, "Liste speichern")->isEnabled()) << "no recipients";
+    EXPECT_FALSE(entry(menu, "Liste löschen")->isEnabled()) << "no lists";
+    compose("Bis gleich", {"0170111", "0170222"});
+    window->saveRecipientList("Team");
+    window->recipientList()->clear();
+    menu = openMenu(window->recipientList());
+    EXPECT_TRUE(entry(menu, "Liste löschen")->isEnabled());
+    ASSERT_NE(entry(menu, "Team"), nullptr) << "one entry per saved list";
+    EXPECT_TRUE(menu->actions()[2]->isSeparator());
+    entry(menu, "Team")->trigger();
+    EXPECT_EQ(window->recipients(), (QStringList{"0170111", "0170222"}));
+
+    // The table's menu of a phone with folders moves and copies into them.
+    window->setPage(Tsmsform::Page::Folders);
+    transfer([&] { window->readsms(); });
+    window->table()->selectRow(0);
+    menu = openMenu(window->table());
+    ASSERT_NE(entry(menu, "Löschen"), nullptr);
+    QAction* copy = entry(menu, "kopieren in");
+    ASSERT_NE(copy, nullptr);
+    ASSERT_TRUE(copy->isEnabled());
+    QStringList folders;
+    for (QAction* f : copy->menu()->actions()) folders << f->text();
+    EXPECT_EQ(folders, (QStringList{"Eingang", "Ausgang", "Archiv", "Vorlagen"}));
+    const int rows = window->table()->rowCount();
+    copy->menu()->actions()[2]->trigger();
+    EXPECT_EQ(window->table()->rowCount(), rows + 1);
+    menu->close();
+}
+
+// A damaged template file is only overwritten when the user agrees: the
+// question comes first, Cancel leaves the file as it was.
+TEST_F(MessageWindow, ADamagedTemplateFileIsReplacedOnlyAfterTheQuestion) {
+    start("NSE-3");
+    QFile file(dir.filePath("vorlagen.smo"));
+    QByteArray good(512, '\0');
+    good[0] = 3;
+    good.replace(1, 3, "Alt");
+    good[256] = 2;
+    good.replace(257, 2, "Hi");
+    const QByteArray damaged = good + QByteArray(100, 'x');
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+    window->setTemplatePath(file.fileName());
+    EXPECT_TRUE(window->lastMessage().contains("beschädigt"));
+    ASSERT_EQ(window->templates().size(), 1u) << "the good record stays usable";
+
+    const auto question = [&] {
+        QMessageBox* box = nullptr;
+        EXPECT_TRUE(waitFor([&] {
+            for (QMessageBox* b : window->findChildren<QMessageBox*>("frage")) {
+                if (b->isVisible()) box = b;
+            }
+            return box != nullptr;
+        }));
+        return box;
+    };
+    window->textField()->setPlainText("Neu");
+    window->saveAsTemplate("Neu");
+    QMessageBox* box = question();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().contains("vorlagen.smo"));
+    box->button(QMessageBox::Cancel)->click();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), damaged) << "Cancel keeps the file";
+    file.close();
+
+    window->saveAsTemplate("Neu");
+    box = question();
+    ASSERT_NE(box, nullptr);
+    box->button(QMessageBox::Ok)->click();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    EXPECT_EQ(written.size(), 1024);
+    EXPECT_EQ(written.left(512), good);
+    ASSERT_EQ(window->templates().size(), 2u);
+}
+
+class ArrivingMessages : public MessageWindow {
+  protected:
+    void startPhone(const QString& model,
+                    const std::function<void(phonesim::Fixture&)>& edit = {}) {
+        phonesim::Fixture fixture = phonesim::Fixture::forModel(model);
+        if (edit) edit(fixture);
+        usePhone(fixture);
+        startProgram();
+        ASSERT_TRUE(waitFor([&] { return shell->showsConnected(); }));
+        shell->selectModule(Module::Messages);
+        window = qobject_cast<Tsmsform*>(shell->moduleWindow(Module::Messages));
+        ASSERT_NE(window, nullptr);
+        window->setPage(Tsmsform::Page::Folders);
+    }
+    std::atomic<bool> silenceOnDelete{false};
+    int rowOf(const QString& text) const {
+        for (int row = 0; row < window->table()->rowCount(); ++row) {
+            if (window->table()->item(row, 1)->text() == text) return row;
+        }
+        return -1;
+    }
+};
+
+// Every family tells of a message that comes in while connected; the window
+// reads it at once and shows it first in its folder, readably.
+TEST_F(ArrivingMessages, AMessageThatComesInIsShownAtOnceOnEveryFamily) {
+    for (const QString model : {"S45", "NSE-3", "NSE-5"}) {
+        SCOPED_TRACE(model.toStdString());
+        startPhone(model);
+        transfer([&] { window->readsms(); });
+        const int before = window->table()->rowCount();
+
+        phonesim::StoredMessage message =
+            stored(0, "Info", QStringLiteral("Привет [€] {ok}"), QDateTime::currentDateTime());
+        message.numberType = 0xD0;
+        message.coding = 0x08;
+        sim.deliverMessage(message);
+        ASSERT_TRUE(waitFor([&] { return window->table()->rowCount() == before + 1; }));
+        const int row = rowOf(QStringLiteral("Привет [€] {ok}"));
+        ASSERT_GE(row, 0);
+        EXPECT_EQ(window->table()->item(row, 2)->text(), "Info");
+        EXPECT_EQ(window->table()->item(row, 5)->text(), "Eingang");
+        EXPECT_EQ(status(), "Neue SMS von Info empfangen.");
+
+        // A message in the middle of a read is taken once the read is over.
+        message.text = "Noch eine";
+        message.numberType = -1;
+        message.number = "0170555";
+        message.coding = -1;
+        QSignalSpy finished(window, &Tsmsform::transferFinished);
+        window->readsms();
+        sim.deliverMessage(message);
+        ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }, 90000));
+        ASSERT_TRUE(waitFor([&] { return rowOf("Noch eine") >= 0; }));
+        EXPECT_EQ(window->table()->rowCount(), before + 2) << "read once, not twice";
+        shell.reset();
+    }
+}
+
+// The fixture's arriving messages come by themselves a while after the PC
+// first spoke.
+TEST_F(ArrivingMessages, TheFixtureLetsAMessageComeByItself) {
+    startPhone("NSE-3", [](phonesim::Fixture& f) {
+        phonesim::ArrivingMessage arriving;
+        arriving.afterMs = 300;
+        arriving.message = stored(0, "+491709999", "Bin gleich da", QDateTime::currentDateTime());
+        f.messages.arriving.push_back(arriving);
+    });
+    ASSERT_TRUE(waitFor([&] { return rowOf("Bin gleich da") >= 0; }));
+    EXPECT_TRUE(sim.fixture().messages.arriving.empty());
+    EXPECT_EQ(status(), "Neue SMS von +491709999 empfangen.");
+}
+
+// Moving and copying on a phone with folders, and a move whose delete the
+// phone does not answer: the copy is kept, the original too, and the user
+// is told.
+TEST_F(ArrivingMessages, MoveAndCopyBetweenFoldersOfA7110) {
+    // Armed below: the phone falls silent as a delete comes in, so its
+    // answer is lost.
+    sim.setTrace([this](const char* direction, const phonesim::Message& m) {
+        if (silenceOnDelete && QByteArray(direction) == "PC" && m.type == 0x14 &&
+            m.body.size() > 3 && m.body[3] == 0x0A)
+            sim.faults().silenceFor(std::chrono::milliseconds(800));
+    });
+    startPhone("NSE-5");
+    transfer([&] { window->readsms(); });
+    const auto inFolder = [&](int id, const QString& text) {
+        int found = 0;
+        for (const auto& folder : sim.fixture().messages.folders) {
+            for (const auto& [location, message] : folder.messages)
+                found += folder.id == id && message.text == text ? 1 : 0;
+        }
+        return found;
+    };
+    const QString treffen = "Treffen um 8";
+    window->table()->selectRow(rowOf(treffen));
+    window->moveSelected(24, true);
+    EXPECT_EQ(inFolder(24, treffen), 1) << "the copy is on the phone";
+    EXPECT_EQ(inFolder(8, treffen), 1) << "the original stays";
+    const int rows = window->table()->rowCount();
+
+    window->table()->selectRow(rowOf(treffen));
+    const QString from = window->table()->item(rowOf(treffen), 5)->text();
+    window->moveSelected(16, false);
+    EXPECT_EQ(inFolder(16, treffen), 1);
+    EXPECT_EQ(inFolder(from == "Eingang" ? 8 : 24, treffen), 0) << from.toStdString();
+    EXPECT_EQ(window->table()->rowCount(), rows);
+    for (const auto& folder : sim.fixture().messages.folders) {
+        for (const auto& [location, message] : folder.messages) {
+            if (message.text == treffen) {
+                EXPECT_EQ(message.number, "+4930123456");
+            }
+        }
+    }
+
+    silenceOnDelete = true;
+    const QString hallo = "Hallo, wie geht's?";
+    window->table()->selectRow(rowOf(hallo));
+    window->moveSelected(24, false);
+    silenceOnDelete = false;
+    EXPECT_TRUE(window->lastMessage().contains("in beiden Ordnern"))
+        << window->lastMessage().toStdString();
+    EXPECT_TRUE(window->lastMessage().contains("antwortet nicht"));
+    EXPECT_EQ(window->table()->rowCount(), rows + 1) << "both entries are shown";
+    EXPECT_EQ(inFolder(24, hallo), 1) << "the copy was written";
 }
 
 }  // namespace

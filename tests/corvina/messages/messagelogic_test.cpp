@@ -71,6 +71,43 @@ TEST(MessageStore, NewestFirstWithinAFolderAcrossTheCentury) {
     EXPECT_EQ(tableText(QStringLiteral("a\r\nb")), QStringLiteral("a......b"));
 }
 
+GSMSMS part(const char* text, std::string header, const char* number = "0170") {
+    GSMSMS m = stamped("01.01.01", "12:00:00");
+    m.utf8Text = text;
+    m.remoteNumber = number;
+    m.userDataHeader = std::string(1, static_cast<char>(header.size())) + header;
+    return m;
+}
+
+// The parts of long messages make one row each, in part order, whatever
+// order the phone kept them in; a missing part is marked; a second copy of a
+// part, another sender, another reference or 8-bit data stay rows of their own.
+TEST(MessageStore, PartsOfALongMessageMakeOneRowWithGapsMarked) {
+    MessageStore store;
+    const std::string ref7 = std::string("\x00\x03\x07\x03", 4);
+    store.add({part("drei", ref7 + '\x03'), 0, 1, "Eingang"});
+    store.add({part("eins", ref7 + '\x01'), 0, 2, "Eingang"});
+    store.add({part("allein", {}), 0, 3, "Eingang"});
+    store.add({part("A", std::string("\x08\x04\x01\x07\x02\x01", 6)), 0, 4, "Eingang"});
+    store.add({part("B", std::string("\x08\x04\x01\x07\x02\x02", 6)), 0, 5, "Eingang"});
+    store.add({part("eins!", ref7 + '\x01'), 0, 6, "Eingang"});
+    store.add({part("anders", ref7 + '\x02', "0180"), 0, 7, "Eingang"});
+    GSMSMS data = part("", ref7 + '\x02');
+    data.eightBit = 1;
+    store.add({data, 0, 8, "Eingang"});
+
+    const auto rows = store.rows(QString());
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[0].parts, (std::vector<int>{1, 0}));
+    EXPECT_EQ(rows[0].missing, (std::vector<int>{2}));
+    EXPECT_EQ(store.rowText(rows[0], "[Teil %1 fehlt]"), "eins[Teil 2 fehlt]drei");
+    EXPECT_EQ(store.rowText(rows[1], "-"), "allein");
+    EXPECT_EQ(store.rowText(rows[2], "-"), "AB") << "16-bit reference";
+    EXPECT_EQ(rows[3].parts, (std::vector<int>{5})) << "a second part 1 starts a new message";
+    EXPECT_EQ(store.rowText(rows[4], "[%1]"), "[1]anders[3]");
+    EXPECT_EQ(rows[5].parts, (std::vector<int>{7}));
+}
+
 tsmsinfo twoFolders() {
     tsmsinfo info;
     info.folderCount = 3;
