@@ -349,17 +349,8 @@ TEST_F(Messages, StoredMessagesOfEveryKindReadAsTheStandardsSay) {
     const auto kinds = testing_support::storedKinds(250);
     for (const auto& [location, kind] : kinds) stored[location] = kind.message;
     connectTo(fixture);
-    for (const auto& [location, kind] : kinds) {
-        const auto& e = kind.expected;
-        GSMSMS message;
-        ASSERT_EQ(GetSMS(0, location, message), stDone) << location;
-        EXPECT_EQ(message.status, e.status) << location;
-        EXPECT_EQ(message.remoteNumber, e.number) << location;
-        EXPECT_EQ(message.text, e.text) << location;
-        EXPECT_EQ(message.utf8Text, e.utf8) << location;
-        EXPECT_EQ(message.eightBit, e.eightBit) << location;
-        EXPECT_EQ(message.date, e.date) << location;
-    }
+    testing_support::expectEveryKind(
+        kinds, [](int location, GSMSMS& message) { return GetSMS(0, location, message); });
     GSMSMS message;
     EXPECT_EQ(GetSMS(0, 251, message), stEmptyLocation);
 }

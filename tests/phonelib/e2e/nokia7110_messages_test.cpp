@@ -70,18 +70,11 @@ TEST_F(Messages7110, StoredMessagesOfEveryKind) {
         inbox.clear();
         for (const auto& [location, kind] : kinds) inbox[location] = kind.message;
     });
-    for (const auto& [location, kind] : kinds) {
-        const auto& e = kind.expected;
-        GSMSMS message;
-        ASSERT_EQ(GetSMS(kInbox, location, message), stDone) << location;
-        EXPECT_EQ(message.status, e.status) << location;
-        EXPECT_EQ(message.remoteNumber, e.number) << location;
-        EXPECT_EQ(message.text, e.text) << location;
-        EXPECT_EQ(message.utf8Text, e.utf8) << location;
-        EXPECT_EQ(message.eightBit, e.eightBit) << location;
-        EXPECT_EQ(message.date, e.date) << location;
+    testing_support::expectEveryKind(kinds, [](int location, GSMSMS& message) {
+        const uint8_t result = GetSMS(kInbox, location, message);
         EXPECT_EQ(message.location, location);
-    }
+        return result;
+    });
 }
 
 // Copying keeps the message as the phone stores it, on a line where one

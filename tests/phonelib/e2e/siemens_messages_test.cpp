@@ -84,17 +84,8 @@ TEST_F(SiemensMessages, StoredMessagesOfEveryKindFromTheirFields) {
             1, phonesim::siemens::storedPdu(kind.message, fixture.messages.centre)};
     }
     connectTo(fixture);
-    for (const auto& [location, kind] : kinds) {
-        const auto& e = kind.expected;
-        GSMSMS message;
-        ASSERT_EQ(GetSMS(0, location, message), stDone) << location;
-        EXPECT_EQ(message.status, e.status) << location;
-        EXPECT_EQ(message.remoteNumber, e.number) << location;
-        EXPECT_EQ(message.text, e.text) << location;
-        EXPECT_EQ(message.utf8Text, e.utf8) << location;
-        EXPECT_EQ(message.eightBit, e.eightBit) << location;
-        EXPECT_EQ(message.date, e.date) << location;
-    }
+    testing_support::expectEveryKind(
+        kinds, [](int location, GSMSMS& message) { return GetSMS(0, location, message); });
     GSMSMS flash;
     ASSERT_EQ(GetSMS(0, 100, flash), stDone);
     EXPECT_EQ(flash.flash, 1);

@@ -3,13 +3,18 @@
 // by hand, not by the codecs under test).
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QDateTime>
+#include <functional>
 #include <map>
 #include <string>
 
 #include "codecs/tools/hextext.h"
+#include "phonelib/api/status.h"
 #include "phonesim/fixture/messagedata.h"
+#include "records/typendefinitionen.h"
 
 namespace testing_support {
 
@@ -103,6 +108,23 @@ inline std::map<int, StoredKind> storedKinds(int count, bool receivedOnly = fals
         kinds[location] = {m, e};
     }
     return kinds;
+}
+
+// Reads every kind with `read` (location → result) and compares the record
+// with what it must hold.
+inline void expectEveryKind(const std::map<int, StoredKind>& kinds,
+                            const std::function<uint8_t(int, GSMSMS&)>& read) {
+    for (const auto& [location, kind] : kinds) {
+        const ExpectedMessage& e = kind.expected;
+        GSMSMS message;
+        ASSERT_EQ(read(location, message), phonelib::stDone) << location;
+        EXPECT_EQ(message.status, e.status) << location;
+        EXPECT_EQ(message.remoteNumber, e.number) << location;
+        EXPECT_EQ(message.text, e.text) << location;
+        EXPECT_EQ(message.utf8Text, e.utf8) << location;
+        EXPECT_EQ(message.eightBit, e.eightBit) << location;
+        EXPECT_EQ(message.date, e.date) << location;
+    }
 }
 
 }  // namespace testing_support
