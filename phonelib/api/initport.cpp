@@ -198,6 +198,12 @@ uint8_t connectionSetup(QObject* host, const std::string& port, uint8_t kind, in
         library.table.Dispatch = nokia::Dispatch;
         library.table.KeepAlive = keepalive::nokia61xx;
         library.table.KeepAliveProbe = keepalive::pingNokia61xx;
+    } else {
+        // The keep-alive of a 7110 connected before pings on every tick, also
+        // while busy: its FBUS frames and cleared replies would spoil the AT
+        // set-up. The AT keep-alive rests while the set-up runs.
+        library.table.KeepAlive = keepalive::siemensAt;
+        library.table.KeepAliveProbe = keepalive::pingSiemensAt;
     }
 
     const uint8_t status = openAndIdentify(library, kind, port, baud);

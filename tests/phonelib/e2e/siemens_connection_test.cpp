@@ -162,4 +162,15 @@ TEST_F(SiemensConnection, ASilentPhoneEndsTheLinkAlsoWhileASendWaitsForThePrompt
     EXPECT_EQ(ReadPhoneBookEntry(entry), stDone);
 }
 
+// A Siemens phone on the cable a 7110 used before: the 7110's keep-alive,
+// which pings even while busy, must not talk into the AT set-up.
+TEST_F(SiemensPhoneTest, ConnectsAfterA7110OnTheSameProgramRun) {
+    startPhone("NSE-5");
+    ASSERT_EQ(connect(), phonelib::stDone);
+    sim->stop();
+    connectTo("S45");
+    TPhoneInfo info;
+    EXPECT_EQ(phonelib::GetPhoneInfos(info), phonelib::stDone);
+}
+
 }  // namespace
