@@ -229,9 +229,12 @@ void MessageStore::addArrived(StoredMessage entry) {
         dropLocation(same->folderId, same->location);
         entries_.erase(same);
     }
-    if (const tsmsfolder* f = folder(entry.folderId))
-        entry.folder = tools::fromCp1252(f->folderName);
-    addLocation(entry.folderId, entry.location);
+    // Phones without folders (id 0) name the place by the message's status.
+    if (entry.folderId != 0) {
+        if (const tsmsfolder* f = folder(entry.folderId))
+            entry.folder = tools::fromCp1252(f->folderName);
+        addLocation(entry.folderId, entry.location);
+    }
     const auto first = std::find_if(entries_.begin(), entries_.end(), [&](const StoredMessage& e) {
         return e.folder == entry.folder;
     });

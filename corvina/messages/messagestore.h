@@ -51,8 +51,8 @@ class MessageStore {
     void add(StoredMessage entry) { entries_.push_back(std::move(entry)); }
     // A message that came in while connected: it takes the place of what the
     // store held at its folder and location, goes first among its folder's
-    // messages (sorted by time from there) and into the folder list. Its
-    // folder name is the list's for a known folder id, else `folder` as given.
+    // messages (sorted by time from there) and, on a phone with folders,
+    // into the folder list, whose name for it it takes.
     void addArrived(StoredMessage entry);
     const std::vector<StoredMessage>& entries() const { return entries_; }
     const StoredMessage& at(int index) const { return entries_.at(static_cast<size_t>(index)); }
