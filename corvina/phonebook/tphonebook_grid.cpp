@@ -96,7 +96,7 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
 
     edit_ = action(tx("telefonbuch_120", "&Editieren"), {}, &Tphonebook_grid::EditClick);
     speedDial_ =
-        action(tx("telefonbuch_139", "&Als Kurzwahl"), {}, &Tphonebook_grid::AsSpeedDialClick);
+        action(tx("kurzwahl_29", "&Als Kurzwahl"), {}, &Tphonebook_grid::AsSpeedDialClick);
     sendSms_ = action(tx("telefonbuch_121", "&SMS senden"), {}, &Tphonebook_grid::SendSmsClick);
     group_ = action(tx("telefonbuch_122", "Zu Gruppe..."), {}, &Tphonebook_grid::GroupClick);
     cut_ = action(tx("telefonbuch_123", "Ausschneiden"), QKeySequence::Cut,
