@@ -87,17 +87,16 @@ void SpeedDials::read(uint8_t /*memory*/, std::function<void()> done) {
                           readComplete_ = false;
                           return done();
                       }
-                      // Every phone has keys 2 to 9; one that gives no size has those.
-                      int total = capacity_.total >= kFirstSpeedDialKey ? capacity_.total
-                                                                        : kLastSpeedDialKey;
-                      total = std::min(total, kLastSpeedDialKey);
-                      const int used = capacity_.used > 0 ? capacity_.used : total;
-                      readKey(kFirstSpeedDialKey, total, used, 0, std::move(done));
+                      // Keys run from 2 to 9 whatever size the phone gives (some count
+                      // the eight keys, some nine places); the read stops once every key
+                      // in use is found.
+                      const int used = capacity_.used >= 0 ? capacity_.used : kLastSpeedDialKey;
+                      readKey(kFirstSpeedDialKey, kLastSpeedDialKey, used, 0, std::move(done));
                   });
 }
 
-void SpeedDials::readKey(int key, int total, int used, int occupied, std::function<void()> done) {
-    if (key > total || occupied >= used) {
+void SpeedDials::readKey(int key, int last, int used, int occupied, std::function<void()> done) {
+    if (key > last || occupied >= used) {
         rows_ = reading_;
         if (readComplete_) readImei_ = phone_.imei();
         notifyChanged();
@@ -110,37 +109,36 @@ void SpeedDials::readKey(int key, int total, int used, int occupied, std::functi
             entry_.location = key;
             return calls_.read(entry_);
         },
-        [this, key, total, used, occupied, done = std::move(done)](uint8_t result) mutable {
+        [this, key, last, used, occupied, done = std::move(done)](uint8_t result) mutable {
             if (result == phonelib::stNotConnected) {
                 readComplete_ = false;
-                return readKey(total + 1, total, used, occupied, std::move(done));
+                return readKey(last + 1, last, used, occupied, std::move(done));
             }
             if (result == phonelib::stNoAnswer) readComplete_ = false;
             // A key that is not set names no memory (or is refused as empty):
             // it shows unset instead of the entry at location = key.
             if (result != phonelib::stDone ||
                 (entry_.memory != memSim && entry_.memory != memPhone)) {
-                return readKey(key + 1, total, used, occupied, std::move(done));
+                return readKey(key + 1, last, used, occupied, std::move(done));
             }
             numberIndex_ = entry_.memory == memSim ? 1 : entry_.speedDialNumberIndex;
-            readTarget(key, total, used, occupied, std::move(done));
+            readTarget(key, last, used, occupied, std::move(done));
         });
 }
 
-void SpeedDials::readTarget(int key, int total, int used, int occupied,
-                            std::function<void()> done) {
+void SpeedDials::readTarget(int key, int last, int used, int occupied, std::function<void()> done) {
     const uint8_t memory = entry_.memory;
     const int location = entry_.location;
     sequence_.add([this] { return calls_.read(entry_); },
-                  [this, key, total, used, occupied, memory, location,
+                  [this, key, last, used, occupied, memory, location,
                    done = std::move(done)](uint8_t result) mutable {
                       if (result == phonelib::stNotConnected) {
                           readComplete_ = false;
-                          return readKey(total + 1, total, used, occupied, std::move(done));
+                          return readKey(last + 1, last, used, occupied, std::move(done));
                       }
                       if (result != phonelib::stDone) {
                           if (result == phonelib::stNoAnswer) readComplete_ = false;
-                          return readKey(key + 1, total, used, occupied, std::move(done));
+                          return readKey(key + 1, last, used, occupied, std::move(done));
                       }
                       SpeedDialRow& row = reading_.at(size_t(key - kFirstSpeedDialKey));
                       row.name = tools::fromCp1252(entry_.name);
@@ -151,7 +149,7 @@ void SpeedDials::readTarget(int key, int total, int used, int occupied,
                           row.location = QString::number(location);
                       }
                       const int nowOccupied = occupied + (entry_.empty == 0 ? 1 : 0);
-                      readKey(key + 1, total, used, nowOccupied, std::move(done));
+                      readKey(key + 1, last, used, nowOccupied, std::move(done));
                   });
 }
 

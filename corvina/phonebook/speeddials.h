@@ -78,8 +78,8 @@ class SpeedDials : public SpeedDialLinks {
   private:
     SpeedDialRow& rowOf(int key);
     void notifyChanged();
-    void readKey(int key, int total, int used, int occupied, std::function<void()> done);
-    void readTarget(int key, int total, int used, int occupied, std::function<void()> done);
+    void readKey(int key, int last, int used, int occupied, std::function<void()> done);
+    void readTarget(int key, int last, int used, int occupied, std::function<void()> done);
     void writeNext(std::vector<TPhoneBookEntry> records, size_t next, std::function<void()> done);
     void askKey(const PhonebookRow& row, uint8_t memory);
     void place(int key, const PhonebookRow& row, uint8_t memory);

@@ -137,6 +137,19 @@ TEST_F(PhoneDataProgram, SpeedDialsFollowTheirEntriesThroughAnUpload) {
     EXPECT_EQ(sim.fixture().phonebook.sim.entries.at(7).name, "Eintrag 5");
 }
 
+TEST_F(PhoneDataProgram, ASixTwoTenGivesItsKeysToo) {
+    open(phonesim::Fixture::forModel("NPE-3"));
+    window->setActiveMemory(memPhone);
+    press(1);
+    waitForStatus("Download beendet");
+    const auto& rows = data().speedDials()->rows();
+    EXPECT_EQ(rows[0].memoryName, "SIM");
+    EXPECT_EQ(rows[0].location, "1");
+    EXPECT_FALSE(rows[0].number.isEmpty());
+    EXPECT_EQ(rows[7].memoryName, "Telefon") << "key 9, beyond the eight places the phone counts";
+    EXPECT_FALSE(rows[7].number.isEmpty());
+}
+
 TEST_F(PhoneDataProgram, AFullCallListIsReadToItsLastCallAndATakenCallBecomesAnEntry) {
     auto fixture = phonesim::Fixture::forModel("NSE-3");
     fixture.phonebook.received.clear();
