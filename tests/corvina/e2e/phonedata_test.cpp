@@ -176,6 +176,23 @@ TEST_F(PhoneDataProgram, AFullCallListIsReadToItsLastCallAndATakenCallBecomesAnE
     window->editor().reject();
 }
 
+TEST_F(PhoneDataProgram, ASiemensDialledListEndsWithItsLastCall) {
+    auto fixture = phonesim::Fixture::forModel("S45");
+    fixture.phonebook.dialled.clear();
+    for (int i = 1; i <= phonesim::kCallListSize; ++i) {
+        fixture.phonebook.dialled.push_back(
+            {QString("Ziel %1").arg(i), QString("0301%1").arg(i), 5});
+    }
+    open(fixture);
+    EXPECT_FALSE(window->tabs()->isTabVisible(window->tabs()->indexOf(data().speedDialPage())));
+    CallListPage* page = data().callListPage(memDialled);
+    showTab(page);
+    ASSERT_TRUE(waitFor([&] { return page->table()->rowCount() == 10; }, 60000));
+    EXPECT_EQ(page->table()->item(0, 1)->text(), "Ziel 1");
+    EXPECT_EQ(page->table()->item(9, 0)->text(), "10");
+    EXPECT_EQ(page->table()->item(9, 2)->text(), "030110");
+}
+
 TEST_F(PhoneDataProgram, WapBookmarksComeDownTakeADroppedLinkAndGoBackUp) {
     open(phonesim::Fixture::forModel("NHM-6"));
     WapPage* page = data().wapPage();
