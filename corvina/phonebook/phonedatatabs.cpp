@@ -82,8 +82,7 @@ PhoneDataTabs::PhoneDataTabs(Tgesamtform& shell, QTabWidget& tabs, PhonebookCall
         showWapRows();
     });
     connect(wapPage_->table(), &WapTable::linkDropped, this, [this](int row, const WapLink& link) {
-        const int target = row >= 0 ? row : wap_.newRow().row;
-        const QString notice = wap_.drop(target, link);
+        const QString notice = wap_.drop(row, link);
         showWapRows();
         if (!notice.isEmpty())
             dialogs_.tell({Severity::Information, tx("telefonbuch_115", "Hinweis"), notice});

@@ -120,7 +120,12 @@ void WapBookmarks::clear(const std::vector<int>& rows) {
 
 QString WapBookmarks::drop(int row, const WapLink& link) {
     if (!hasRows()) return downloadFirst();
-    if (row < 0 || size_t(row) >= rows_.size()) return {};
+    if (row < 0 || size_t(row) >= rows_.size()) {
+        // Dropped below the rows: the first row without a name takes it.
+        const Place place = newRow();
+        if (!place.error.isEmpty()) return place.error;
+        row = place.row;
+    }
     const QString url = editedLink(link.url);
     if (url.size() > kMaxLink) {
         return tx("wap_6", "Der Link ist länger als %1 Zeichen und passt nicht ins Telefon:")

@@ -57,8 +57,8 @@ class WapBookmarks {
     // The editor's OK: the row gets name and link (see editedLink).
     void store(int row, const QString& name, const QString& typedLink);
     void clear(const std::vector<int>& rows);
-    // A catalogue link dropped on a row; a message tells what happened to
-    // it when it did not fit as it was.
+    // A catalogue link dropped on a row (-1: below the rows); a message
+    // tells what happened to it when it did not fit as it was.
     QString drop(int row, const WapLink& link);
 
     // The link as the editor shows it, and back.

@@ -24,10 +24,7 @@ using testing_support::waitFor;
 class PhoneDataProgram : public SimulatedProgram {
   protected:
     void open(const phonesim::Fixture& phone) {
-        usePhone(phone);
-        startProgram();
-        ASSERT_TRUE(waitFor([&] { return shell->showsConnected(); }));
-        shell->selectModule(Module::Phonebook);
+        openModule(phone, Module::Phonebook);
         window = qobject_cast<Tphonebook_grid*>(shell->moduleWindow(Module::Phonebook));
         ASSERT_NE(window, nullptr);
         shell->resize(1100, 640);

@@ -25,42 +25,30 @@ struct Key {
 // Keys and the entries they point at, answered as a 61xx does: a key that is
 // not set names no memory and leaves the location as asked.
 struct KeyPhone {
+    testing_phonebook::FakePhonebook entries;
     std::map<int, Key> keys;
-    std::map<uint8_t, std::map<int, TPhoneBookEntry>> entries;
     std::set<int> refusedKeyWrites;
     std::vector<TPhoneBookEntry> writes;
     int calls = 0;
     QString imei = "350000000000001";
 
     PhonebookCalls phonebookCalls() {
-        PhonebookCalls c;
+        PhonebookCalls c = entries.calls();
         c.capacity = [this](TCapacity& cap) {
             ++calls;
             cap.used = 9;
             cap.total = 9;
             return uint8_t{phonelib::stNotAvailable};
         };
-        c.read = [this](TPhoneBookEntry& e) {
+        c.read = [this, readEntry = c.read](TPhoneBookEntry& e) {
             ++calls;
-            e.empty = 1;
-            if (e.memory == memSpeedDials) {
-                const auto key = keys.find(e.location);
-                e.memory = 8;
-                if (key != keys.end()) {
-                    e.memory = key->second.memory;
-                    e.location = key->second.location;
-                    e.speedDialNumberIndex = key->second.numberIndex;
-                }
-                return uint8_t{phonelib::stDone};
-            }
-            const auto& memory = entries[e.memory];
-            if (const auto it = memory.find(e.location); it != memory.end()) {
-                const uint8_t code = e.memory;
-                const int32_t location = e.location;
-                e = it->second;
-                e.memory = code;
-                e.location = location;
-                e.empty = 0;
+            if (e.memory != memSpeedDials) return readEntry(e);
+            const auto key = keys.find(e.location);
+            e.memory = 8;
+            if (key != keys.end()) {
+                e.memory = key->second.memory;
+                e.location = key->second.location;
+                e.speedDialNumberIndex = key->second.numberIndex;
             }
             return uint8_t{phonelib::stDone};
         };
@@ -76,9 +64,9 @@ struct KeyPhone {
 class SpeedDialsTest : public ::testing::Test {
   protected:
     SpeedDialsTest() {
-        phone.entries[memSim][3] = simEntry("Drei", "0303");
-        phone.entries[memSim][5] = simEntry("Funf", "0305");
-        phone.entries[memPhone][1] = testing_phonebook::entry(
+        phone.entries.memory(memSim)[3] = simEntry("Drei", "0303");
+        phone.entries.memory(memSim)[5] = simEntry("Funf", "0305");
+        phone.entries.memory(memPhone)[1] = testing_phonebook::entry(
             "Zwei Nummern", {{"0301", ntGeneral, 1}, {"0171", ntMobile, 0}});
         phone.keys = {{2, {memSim, 5, 0}}, {4, {memPhone, 1, 0}}, {5, {memPhone, 1, 2}}};
         dials.setRetryInterval(1);
@@ -207,6 +195,7 @@ TEST(WapBookmarksTest, LinksGetTheirSchemeAndWhatDoesNotFitIsRefusedOrCut) {
     std::vector<WapRow> rows;
     for (int i = 1; i <= 17; ++i) rows.push_back({QString("Link %1").arg(i), "http://x.example"});
     wap.setRows(rows);
+    EXPECT_TRUE(wap.drop(-1, {"Neu", "wap.example"}).contains("Kapazität")) << "no row left";
     QString error;
     wap.upload([&](const QString& text) { error = text; });
     EXPECT_EQ(writes, 0);
