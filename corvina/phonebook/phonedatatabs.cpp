@@ -121,6 +121,14 @@ void PhoneDataTabs::tabShown(QWidget* page) {
     if (page == wapPage_) {
         const WapCatalogueRead catalogue = WapCatalogue::load();
         wapPage_->showCatalogue(catalogue.categories);
+        // What is wrong with the catalogue file is said once per run.
+        QStringList problems = catalogue.notices;
+        if (!catalogue.error.isEmpty()) problems.prepend(catalogue.error);
+        if (!catalogueTold_ && !problems.isEmpty()) {
+            catalogueTold_ = true;
+            dialogs_.tell(
+                {Severity::Warning, tx("telefonbuch_115", "Hinweis"), problems.join(u'\n')});
+        }
         return;
     }
     for (CallListPage* list : callListPages_) {

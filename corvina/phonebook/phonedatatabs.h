@@ -79,6 +79,7 @@ class PhoneDataTabs : public QObject {
     std::array<CallListPage*, 3> callListPages_{};
     WapPage* wapPage_ = nullptr;
     TwapEditor* wapEditor_ = nullptr;
+    bool catalogueTold_ = false;
 };
 
 }  // namespace corvina
