@@ -9,6 +9,7 @@
 #include "corvina/language/language.h"
 #include "corvina/language/languageapply.h"
 #include "corvina/phonebook/contactsfilemerge.h"
+#include "corvina/phonebook/phonedatatabs.h"
 #include "corvina/phonebook/reportrows.h"
 #include "corvina/phonebook/softwarenotice.h"
 #include "corvina/phonebook/tablefiles.h"
@@ -73,14 +74,29 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
         connect(page->view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this] { updateCommands(); });
     }
+    phoneData_ = new PhoneDataTabs(shell_, *tabs_, calls_, dialogs_, this);
+    seams_.speedDials = phoneData_->speedDials();
+    phoneData_->otherWorkRunning = [this] { return transfer_->running(); };
+    connect(phoneData_, &PhoneDataTabs::runningChanged, this, [this] { updateCommands(); });
+    connect(phoneData_, &PhoneDataTabs::takeOverRequested, this,
+            [this](const QString& name, const QString& number) {
+                setActiveMemory(lastMemory_);
+                NewEntryClick(number);
+                if (editor_->isVisible()) editor_->nameField()->setText(name);
+            });
     layout->addWidget(tabs_);
     capacity_ = new QLabel(this);
     capacity_->setObjectName(QStringLiteral("kapazitaet"));
     markDynamic(capacity_);
     layout->addWidget(capacity_);
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] { updateCommands(); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= memSim && index <= memAddressBook) lastMemory_ = uint8_t(index);
+        updateCommands();
+    });
 
     edit_ = action(tx("telefonbuch_120", "&Editieren"), {}, &Tphonebook_grid::EditClick);
+    speedDial_ =
+        action(tx("kurzwahl_29", "&Als Kurzwahl"), {}, &Tphonebook_grid::AsSpeedDialClick);
     sendSms_ = action(tx("telefonbuch_121", "&SMS senden"), {}, &Tphonebook_grid::SendSmsClick);
     group_ = action(tx("telefonbuch_122", "Zu Gruppe..."), {}, &Tphonebook_grid::GroupClick);
     cut_ = action(tx("telefonbuch_123", "Ausschneiden"), QKeySequence::Cut,
@@ -181,6 +197,7 @@ void Tphonebook_grid::connectTransfer() {
 void Tphonebook_grid::tellFileNotices() {
     QStringList notices = seams_.store->takeNotices();
     notices += seams_.contacts->takeNotices();
+    notices += seams_.speedDials->takeNotices();
     if (!notices.isEmpty())
         dialogs_.tell(
             {Severity::Information, tx("telefonbuch_115", "Hinweis"), notices.join(u'\r')});
@@ -192,7 +209,7 @@ uint8_t Tphonebook_grid::modelNumber() const {
 
 uint8_t Tphonebook_grid::activeMemory() const {
     const int index = tabs_->currentIndex();
-    return static_cast<uint8_t>(index < 0 ? memSim : index);
+    return index >= memSim && index <= memAddressBook ? uint8_t(index) : lastMemory_;
 }
 
 void Tphonebook_grid::setActiveMemory(uint8_t memory) {
@@ -203,14 +220,22 @@ void Tphonebook_grid::updateTabs() {
     const bool addressBook = offersAddressBook(modelNumber());
     tabs_->setTabVisible(memAddressBook, addressBook);
     if (!addressBook && activeMemory() == memAddressBook) setActiveMemory(memSim);
+    phoneData_->updateTabs(modelNumber());
 }
 
 void Tphonebook_grid::updateCommands() {
-    const bool idle = !transfer_->running();
+    const bool idle = !transfer_->running() && !phoneData_->running();
     const bool connected = !shell_.connection().notConnected();
     const PhonebookTable& active = table(activeMemory());
     const bool marked = !activePage().markedRows().empty();
-    if (commands_) {
+    if (commands_ && phoneData_->active()) {
+        const PhoneDataTabs::Offers offers = phoneData_->offers();
+        commands_->setButtonEnabled(btNew, idle && offers.newEntry);
+        commands_->setButtonEnabled(btDownload, idle && connected && offers.download);
+        commands_->setButtonEnabled(btUpload, idle && connected && offers.upload);
+        commands_->setButtonEnabled(btCompact, false);
+        commands_->setButtonEnabled(btPrint, false);
+    } else if (commands_) {
         commands_->setButtonEnabled(btNew, idle);
         commands_->setButtonEnabled(btDownload, idle && connected);
         commands_->setButtonEnabled(btUpload, idle && connected && active.state().uploadAllowed);
@@ -218,6 +243,8 @@ void Tphonebook_grid::updateCommands() {
         commands_->setButtonEnabled(btPrint, true);
     }
     edit_->setEnabled(idle);
+    speedDial_->setVisible(!isSiemens(modelNumber()) && activeMemory() != memAddressBook);
+    speedDial_->setEnabled(idle && activePage().currentRow() >= 0);
     sendSms_->setEnabled(idle && shell_.modules().contains(Module::Messages));
     group_->setEnabled(idle && marked);
     cut_->setEnabled(idle && marked);
@@ -273,12 +300,14 @@ void Tphonebook_grid::afterNotice(const std::function<void()>& go) {
 // --- Transfers ---------------------------------------------------------------------
 
 void Tphonebook_grid::DownloadClick() {
+    if (phoneData_->active()) return phoneData_->download();
     if (transfer_->running() || shell_.connection().notConnected()) return;
     const uint8_t memory = activeMemory();
     afterNotice([this, memory] { transfer_->download(table(memory), modelNumber()); });
 }
 
 void Tphonebook_grid::UploadClick() {
+    if (phoneData_->active()) return phoneData_->upload();
     const uint8_t memory = activeMemory();
     if (transfer_->running() || shell_.connection().notConnected() ||
         !table(memory).state().uploadAllowed) {
@@ -291,6 +320,10 @@ void Tphonebook_grid::UploadClick() {
 
 void Tphonebook_grid::NewEntryClick(const QString& number) {
     if (transfer_->running()) return;
+    if (phoneData_->active()) {
+        if (number.isEmpty()) return phoneData_->newEntry();
+        setActiveMemory(lastMemory_);
+    }
     const uint8_t memory = activeMemory();
     const EditorSetup setup = rules_->setup(memory, modelNumber());
     origin_ = {EntryEditorRules::Use::NewEntry, memory, 0};
@@ -309,6 +342,13 @@ void Tphonebook_grid::EditClick() {
     const EditorSetup setup = rules_->setup(memory, modelNumber());
     origin_ = {EntryEditorRules::Use::Edit, memory, *location};
     editor_->present(setup, rules_->load(setup, current));
+}
+
+void Tphonebook_grid::AsSpeedDialClick() {
+    const uint8_t memory = activeMemory();
+    const int row = activePage().currentRow();
+    if (transfer_->running() || row < 0 || memory == memAddressBook) return;
+    phoneData_->speedDials()->assign(table(memory).row(row), memory);
 }
 
 void Tphonebook_grid::runOk(EntryEditorRules::Answers answers) {
@@ -341,7 +381,7 @@ void Tphonebook_grid::runOk(EntryEditorRules::Answers answers) {
 
 void Tphonebook_grid::CompactClick() {
     PhonebookTable& t = table(activeMemory());
-    if (transfer_->running() || !t.hasEntries()) return;
+    if (transfer_->running() || phoneData_->active() || !t.hasEntries()) return;
     t.beginEdit();
     for (const LocationMove& move : t.compact()) {
         seams_.speedDials->moveReference(move.from, t.memory(), t.memory(), move.to);
@@ -475,6 +515,7 @@ void Tphonebook_grid::showMenu(const QPoint& at) {
     updateCommands();
     QMenu menu(this);
     menu.addAction(edit_);
+    menu.addAction(speedDial_);
     menu.addAction(sendSms_);
     menu.addAction(group_);
     menu.addSeparator();

@@ -26,6 +26,7 @@
 namespace corvina {
 
 class CommandBar;
+class PhoneDataTabs;
 class Tdruckform;
 class ModuleRegistry;
 class Tgesamtform;
@@ -49,6 +50,8 @@ class Tphonebook_grid : public QWidget {
     void UploadClick();
     void NewEntryClick(const QString& number = {});
     void EditClick();
+    // "&Als Kurzwahl" on the current row of the SIM or the phone table.
+    void AsSpeedDialClick();
     void CompactClick();
     void DeleteClick();
     void CutClick();
@@ -71,10 +74,12 @@ class Tphonebook_grid : public QWidget {
     QTabWidget* tabs() const { return tabs_; }
     Ttelefonbuch& editor() { return *editor_; }
     Tgruppenwahlform& groupDialog() { return *groups_; }
+    PhoneDataTabs& phoneData() { return *phoneData_; }
     PhonebookTransfer& transfer() { return *transfer_; }
     QString capacityText() const { return capacity_->text(); }
     QAction* pasteAction() const { return paste_; }
     QAction* sendSmsAction() const { return sendSms_; }
+    QAction* speedDialAction() const { return speedDial_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -107,6 +112,8 @@ class Tphonebook_grid : public QWidget {
     Ttelefonbuch* editor_ = nullptr;
     Tgruppenwahlform* groups_ = nullptr;
     CommandBar* commands_ = nullptr;  // while the window is the active module
+    PhoneDataTabs* phoneData_ = nullptr;
+    uint8_t lastMemory_ = memSim;  // the memory tab shown last
 
     EntryEditorRules::Origin origin_;
     std::vector<PhonebookRow> buffer_;
@@ -115,6 +122,7 @@ class Tphonebook_grid : public QWidget {
     bool shown_ = false;
 
     QAction* edit_ = nullptr;
+    QAction* speedDial_ = nullptr;
     QAction* sendSms_ = nullptr;
     QAction* group_ = nullptr;
     QAction* cut_ = nullptr;
