@@ -77,9 +77,10 @@ void identifyAtPhone(Library& library, uint8_t kind, int32_t baud, const std::st
                std::find(lines.begin(), lines.end(), "OK") != lines.end();
     });
 
-    // Extended error reports; names in the GSM alphabet and messages as PDUs,
-    // whatever another program left set.
-    for (const char* setting : {"AT+CMEE=1\r", "AT+CSCS=\"GSM\"\r", "AT+CMGF=0\r"}) {
+    // Extended error reports; names in the GSM alphabet, messages as PDUs and
+    // announced when they come in ("+CMTI"), whatever another program left set.
+    for (const char* setting :
+         {"AT+CMEE=1\r", "AT+CSCS=\"GSM\"\r", "AT+CMGF=0\r", "AT+CNMI=1,1\r"}) {
         siemens::atsend(setting);
         state.ReplyState = 0;
         library.waitForReply(2);

@@ -89,7 +89,8 @@ void AtEngine::deliverMessage(const StoredMessage& message) {
     StoredMessage arrived = message;
     arrived.status = 0;
     data.messages[location] = {0, storedPdu(arrived, fixture_.messages.centre)};
-    write("\r\n+CMTI: \"SM\"," + std::to_string(location) + "\r\n");
+    if (phone_.link.messageIndications == 1)
+        write("\r\n+CMTI: \"SM\"," + std::to_string(location) + "\r\n");
 }
 
 void AtEngine::dataIn() {

@@ -39,7 +39,8 @@ class AtEngine : public PhoneEngine {
     const Fixture& fixture() const override { return fixture_; }
     Fixture& fixture() override { return fixture_; }
     void sendDisplayText(const QString&) override {}
-    // Stored at the first free location, then "+CMTI: "SM",<location>".
+    // Stored at the first free location, then "+CMTI: "SM",<location>" when
+    // the PC asked for it (AT+CNMI=…,1).
     void deliverMessage(const StoredMessage& message) override;
     void setTrace(Trace trace) override { trace_ = std::move(trace); }
     void hangUp() override;

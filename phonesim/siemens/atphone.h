@@ -60,8 +60,9 @@ struct LinkSettings {
     int errorMode = 0;          // +CMEE: 0 plain ERROR, 1 numeric, 2 verbose
     std::string memory = "SM";  // +CPBS
     std::string charset = "GSM";
-    int registrationMode = 2;  // +CREG: area and cell are reported
-    int operatorFormat = 0;    // +COPS=3,<format>: 0 long name, 2 numeric
+    int registrationMode = 2;    // +CREG: area and cell are reported
+    int operatorFormat = 0;      // +COPS=3,<format>: 0 long name, 2 numeric
+    int messageIndications = 0;  // +CNMI=<mode>,<mt>: mt 1 tells "+CMTI" for a new message
     // Object parts received so far, by kind and index.
     std::map<std::pair<std::string, int>, std::vector<std::string>> objectParts = {};
 };
@@ -114,6 +115,7 @@ AtOutcome onAddressBookUsed(AtPhone& phone, const AtCommand& command);
 
 // messages.cpp: +CMGF, +CPMS, +CMGR, +CMGL, +CMGS, +CMGD, +CSCA
 AtOutcome onMessageFormat(AtPhone& phone, const AtCommand& command);
+AtOutcome onMessageIndications(AtPhone& phone, const AtCommand& command);
 AtOutcome onMessageStorage(AtPhone& phone, const AtCommand& command);
 AtOutcome onReadMessage(AtPhone& phone, const AtCommand& command);
 AtOutcome onListMessages(AtPhone& phone, const AtCommand& command);

@@ -52,7 +52,7 @@ constexpr std::array<Row, 46> kCommands = {{
     {"+CMGS", onSendMessage},
     {"+CMGD", onDeleteMessage},
     {"+CSCA", onServiceCentre},
-    {"+CNMI", onAccepted},
+    {"+CNMI", onMessageIndications},
     {"+CSMS", onAccepted},
     {"+CMMS", onAccepted},
     {"+CCFC", onDivert},

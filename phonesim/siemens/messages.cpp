@@ -9,6 +9,8 @@
 //   AT+CMGS=<length>    "> ", the PDU (service-centre address first) and Ctrl-Z:
 //                       +CMGS: <reference>
 //   AT+CMGD=<i>         delete       AT+CSCA? / AT+CSCA="<number>"   the centre
+//   AT+CNMI=<mode>,<mt> mt 1: a message that comes in is announced as
+//                       +CMTI: "SM",<i> (0, the default: not announced)
 // <length> counts the octets after the service-centre address. A SUBMIT
 // whose length or fields do not add up gets +CMS ERROR 304, one without a
 // centre while the phone has none 330; locations outside the store 321.
@@ -89,6 +91,23 @@ AtOutcome onMessageFormat(AtPhone&, const AtCommand& command) {
             return numberArgument(splitArguments(command.arguments), 0) == 0
                        ? AtOutcome::ok()
                        : AtOutcome::messageError(kCmsNotSupported);
+        default:
+            return AtOutcome::plainError();
+    }
+}
+
+AtOutcome onMessageIndications(AtPhone& phone, const AtCommand& command) {
+    switch (command.form) {
+        case AtCommand::Form::Query:
+            return AtOutcome::ok({"+CNMI: 1," + std::to_string(phone.link.messageIndications)});
+        case AtCommand::Form::Test:
+            return AtOutcome::ok({"+CNMI: (0-2),(0-1)"});
+        case AtCommand::Form::Set: {
+            const auto mt = numberArgument(splitArguments(command.arguments), 1).value_or(0);
+            if (mt < 0 || mt > 1) return AtOutcome::messageError(kCmsNotSupported);
+            phone.link.messageIndications = mt;
+            return AtOutcome::ok();
+        }
         default:
             return AtOutcome::plainError();
     }

@@ -71,6 +71,7 @@ constexpr Branch kBranches[] = {
     {false, "AT+CMEE=", {}, onLinkSetting},
     {false, "AT+CSCS=", {}, onLinkSetting},
     {false, "AT+CMGF=", {}, onLinkSetting},
+    {false, "AT+CNMI=", {}, onLinkSetting},
 };
 
 bool matches(const Branch& branch, const std::string& echo) {

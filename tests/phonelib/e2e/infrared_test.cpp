@@ -83,10 +83,10 @@ TEST_F(Infrared, SetUpOverIrCommAndAddressBookAndPhonebookRoundTrips) {
     EXPECT_TRUE(state().SocketOpen);
     EXPECT_EQ(modelId(), 8);
     const auto lines = commands();
-    ASSERT_GE(lines.size(), 5u);
-    EXPECT_EQ(
-        std::vector<std::string>(lines.begin(), lines.begin() + 5),
-        (std::vector<std::string>{"ATE1", "AT+CMEE=1", "AT+CSCS=\"GSM\"", "AT+CMGF=0", "AT+CGMM"}));
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 6),
+              (std::vector<std::string>{"ATE1", "AT+CMEE=1", "AT+CSCS=\"GSM\"", "AT+CMGF=0",
+                                        "AT+CNMI=1,1", "AT+CGMM"}));
     EXPECT_TRUE(waitForNotification(nfLinkUp)) << "the keep-alive hears the phone over IrCOMM";
 
     // An address book entry long enough for several prompted parts.

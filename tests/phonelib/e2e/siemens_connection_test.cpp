@@ -17,10 +17,10 @@ TEST_F(SiemensConnection, SetUpSwitchesEchoAndErrorsOnThenAsksForTheModel) {
     startPhone(phonesim::Fixture::forModel("S45"));
     ASSERT_EQ(connect(ckAtCable), stDone);
     const auto lines = commands();
-    ASSERT_GE(lines.size(), 5u);
-    EXPECT_EQ(
-        std::vector<std::string>(lines.begin(), lines.begin() + 5),
-        (std::vector<std::string>{"ATE1", "AT+CMEE=1", "AT+CSCS=\"GSM\"", "AT+CMGF=0", "AT+CGMM"}));
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 6),
+              (std::vector<std::string>{"ATE1", "AT+CMEE=1", "AT+CSCS=\"GSM\"", "AT+CMGF=0",
+                                        "AT+CNMI=1,1", "AT+CGMM"}));
     uint8_t id = 0;
     GetModelName(id);
     EXPECT_EQ(id, 8);
