@@ -9,6 +9,8 @@
 #include "corvina/language/language.h"
 #include "corvina/language/languageapply.h"
 #include "corvina/phonebook/contactsfilemerge.h"
+#include "corvina/phonebook/contactspage.h"
+#include "corvina/phonebook/phonebookfilecommands.h"
 #include "corvina/phonebook/reportrows.h"
 #include "corvina/phonebook/softwarenotice.h"
 #include "corvina/phonebook/tablefiles.h"
@@ -23,7 +25,7 @@ namespace corvina {
 
 namespace {
 
-enum Button { btNew, btDownload, btUpload, btCompact, btPrint };
+enum Button { btNew, btDownload, btUpload, btCompact, btSave, btLoad, btRefresh, btPrint };
 
 constexpr std::array<const char*, 3> kPageNames = {"telefonbuchsim", "telefonbuchtelefon",
                                                    "telefonbuchadressbuch"};
@@ -73,15 +75,22 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
         connect(page->view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this] { updateCommands(); });
     }
+    contacts_ = new ContactsPage(tabs_);
+    contacts_->setObjectName(QStringLiteral("kontakte"));
+    tabs_->addTab(contacts_, tx("telefonbuch_139", "Kontakte"));
     layout->addWidget(tabs_);
     capacity_ = new QLabel(this);
     capacity_->setObjectName(QStringLiteral("kapazitaet"));
     markDynamic(capacity_);
     layout->addWidget(capacity_);
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] { updateCommands(); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        if (tabs_->currentWidget() == contacts_) contacts_->showFirstTime();
+        updateCommands();
+    });
 
     edit_ = action(tx("telefonbuch_120", "&Editieren"), {}, &Tphonebook_grid::EditClick);
     sendSms_ = action(tx("telefonbuch_121", "&SMS senden"), {}, &Tphonebook_grid::SendSmsClick);
+    toContacts_ = new QAction(tx("telefonbuch_153", "&Zu Kontakten"), this);
     group_ = action(tx("telefonbuch_122", "Zu Gruppe..."), {}, &Tphonebook_grid::GroupClick);
     cut_ = action(tx("telefonbuch_123", "Ausschneiden"), QKeySequence::Cut,
                   &Tphonebook_grid::CutClick);
@@ -104,6 +113,30 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     setHelpPage(editor_, QStringLiteral("entryeditor"));
     groups_ = new Tgruppenwahlform(this, calls_.groups);
     setHelpPage(groups_, QStringLiteral("phonebook"));
+    files_ = new PhonebookFileCommands(
+        {this,
+         PhonebookTables{{tables_[0].get(), tables_[1].get(), tables_[2].get()}},
+         pages_,
+         contacts_,
+         rules_.get(),
+         dialogs_,
+         [this]() -> std::optional<uint8_t> {
+             if (!memoryTabActive()) return std::nullopt;
+             return activeMemory();
+         },
+         [this](uint8_t memory) { setActiveMemory(memory); },
+         [this] { return modelNumber(); },
+         [this](const QString& text) {
+             shell_.setStatusText(Tgesamtform::StatusField::Middle, text);
+         },
+         [this] { reloadPages(); }});
+    connect(toContacts_, &QAction::triggered, files_, &PhonebookFileCommands::toContacts);
+    connect(contacts_, &ContactsPage::status, this, [this](const QString& text) {
+        shell_.setStatusText(Tgesamtform::StatusField::Middle, text);
+    });
+    connect(contacts_, &ContactsPage::notices, this, [this](const QStringList& notices) {
+        dialogs_.tell({Severity::Warning, tx("telefonbuch_115", "Hinweis"), notices.join(u'\n')});
+    });
     connect(editor_, &Ttelefonbuch::okPressed, this, [this] { runOk({}); });
     connect(editor_, &Ttelefonbuch::memoryItemChanged, this, [this](int item) {
         editor_->setLocationText(rules_->locationForMemoryItem(editor_->setup(), item));
@@ -126,7 +159,9 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     updateCommands();
 }
 
-Tphonebook_grid::~Tphonebook_grid() = default;
+Tphonebook_grid::~Tphonebook_grid() {
+    if (shown_) files_->saveColumnWidths();
+}
 
 QAction* Tphonebook_grid::action(const QString& text, const QKeySequence& keys,
                                  void (Tphonebook_grid::*slot)()) {
@@ -191,8 +226,12 @@ uint8_t Tphonebook_grid::modelNumber() const {
 }
 
 uint8_t Tphonebook_grid::activeMemory() const {
+    return memoryTabActive() ? static_cast<uint8_t>(tabs_->currentIndex()) : uint8_t{memSim};
+}
+
+bool Tphonebook_grid::memoryTabActive() const {
     const int index = tabs_->currentIndex();
-    return static_cast<uint8_t>(index < 0 ? memSim : index);
+    return index >= memSim && index <= memAddressBook;
 }
 
 void Tphonebook_grid::setActiveMemory(uint8_t memory) {
@@ -202,6 +241,7 @@ void Tphonebook_grid::setActiveMemory(uint8_t memory) {
 void Tphonebook_grid::updateTabs() {
     const bool addressBook = offersAddressBook(modelNumber());
     tabs_->setTabVisible(memAddressBook, addressBook);
+    contacts_->setAddressBookOffered(addressBook);
     if (!addressBook && activeMemory() == memAddressBook) setActiveMemory(memSim);
 }
 
@@ -210,13 +250,19 @@ void Tphonebook_grid::updateCommands() {
     const bool connected = !shell_.connection().notConnected();
     const PhonebookTable& active = table(activeMemory());
     const bool marked = !activePage().markedRows().empty();
+    const bool memoryTab = memoryTabActive();
     if (commands_) {
-        commands_->setButtonEnabled(btNew, idle);
-        commands_->setButtonEnabled(btDownload, idle && connected);
-        commands_->setButtonEnabled(btUpload, idle && connected && active.state().uploadAllowed);
-        commands_->setButtonEnabled(btCompact, idle && active.hasEntries());
-        commands_->setButtonEnabled(btPrint, true);
+        commands_->setButtonEnabled(btNew, idle && memoryTab);
+        commands_->setButtonEnabled(btDownload, idle && connected && memoryTab);
+        commands_->setButtonEnabled(
+            btUpload, idle && connected && memoryTab && active.state().uploadAllowed);
+        commands_->setButtonEnabled(btCompact, idle && memoryTab && active.hasEntries());
+        commands_->setButtonEnabled(btSave, idle && memoryTab && active.hasEntries());
+        commands_->setButtonEnabled(btLoad, idle && memoryTab);
+        commands_->setButtonEnabled(btRefresh, tabs_->currentWidget() == contacts_);
+        commands_->setButtonEnabled(btPrint, memoryTab);
     }
+    toContacts_->setEnabled(idle && marked);
     edit_->setEnabled(idle);
     sendSms_->setEnabled(idle && shell_.modules().contains(Module::Messages));
     group_->setEnabled(idle && marked);
@@ -239,6 +285,10 @@ void Tphonebook_grid::bindCommands(CommandBar& commands) {
     commands.bind(btDownload, commandText(CommandText::Download), [this] { DownloadClick(); });
     commands.bind(btUpload, commandText(CommandText::Upload), [this] { UploadClick(); });
     commands.bind(btCompact, commandText(CommandText::Compact), [this] { CompactClick(); });
+    commands.bind(btSave, commandText(CommandText::Save), [this] { files_->save(); });
+    commands.bind(btLoad, commandText(CommandText::Load), [this] { files_->load(); });
+    commands.bind(btRefresh, tx("telefonbuch_154", "Aktualisieren"),
+                  [this] { contacts_->chooseFolder(); });
     commands.bind(btPrint, commandText(CommandText::Print), [this] { PrintClick(); });
     updateCommands();
 }
@@ -254,6 +304,7 @@ void Tphonebook_grid::showEvent(QShowEvent* event) {
     if (shown_) return;
     shown_ = true;
     for (auto& t : tables_) seams_.store->loadTemporary(*t);
+    files_->loadColumnWidths();
     reloadPages();
     tellFileNotices();
     if (const auto notice = phonebookSoftwareNotice(
@@ -391,6 +442,7 @@ void Tphonebook_grid::CopyClick() {
         buffer_.push_back(std::move(row));
     }
     seams_.store->saveClipboard(buffer_);
+    files_->putOnClipboard(buffer_);
     updateCommands();
 }
 
@@ -476,6 +528,7 @@ void Tphonebook_grid::showMenu(const QPoint& at) {
     QMenu menu(this);
     menu.addAction(edit_);
     menu.addAction(sendSms_);
+    menu.addAction(toContacts_);
     menu.addAction(group_);
     menu.addSeparator();
     menu.addAction(cut_);

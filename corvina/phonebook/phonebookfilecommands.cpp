@@ -1,0 +1,355 @@
+#include "corvina/phonebook/phonebookfilecommands.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QSortFilterProxyModel>
+#include <QTableWidget>
+#include <QUrl>
+
+#include "corvina/language/language.h"
+#include "corvina/phonebook/contactcopies.h"
+#include "corvina/phonebook/contactrows.h"
+#include "corvina/phonebook/contactspage.h"
+#include "corvina/phonebook/files/kvftable.h"
+#include "corvina/phonebook/files/vcard.h"
+#include "corvina/phonebook/phonebookexchange.h"
+#include "corvina/phonebook/phonebookmodel.h"
+#include "corvina/phonebook/phonebookpage.h"
+#include "corvina/phonebook/tablefiles.h"
+#include "corvina/phonebook/toutlookfolders.h"
+#include "corvina/reports/phonebookreport.h"
+
+namespace corvina {
+namespace {
+
+const QString kVCardMime = QStringLiteral("text/vcard");
+const std::array<QString, 3> kWidthPrefixes = {QStringLiteral("Sim"), QStringLiteral("Phone"),
+                                               QStringLiteral("Adressbuch")};
+const QString kContactsPrefix = QStringLiteral("Outlook");
+constexpr int kListedCharacters = 15;
+
+PhonebookModel& modelOf(const PhonebookPage& page) {
+    auto* filter = static_cast<QSortFilterProxyModel*>(page.view()->model());
+    return *static_cast<PhonebookModel*>(filter->sourceModel());
+}
+
+std::vector<int> widthsOf(const QHeaderView* header) {
+    std::vector<int> widths;
+    for (int c = 0; c < header->count(); ++c) widths.push_back(header->sectionSize(c));
+    return widths;
+}
+
+void applyWidths(QHeaderView* header, const std::vector<int>& widths) {
+    for (int c = 0; c < header->count() && c < static_cast<int>(widths.size()); ++c)
+        header->resizeSection(c, widths[static_cast<size_t>(c)]);
+}
+
+QString notDownloadedText(uint8_t memory) {
+    switch (memory) {
+        case memSim:
+            return tx("telefonbuch_140",
+                      "Bitte führen Sie zuerst einen Download des SIM-Telefonbuchs durch, damit "
+                      "gültige Speicherstellen ermittelt werden können!");
+        case memPhone:
+            return tx("telefonbuch_141",
+                      "Bitte führen Sie zuerst einen Download des internen Telefonbuchs durch, "
+                      "damit gültige Speicherstellen ermittelt werden können!");
+        default:
+            return tx("telefonbuch_142",
+                      "Bitte führen Sie zuerst einen Download des Adressbuches durch, damit "
+                      "gültige Speicherstellen ermittelt werden können!");
+    }
+}
+
+bool isCardFile(const QUrl& url) {
+    return url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".vcf"), Qt::CaseInsensitive);
+}
+
+bool offersCards(const QMimeData* mime) {
+    if (mime->hasFormat(kVCardMime)) return true;
+    const QList<QUrl> urls = mime->urls();
+    return std::any_of(urls.begin(), urls.end(), isCardFile);
+}
+
+}  // namespace
+
+PhonebookFileCommands::PhonebookFileCommands(FileCommandsParts parts, QString widthsPath)
+    : QObject(parts.window), parts_(std::move(parts)), widths_(std::move(widthsPath)) {
+    for (uint8_t memory = memSim; memory <= memAddressBook; ++memory) {
+        PhonebookPage* page = parts_.pages.at(memory);
+        copies_.at(memory) = std::make_unique<ContactCopies>(*parts_.rules,
+                                                             parts_.tables.of(memory), parts_.dialogs);
+        QTableView* view = page->view();
+        modelOf(*page).dragData = [this, memory](const std::vector<int>& rows) {
+            return rowsAsData(memory, rows);
+        };
+        view->setDragEnabled(true);
+        view->setDragDropMode(QAbstractItemView::DragOnly);
+        view->viewport()->setAcceptDrops(true);
+        view->viewport()->installEventFilter(this);
+        view->viewport()->setProperty("corvinaMemory", memory);
+    }
+    connect(parts_.contacts, &ContactsPage::copyRequested, this, [this](uint8_t memory) {
+        copyContacts(memory, parts_.contacts->markedContacts());
+    });
+}
+
+PhonebookFileCommands::~PhonebookFileCommands() = default;
+
+PhonebookTable& PhonebookFileCommands::activeTable() const {
+    return parts_.tables.of(parts_.activeMemory().value_or(memSim));
+}
+
+void PhonebookFileCommands::tell(Severity severity, const QString& text) {
+    parts_.dialogs.tell({severity, tx("telefonbuch_115", "Hinweis"), text});
+}
+
+// --- Speichern, Laden ---------------------------------------------------------------
+
+void PhonebookFileCommands::save() {
+    if (!parts_.activeMemory()) return;
+    const QStringList filters = {tx("telefonbuch_143", "Corvina 2.0 Telefonbuch") +
+                                     QStringLiteral(" (*.kvf)"),
+                                 QStringLiteral("HTML (*.htm)"), QStringLiteral("vCard 3.0 (*.vcf)"),
+                                 tx("telefonbuch_144", "Corvina CSV") + QStringLiteral(" (*.csv)")};
+    const QStringList suffixes = {QStringLiteral("kvf"), QStringLiteral("htm"),
+                                  QStringLiteral("vcf"), QStringLiteral("csv")};
+    auto* dialog = new QFileDialog(parts_.window,
+                                   tx("telefonbuch_145", "Aktuelles Telefonbuch speichern"));
+    dialog->setNameFilters(filters);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(suffixes[0]);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog, filters, suffixes](const QString& f) {
+        dialog->setDefaultSuffix(suffixes.value(filters.indexOf(f), suffixes[0]));
+    });
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) { saveTo(path); });
+    dialog->open();
+}
+
+void PhonebookFileCommands::load() {
+    if (!parts_.activeMemory()) return;
+    auto* dialog = new QFileDialog(parts_.window,
+                                   tx("telefonbuch_146", "Daten in aktuelles Telefonbuch laden"));
+    dialog->setNameFilters({tx("telefonbuch_143", "Corvina 2.0 Telefonbuch") +
+                                QStringLiteral(" (*.kvf)"),
+                            tx("telefonbuch_144", "Corvina CSV") + QStringLiteral(" (*.csv)"),
+                            QStringLiteral("vCard (*.vcf)")});
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) { loadFrom(path); });
+    dialog->open();
+}
+
+void PhonebookFileCommands::saveTo(const QString& path) {
+    const std::vector<PhonebookRow> rows = activeTable().rows();
+    const auto write = [this, path, rows] {
+        const PhonebookFileWrite result = writePhonebookFile(path, rows);
+        if (!result.ok) return tell(Severity::Error, result.error);
+        parts_.status(tx("telefonbuch_147", "%1 Einträge gespeichert in %2")
+                          .arg(result.written)
+                          .arg(QDir::toNativeSeparators(path)));
+    };
+    QStringList lacking = writtenInCp1252(phonebookFormatOf(path)) ? unencodableInRows(rows)
+                                                                   : QStringList{};
+    if (lacking.isEmpty()) return write();
+    const qsizetype more = lacking.size() - kListedCharacters;
+    if (more > 0) {
+        lacking = lacking.mid(0, kListedCharacters);
+        lacking.append(tx("telefonbuch_148", "… und %1 weitere").arg(more));
+    }
+    parts_.dialogs.ask({Severity::Warning, tx("telefonbuch_65", "Zeichensatz"),
+                        tx("telefonbuch_149",
+                           "Diese Zeichen kennt der Zeichensatz Windows-1252 der Datei nicht; "
+                           "sie würden als „?“ gespeichert:") +
+                            QStringLiteral("\n\n") + lacking.join(u'\n') + QStringLiteral("\n\n") +
+                            tx("telefonbuch_150",
+                               "vCard 3.0 speichert alle Zeichen. Trotzdem so speichern?"),
+                        AnswerButtons::YesNo},
+                       [write](Answer answer) {
+                           if (answer == Answer::Yes) write();
+                       });
+}
+
+bool PhonebookFileCommands::loadFrom(const QString& path) {
+    const auto memory = parts_.activeMemory();
+    if (!memory) return false;
+    QStringList groups;
+    for (const CallerGroupChoice& group :
+         parts_.rules->setup(*memory, parts_.modelNumber()).groups)
+        if (!group.isBlank()) groups.append(group.name);
+    PhonebookFileRead read = readPhonebookFile(path, groups);
+    if (!read.ok()) {
+        tell(Severity::Error, read.error);
+        return false;
+    }
+    PhonebookTable& table = parts_.tables.of(*memory);
+    table.beginEdit();
+    if (read.rows.empty()) {
+        read.rows.emplace_back();
+        read.rows.back().setLocation(1);
+    }
+    const int loaded = static_cast<int>(std::count_if(
+        read.rows.begin(), read.rows.end(), [](const PhonebookRow& row) { return !row.isEmpty(); }));
+    table.setRows(std::move(read.rows));
+    parts_.changed();
+    parts_.status(tx("telefonbuch_151", "%1 Einträge geladen aus %2")
+                      .arg(loaded)
+                      .arg(QDir::toNativeSeparators(path)));
+    if (!read.notices.isEmpty())
+        tell(Severity::Information,
+             tx("telefonbuch_152", "Nicht geladen:") + u'\n' + read.notices.join(u'\n'));
+    return true;
+}
+
+// --- Contacts folder ------------------------------------------------------------------
+
+void PhonebookFileCommands::toContacts() {
+    const auto memory = parts_.activeMemory();
+    if (!memory) return;
+    const PhonebookTable& table = parts_.tables.of(*memory);
+    std::vector<ContactFields> contacts;
+    for (const int index : parts_.pages.at(*memory)->markedRows())
+        if (!table.row(index).isEmpty()) contacts.push_back(contactOfRow(table.row(index)));
+    if (contacts.empty()) return;
+    const QString folder =
+        parts_.contacts->folder().isEmpty() ? contactsRoot() : parts_.contacts->folder();
+    const ContactsStored stored = ContactsFolder::store(folder, contacts);
+    parts_.status(tx("kontakte_31", "Kontakte: %1 neu angelegt, %2 ergänzt, %3 schon vorhanden.")
+                      .arg(stored.added)
+                      .arg(stored.updated)
+                      .arg(stored.unchanged));
+    if (!stored.errors.isEmpty()) tell(Severity::Error, stored.errors.join(u'\n'));
+    if (parts_.contacts->folder() == folder) parts_.contacts->read(folder);
+}
+
+void PhonebookFileCommands::copyContacts(uint8_t memory, std::vector<ContactFields> contacts) {
+    parts_.showMemory(memory);
+    PhonebookTable& table = parts_.tables.of(memory);
+    if (!table.state().downloaded) return tell(Severity::Information, notDownloadedText(memory));
+    if (contacts.empty()) return;
+    table.beginEdit();
+    copies_.at(memory)->run(std::move(contacts), parts_.modelNumber(),
+                            [this](const ContactCopyTally& tally) {
+                                parts_.changed();
+                                parts_.status(tally.summary());
+                                if (!tally.refused.isEmpty())
+                                    tell(Severity::Warning, tally.summary() + QStringLiteral("\n\n") +
+                                                                tally.refused.join(u'\n'));
+                            });
+}
+
+// --- Clipboard, drag and drop -------------------------------------------------------
+
+void PhonebookFileCommands::putOnClipboard(const std::vector<PhonebookRow>& rows) {
+    auto* data = new QMimeData;
+    const QString lines =
+        decodeTextFile(KvfTable::encode(phonebookColumnHeadings(), gridOfRows(rows)));
+    QString text;
+    for (const QString& line : lines.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        text += QStringLiteral("\r\n") + line;
+    data->setText(text);
+    data->setData(kVCardMime, vCardsOfRows(rows));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+QMimeData* PhonebookFileCommands::rowsAsData(uint8_t memory, const std::vector<int>& indices) {
+    const PhonebookTable& table = parts_.tables.of(memory);
+    std::vector<PhonebookRow> rows;
+    for (const int index : indices)
+        if (index >= 0 && index < table.size() && !table.row(index).isEmpty())
+            rows.push_back(table.row(index));
+    if (rows.empty()) return nullptr;
+    auto* data = new QMimeData;
+    const QByteArray cards = vCardsOfRows(rows);
+    data->setData(kVCardMime, cards);
+    // File managers and address books take files: one per drag, in a
+    // private folder that lives as long as the window.
+    if (!dragFolder_ || !dragFolder_->isValid()) dragFolder_ = std::make_unique<QTemporaryDir>();
+    QString name = rows.size() == 1 ? contactOfRow(rows.front()).name : QString();
+    name.replace(u'/', u'_');
+    if (name.trimmed().isEmpty() || name.startsWith(u'.'))
+        name = tx("kontakte_32", "Kontakte");
+    const QString path = dragFolder_->filePath(name + QStringLiteral(".vcf"));
+    QString error;
+    if (dragFolder_->isValid() && writeTableFileBytes(path, cards, &error))
+        data->setUrls({QUrl::fromLocalFile(path)});
+    return data;
+}
+
+bool PhonebookFileCommands::dropOn(uint8_t memory, const QMimeData* mime) {
+    std::vector<ContactFields> contacts;
+    QStringList notices;
+    for (const QUrl& url : mime->urls()) {
+        if (!isCardFile(url)) continue;
+        PhonebookFileRead read = readPhonebookFile(url.toLocalFile());
+        if (!read.ok()) notices.append(read.error);
+        notices += read.notices;
+        for (ContactFields& contact : read.contacts) contacts.push_back(std::move(contact));
+    }
+    if (contacts.empty() && notices.isEmpty() && mime->hasFormat(kVCardMime)) {
+        const VCardRead read = VCardCodec::decode(mime->data(kVCardMime), tx("kontakte_33", "Ablage"));
+        if (!read.ok()) notices.append(read.error);
+        notices += read.notices;
+        for (const VCard& card : read.cards) contacts.push_back(contactFromCard(card));
+    }
+    if (!notices.isEmpty()) tell(Severity::Warning, notices.join(u'\n'));
+    if (contacts.empty()) return false;
+    copyContacts(memory, std::move(contacts));
+    return true;
+}
+
+bool PhonebookFileCommands::eventFilter(QObject* watched, QEvent* event) {
+    const QVariant memory = watched->property("corvinaMemory");
+    if (!memory.isValid()) return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            // Rows dragged within the window are no new contacts.
+            const bool own = drag->source() &&
+                             parts_.window->isAncestorOf(qobject_cast<QWidget*>(drag->source()));
+            if (!own && offersCards(drag->mimeData()))
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (dropOn(static_cast<uint8_t>(memory.toUInt()), drop->mimeData()))
+                drop->acceptProposedAction();
+            return true;
+        }
+        default:
+            return QObject::eventFilter(watched, event);
+    }
+}
+
+// --- Column widths ----------------------------------------------------------------------
+
+void PhonebookFileCommands::loadColumnWidths() {
+    for (uint8_t memory = memSim; memory <= memAddressBook; ++memory) {
+        QHeaderView* header = parts_.pages.at(memory)->view()->horizontalHeader();
+        applyWidths(header, widths_.load(kWidthPrefixes.at(memory), widthsOf(header)));
+    }
+    QHeaderView* header = parts_.contacts->grid()->horizontalHeader();
+    applyWidths(header, widths_.load(kContactsPrefix, widthsOf(header)));
+}
+
+void PhonebookFileCommands::saveColumnWidths() {
+    for (uint8_t memory = memSim; memory <= memAddressBook; ++memory)
+        widths_.save(kWidthPrefixes.at(memory),
+                     widthsOf(parts_.pages.at(memory)->view()->horizontalHeader()));
+    widths_.save(kContactsPrefix, widthsOf(parts_.contacts->grid()->horizontalHeader()));
+}
+
+}  // namespace corvina
