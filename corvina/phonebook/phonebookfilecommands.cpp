@@ -223,12 +223,12 @@ void PhonebookFileCommands::toContacts() {
     const QString folder =
         parts_.contacts->folder().isEmpty() ? contactsRoot() : parts_.contacts->folder();
     const ContactsStored stored = ContactsFolder::store(folder, contacts);
+    if (parts_.contacts->folder() == folder) parts_.contacts->read(folder);
     parts_.status(tx("kontakte_31", "Kontakte: %1 neu angelegt, %2 ergänzt, %3 schon vorhanden.")
                       .arg(stored.added)
                       .arg(stored.updated)
                       .arg(stored.unchanged));
     if (!stored.errors.isEmpty()) tell(Severity::Error, stored.errors.join(u'\n'));
-    if (parts_.contacts->folder() == folder) parts_.contacts->read(folder);
 }
 
 void PhonebookFileCommands::copyContacts(uint8_t memory, std::vector<ContactFields> contacts) {
