@@ -20,10 +20,13 @@ constexpr std::array<KindColumn, 5> kKindColumns = {{{ContactNumberKind::General
                                                      {ContactNumberKind::Work, colWork},
                                                      {ContactNumberKind::Fax, colFax}}};
 
+// The digits that name a number, whichever way it was written ("+49 (0)30",
+// "+4930", "004930" are one number).
 QString digitsOf(const QString& number) {
     QString digits;
-    for (const QChar c : number)
+    for (const QChar c : normalisedContactNumber(number))
         if (c.isDigit()) digits += c;
+    if (digits.startsWith(QStringLiteral("00"))) digits.remove(0, 2);
     return digits;
 }
 
