@@ -25,7 +25,7 @@ ContactsPage::ContactsPage(QWidget* parent) : QWidget(parent) {
     markDynamic(folderLabel_);
     layout->addWidget(folderLabel_);
     const QStringList headings = contactsTableHeadings();
-    grid_ = named(new QTableWidget(0, static_cast<int>(headings.size()), this), "kontakte");
+    grid_ = named(new QTableWidget(0, static_cast<int>(headings.size()), this), "kontaktetabelle");
     grid_->setHorizontalHeaderLabels(headings);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -45,7 +45,7 @@ PhonebookFileRead readPhonebookFile(const QString& path, const QStringList& grou
         case PhonebookFormat::Html:
             read.error = tx("telefonbuchdateien_1", "Datei ") + QFileInfo(path).fileName() +
                          QStringLiteral(": ") +
-                         tx("telefonbuchdateien_33", "HTML-Dateien lassen sich nicht laden.");
+                         tx("kontakte_59", "HTML-Dateien lassen sich nicht laden.");
             return read;
         case PhonebookFormat::Kvf:
         case PhonebookFormat::Csv: {
@@ -91,7 +91,7 @@ PhonebookFileRead readPhonebookFile(const QString& path, const QStringList& grou
 QStringList unencodableInRows(const std::vector<PhonebookRow>& rows) {
     QStringList texts;
     for (const UnencodableCharacter& c : unencodableCharacters(gridOfRows(rows)))
-        texts.append(tx("telefonbuchdateien_34", "Zeile %1, Spalte %2: »%3«")
+        texts.append(tx("kontakte_60", "Zeile %1, Spalte %2: »%3«")
                          .arg(c.row)
                          .arg(c.column + 1)
                          .arg(c.character));

@@ -54,15 +54,15 @@ void applyWidths(QHeaderView* header, const std::vector<int>& widths) {
 QString notDownloadedText(uint8_t memory) {
     switch (memory) {
         case memSim:
-            return tx("telefonbuch_140",
+            return tx("kontakte_41",
                       "Bitte führen Sie zuerst einen Download des SIM-Telefonbuchs durch, damit "
                       "gültige Speicherstellen ermittelt werden können!");
         case memPhone:
-            return tx("telefonbuch_141",
+            return tx("kontakte_42",
                       "Bitte führen Sie zuerst einen Download des internen Telefonbuchs durch, "
                       "damit gültige Speicherstellen ermittelt werden können!");
         default:
-            return tx("telefonbuch_142",
+            return tx("kontakte_43",
                       "Bitte führen Sie zuerst einen Download des Adressbuches durch, damit "
                       "gültige Speicherstellen ermittelt werden können!");
     }
@@ -115,14 +115,14 @@ void PhonebookFileCommands::tell(Severity severity, const QString& text) {
 
 void PhonebookFileCommands::save() {
     if (!parts_.activeMemory()) return;
-    const QStringList filters = {tx("telefonbuch_143", "Corvina 2.0 Telefonbuch") +
+    const QStringList filters = {tx("kontakte_44", "Corvina 2.0 Telefonbuch") +
                                      QStringLiteral(" (*.kvf)"),
                                  QStringLiteral("HTML (*.htm)"), QStringLiteral("vCard 3.0 (*.vcf)"),
-                                 tx("telefonbuch_144", "Corvina CSV") + QStringLiteral(" (*.csv)")};
+                                 tx("kontakte_45", "Corvina CSV") + QStringLiteral(" (*.csv)")};
     const QStringList suffixes = {QStringLiteral("kvf"), QStringLiteral("htm"),
                                   QStringLiteral("vcf"), QStringLiteral("csv")};
     auto* dialog = new QFileDialog(parts_.window,
-                                   tx("telefonbuch_145", "Aktuelles Telefonbuch speichern"));
+                                   tx("kontakte_46", "Aktuelles Telefonbuch speichern"));
     dialog->setNameFilters(filters);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(suffixes[0]);
@@ -137,10 +137,10 @@ void PhonebookFileCommands::save() {
 void PhonebookFileCommands::load() {
     if (!parts_.activeMemory()) return;
     auto* dialog = new QFileDialog(parts_.window,
-                                   tx("telefonbuch_146", "Daten in aktuelles Telefonbuch laden"));
-    dialog->setNameFilters({tx("telefonbuch_143", "Corvina 2.0 Telefonbuch") +
+                                   tx("kontakte_47", "Daten in aktuelles Telefonbuch laden"));
+    dialog->setNameFilters({tx("kontakte_44", "Corvina 2.0 Telefonbuch") +
                                 QStringLiteral(" (*.kvf)"),
-                            tx("telefonbuch_144", "Corvina CSV") + QStringLiteral(" (*.csv)"),
+                            tx("kontakte_45", "Corvina CSV") + QStringLiteral(" (*.csv)"),
                             QStringLiteral("vCard (*.vcf)")});
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
@@ -154,7 +154,7 @@ void PhonebookFileCommands::saveTo(const QString& path) {
     const auto write = [this, path, rows] {
         const PhonebookFileWrite result = writePhonebookFile(path, rows);
         if (!result.ok) return tell(Severity::Error, result.error);
-        parts_.status(tx("telefonbuch_147", "%1 Einträge gespeichert in %2")
+        parts_.status(tx("kontakte_48", "%1 Einträge gespeichert in %2")
                           .arg(result.written)
                           .arg(QDir::toNativeSeparators(path)));
     };
@@ -164,14 +164,14 @@ void PhonebookFileCommands::saveTo(const QString& path) {
     const qsizetype more = lacking.size() - kListedCharacters;
     if (more > 0) {
         lacking = lacking.mid(0, kListedCharacters);
-        lacking.append(tx("telefonbuch_148", "… und %1 weitere").arg(more));
+        lacking.append(tx("kontakte_49", "… und %1 weitere").arg(more));
     }
     parts_.dialogs.ask({Severity::Warning, tx("telefonbuch_65", "Zeichensatz"),
-                        tx("telefonbuch_149",
+                        tx("kontakte_50",
                            "Diese Zeichen kennt der Zeichensatz Windows-1252 der Datei nicht; "
                            "sie würden als „?“ gespeichert:") +
                             QStringLiteral("\n\n") + lacking.join(u'\n') + QStringLiteral("\n\n") +
-                            tx("telefonbuch_150",
+                            tx("kontakte_51",
                                "vCard 3.0 speichert alle Zeichen. Trotzdem so speichern?"),
                         AnswerButtons::YesNo},
                        [write](Answer answer) {
@@ -201,12 +201,12 @@ bool PhonebookFileCommands::loadFrom(const QString& path) {
         read.rows.begin(), read.rows.end(), [](const PhonebookRow& row) { return !row.isEmpty(); }));
     table.setRows(std::move(read.rows));
     parts_.changed();
-    parts_.status(tx("telefonbuch_151", "%1 Einträge geladen aus %2")
+    parts_.status(tx("kontakte_52", "%1 Einträge geladen aus %2")
                       .arg(loaded)
                       .arg(QDir::toNativeSeparators(path)));
     if (!read.notices.isEmpty())
         tell(Severity::Information,
-             tx("telefonbuch_152", "Nicht geladen:") + u'\n' + read.notices.join(u'\n'));
+             tx("kontakte_53", "Nicht geladen:") + u'\n' + read.notices.join(u'\n'));
     return true;
 }
 

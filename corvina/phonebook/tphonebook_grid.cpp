@@ -77,7 +77,7 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     }
     contacts_ = new ContactsPage(tabs_);
     contacts_->setObjectName(QStringLiteral("kontakte"));
-    tabs_->addTab(contacts_, tx("telefonbuch_139", "Kontakte"));
+    tabs_->addTab(contacts_, QStringLiteral("Kontakte"));
     layout->addWidget(tabs_);
     capacity_ = new QLabel(this);
     capacity_->setObjectName(QStringLiteral("kapazitaet"));
@@ -90,7 +90,7 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
 
     edit_ = action(tx("telefonbuch_120", "&Editieren"), {}, &Tphonebook_grid::EditClick);
     sendSms_ = action(tx("telefonbuch_121", "&SMS senden"), {}, &Tphonebook_grid::SendSmsClick);
-    toContacts_ = new QAction(tx("telefonbuch_153", "&Zu Kontakten"), this);
+    toContacts_ = new QAction(tx("kontakte_54", "&Zu Kontakten"), this);
     group_ = action(tx("telefonbuch_122", "Zu Gruppe..."), {}, &Tphonebook_grid::GroupClick);
     cut_ = action(tx("telefonbuch_123", "Ausschneiden"), QKeySequence::Cut,
                   &Tphonebook_grid::CutClick);
@@ -287,7 +287,7 @@ void Tphonebook_grid::bindCommands(CommandBar& commands) {
     commands.bind(btCompact, commandText(CommandText::Compact), [this] { CompactClick(); });
     commands.bind(btSave, commandText(CommandText::Save), [this] { files_->save(); });
     commands.bind(btLoad, commandText(CommandText::Load), [this] { files_->load(); });
-    commands.bind(btRefresh, tx("telefonbuch_154", "Aktualisieren"),
+    commands.bind(btRefresh, tx("kontakte_55", "Aktualisieren"),
                   [this] { contacts_->chooseFolder(); });
     commands.bind(btPrint, commandText(CommandText::Print), [this] { PrintClick(); });
     updateCommands();

@@ -28,8 +28,8 @@ QByteArray CsvExport::encode(const TableGrid& rows) {
         tx("druck_22", "Gruppe"),        tx("druck_23", "Nummer(Allgemein)"),
         tx("druck_24", "Mobil"),         tx("druck_25", "Privat"),
         tx("druck_26", "Geschäftlich"),  tx("druck_27", "Fax"),
-        tx("druck_28", "E-Mail"),        tx("telefonbuchdateien_30", "Adresse 1"),
-        tx("telefonbuchdateien_31", "Adresse 2"), tx("telefonbuchdateien_32", "Adresse 3"),
+        tx("druck_28", "E-Mail"),        tx("kontakte_56", "Adresse 1"),
+        tx("kontakte_57", "Adresse 2"), tx("kontakte_58", "Adresse 3"),
         tx("druck_30", "Bemerkung"),     tx("druck_31", "Firma"),
         tx("druck_32", "URL")};
     QString text;
