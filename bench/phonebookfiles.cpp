@@ -49,7 +49,8 @@ std::vector<PhonebookRow> manyRows() {
         row.setLocation(location);
         row.cells[colName] = QStringLiteral("Müller %1").arg(location);
         row.cells[colGroup] = QStringLiteral("Familie");
-        row.setDefaultNumber(colGeneral, QStringLiteral("+49301%1").arg(location, 6, 10, QChar('0')));
+        row.setDefaultNumber(colGeneral,
+                             QStringLiteral("+49301%1").arg(location, 6, 10, QChar('0')));
         row.cells[colMobile] = QStringLiteral("+49171%1\r").arg(location, 6, 10, QChar('0'));
         row.cells[colEmail] = QStringLiteral("nr%1@example.org").arg(location);
         row.cells[colAddress] = QStringLiteral("Lindenstraße %1\r\n10969 Berlin").arg(location);
@@ -82,16 +83,18 @@ void files(const QString& folder) {
     for (ContactFields& contact : contacts) contact.fax = {QStringLiteral("030999")};
     ContactsStored again;
     const double completed = milliseconds([&] { again = ContactsFolder::store(cards, contacts); });
-    std::printf("Kontakte-Ordner, %d Karten: anlegen %.0f ms (%d), lesen %.0f ms (%zu), "
-                "alle ergänzen %.0f ms (%d)\n",
-                kRows, written, stored.added, readTime, read.cards.size(), completed, again.updated);
+    std::printf(
+        "Kontakte-Ordner, %d Karten: anlegen %.0f ms (%d), lesen %.0f ms (%zu), "
+        "alle ergänzen %.0f ms (%d)\n",
+        kRows, written, stored.added, readTime, read.cards.size(), completed, again.updated);
 }
 
 bool download(PhonebookTable& table, const std::shared_ptr<ContactsMerge>& merge) {
     PhonebookSeams seams;
     seams.contacts = merge;
-    UserDialogs dialogs{[](const Question&, std::function<void(Answer)> reply) { reply(Answer::No); },
-                        [](const Question& q) { std::fprintf(stderr, "%s\n", qPrintable(q.text)); }};
+    UserDialogs dialogs{
+        [](const Question&, std::function<void(Answer)> reply) { reply(Answer::No); },
+        [](const Question& q) { std::fprintf(stderr, "%s\n", qPrintable(q.text)); }};
     PhonebookTransfer transfer(PhonebookCalls::library(), dialogs, seams);
     QEventLoop loop;
     PhonebookTransfer::End end = PhonebookTransfer::End::Failed;
@@ -179,10 +182,11 @@ bool merging(const QString& folder, int runs) {
         });
         mergeOnly = std::min(mergeOnly, time);
     }
-    std::printf("Download von %d SIM-Einträgen: %.0f ms ohne, %.0f ms mit contacts.dat von %d "
-                "Datensätzen (+%.0f ms, %.2f ms je Eintrag)\n",
-                bench::kSimEntries, plain, merged, kRecords, merged - plain,
-                (merged - plain) / bench::kSimEntries);
+    std::printf(
+        "Download von %d SIM-Einträgen: %.0f ms ohne, %.0f ms mit contacts.dat von %d "
+        "Datensätzen (+%.0f ms, %.2f ms je Eintrag)\n",
+        bench::kSimEntries, plain, merged, kRecords, merged - plain,
+        (merged - plain) / bench::kSimEntries);
     std::printf("Abgleich allein (250 Einträge mit %d Datensätzen, einmal schreiben): %.1f ms\n",
                 kRecords, mergeOnly);
     return true;

@@ -137,7 +137,8 @@ int importFile(Phonebook& book, const QString& path) {
         return 1;
     }
     corvina::EntryEditorRules rules(
-        corvina::PhonebookTables{{book.tables[0].get(), book.tables[1].get(), book.tables[2].get()}},
+        corvina::PhonebookTables{
+            {book.tables[0].get(), book.tables[1].get(), book.tables[2].get()}},
         book.calls, book.seams);
     corvina::ContactCopies copies(rules, book.table(), book.dialogs);
     corvina::ContactCopyTally tally;

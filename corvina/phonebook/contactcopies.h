@@ -20,8 +20,8 @@ namespace corvina {
 
 struct ContactCopyTally {
     int copied = 0;
-    QStringList present;  // names skipped: already in the table
-    QStringList refused;  // "name: reason"
+    QStringList present;         // names skipped: already in the table
+    QStringList refused;         // "name: reason"
     std::vector<int> locations;  // where the copies went
 
     // "3 Einträge übernommen, 2 übersprungen (schon vorhanden)."

@@ -140,12 +140,18 @@ bool tableHoldsContact(const std::vector<PhonebookRow>& rows, const ContactField
 }
 
 QStringList contactsTableHeadings() {
-    return {tx("kontakte_1", "Nr. "),          tx("kontakte_2", "Name"),
-            tx("kontakte_3", "Nummer (allgemein)"), tx("kontakte_4", "Mobil"),
-            tx("kontakte_5", "Privat"),        tx("kontakte_6", "Fax"),
-            tx("kontakte_7", "Geschäftlich"),  tx("kontakte_8", "E-Mail"),
-            tx("kontakte_9", "Adresse"),       tx("kontakte_10", "Bemerkung"),
-            tx("kontakte_11", "Firma"),        tx("kontakte_12", "URL")};
+    return {tx("kontakte_1", "Nr. "),
+            tx("kontakte_2", "Name"),
+            tx("kontakte_3", "Nummer (allgemein)"),
+            tx("kontakte_4", "Mobil"),
+            tx("kontakte_5", "Privat"),
+            tx("kontakte_6", "Fax"),
+            tx("kontakte_7", "Geschäftlich"),
+            tx("kontakte_8", "E-Mail"),
+            tx("kontakte_9", "Adresse"),
+            tx("kontakte_10", "Bemerkung"),
+            tx("kontakte_11", "Firma"),
+            tx("kontakte_12", "URL")};
 }
 
 QStringList contactsTableCells(const ContactFields& contact, int number) {

@@ -39,9 +39,8 @@ ContactsPage::ContactsPage(QWidget* parent) : QWidget(parent) {
         grid_->setColumnWidth(c, c < 3 ? firstWidths[static_cast<size_t>(c)] : 120);
     layout->addWidget(grid_);
     folders_ = new Toutlookfolders(this);
-    connect(folders_, &Toutlookfolders::chosen, this, [this](const QString& folder) {
-        read(folder);
-    });
+    connect(folders_, &Toutlookfolders::chosen, this,
+            [this](const QString& folder) { read(folder); });
     connect(grid_, &QTableWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { showMenu(grid_->viewport()->mapToGlobal(at)); });
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { openCard(row); });
@@ -90,7 +89,8 @@ bool ContactsPage::read(const QString& folder) {
 std::vector<ContactFields> ContactsPage::markedContacts() const {
     std::vector<ContactFields> marked;
     QList<int> rows;
-    for (const QModelIndex& index : grid_->selectionModel()->selectedRows()) rows.append(index.row());
+    for (const QModelIndex& index : grid_->selectionModel()->selectedRows())
+        rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     for (const int row : rows) {
         const int card = grid_->item(row, 0)->data(kCardRole).toInt();
@@ -111,7 +111,8 @@ void ContactsPage::showMenu(const QPoint& at) {
     QMenu menu(this);
     const bool marked = grid_->selectionModel()->hasSelection();
     const auto entry = [&](const QString& text, uint8_t memory) {
-        QAction* action = menu.addAction(text, this, [this, memory] { emit copyRequested(memory); });
+        QAction* action =
+            menu.addAction(text, this, [this, memory] { emit copyRequested(memory); });
         action->setEnabled(marked);
     };
     entry(tx("kontakte_25", "In internes Telefonbuch kopieren"), memPhone);

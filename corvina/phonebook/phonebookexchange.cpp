@@ -21,8 +21,7 @@ std::vector<PhonebookRow> occupied(const std::vector<PhonebookRow>& rows) {
 void addContacts(PhonebookFileRead& read, std::vector<ContactFields> contacts,
                  const QStringList& groups) {
     for (ContactFields& contact : contacts) {
-        read.rows.push_back(
-            rowOfContact(contact, static_cast<int>(read.rows.size()) + 1, groups));
+        read.rows.push_back(rowOfContact(contact, static_cast<int>(read.rows.size()) + 1, groups));
         read.contacts.push_back(std::move(contact));
     }
 }
@@ -80,7 +79,8 @@ PhonebookFileRead readPhonebookFile(const QString& path, const QStringList& grou
             read.notices = folder.notices;
             if (!folder.error.isEmpty()) return read;
             std::vector<ContactFields> contacts;
-            for (const FolderCard& card : folder.cards) contacts.push_back(contactFromCard(card.card));
+            for (const FolderCard& card : folder.cards)
+                contacts.push_back(contactFromCard(card.card));
             addContacts(read, std::move(contacts), groups);
             return read;
         }

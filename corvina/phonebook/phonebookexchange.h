@@ -21,10 +21,10 @@ enum class PhonebookFormat { Kvf, Html, Csv, VCard, Folder };
 PhonebookFormat phonebookFormatOf(const QString& path);
 
 struct PhonebookFileRead {
-    std::vector<PhonebookRow> rows;        // numbered from 1 for cards
-    std::vector<ContactFields> contacts;   // the same, as contacts
-    QString error;                         // empty: the file is good
-    QStringList notices;                   // lines or cards skipped
+    std::vector<PhonebookRow> rows;       // numbered from 1 for cards
+    std::vector<ContactFields> contacts;  // the same, as contacts
+    QString error;                        // empty: the file is good
+    QStringList notices;                  // lines or cards skipped
     bool ok() const { return error.isEmpty(); }
 };
 

@@ -69,7 +69,8 @@ QString notDownloadedText(uint8_t memory) {
 }
 
 bool isCardFile(const QUrl& url) {
-    return url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".vcf"), Qt::CaseInsensitive);
+    return url.isLocalFile() &&
+           url.toLocalFile().endsWith(QStringLiteral(".vcf"), Qt::CaseInsensitive);
 }
 
 bool offersCards(const QMimeData* mime) {
@@ -84,8 +85,8 @@ PhonebookFileCommands::PhonebookFileCommands(FileCommandsParts parts, QString wi
     : QObject(parts.window), parts_(std::move(parts)), widths_(std::move(widthsPath)) {
     for (uint8_t memory = memSim; memory <= memAddressBook; ++memory) {
         PhonebookPage* page = parts_.pages.at(memory);
-        copies_.at(memory) = std::make_unique<ContactCopies>(*parts_.rules,
-                                                             parts_.tables.of(memory), parts_.dialogs);
+        copies_.at(memory) = std::make_unique<ContactCopies>(
+            *parts_.rules, parts_.tables.of(memory), parts_.dialogs);
         QTableView* view = page->view();
         modelOf(*page).dragData = [this, memory](const std::vector<int>& rows) {
             return rowsAsData(memory, rows);
@@ -96,9 +97,8 @@ PhonebookFileCommands::PhonebookFileCommands(FileCommandsParts parts, QString wi
         view->viewport()->installEventFilter(this);
         view->viewport()->setProperty("corvinaMemory", memory);
     }
-    connect(parts_.contacts, &ContactsPage::copyRequested, this, [this](uint8_t memory) {
-        copyContacts(memory, parts_.contacts->markedContacts());
-    });
+    connect(parts_.contacts, &ContactsPage::copyRequested, this,
+            [this](uint8_t memory) { copyContacts(memory, parts_.contacts->markedContacts()); });
 }
 
 PhonebookFileCommands::~PhonebookFileCommands() = default;
@@ -115,37 +115,40 @@ void PhonebookFileCommands::tell(Severity severity, const QString& text) {
 
 void PhonebookFileCommands::save() {
     if (!parts_.activeMemory()) return;
-    const QStringList filters = {tx("kontakte_44", "Corvina 2.0 Telefonbuch") +
-                                     QStringLiteral(" (*.kvf)"),
-                                 QStringLiteral("HTML (*.htm)"), QStringLiteral("vCard 3.0 (*.vcf)"),
-                                 tx("kontakte_45", "Corvina CSV") + QStringLiteral(" (*.csv)")};
+    const QStringList filters = {
+        tx("kontakte_44", "Corvina 2.0 Telefonbuch") + QStringLiteral(" (*.kvf)"),
+        QStringLiteral("HTML (*.htm)"), QStringLiteral("vCard 3.0 (*.vcf)"),
+        tx("kontakte_45", "Corvina CSV") + QStringLiteral(" (*.csv)")};
     const QStringList suffixes = {QStringLiteral("kvf"), QStringLiteral("htm"),
                                   QStringLiteral("vcf"), QStringLiteral("csv")};
-    auto* dialog = new QFileDialog(parts_.window,
-                                   tx("kontakte_46", "Aktuelles Telefonbuch speichern"));
+    auto* dialog =
+        new QFileDialog(parts_.window, tx("kontakte_46", "Aktuelles Telefonbuch speichern"));
     dialog->setNameFilters(filters);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(suffixes[0]);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog, filters, suffixes](const QString& f) {
-        dialog->setDefaultSuffix(suffixes.value(filters.indexOf(f), suffixes[0]));
-    });
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) { saveTo(path); });
+    connect(dialog, &QFileDialog::filterSelected, dialog,
+            [dialog, filters, suffixes](const QString& f) {
+                dialog->setDefaultSuffix(suffixes.value(filters.indexOf(f), suffixes[0]));
+            });
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this](const QString& path) { saveTo(path); });
     dialog->open();
 }
 
 void PhonebookFileCommands::load() {
     if (!parts_.activeMemory()) return;
-    auto* dialog = new QFileDialog(parts_.window,
-                                   tx("kontakte_47", "Daten in aktuelles Telefonbuch laden"));
-    dialog->setNameFilters({tx("kontakte_44", "Corvina 2.0 Telefonbuch") +
-                                QStringLiteral(" (*.kvf)"),
-                            tx("kontakte_45", "Corvina CSV") + QStringLiteral(" (*.csv)"),
-                            QStringLiteral("vCard (*.vcf)")});
+    auto* dialog =
+        new QFileDialog(parts_.window, tx("kontakte_47", "Daten in aktuelles Telefonbuch laden"));
+    dialog->setNameFilters(
+        {tx("kontakte_44", "Corvina 2.0 Telefonbuch") + QStringLiteral(" (*.kvf)"),
+         tx("kontakte_45", "Corvina CSV") + QStringLiteral(" (*.csv)"),
+         QStringLiteral("vCard (*.vcf)")});
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) { loadFrom(path); });
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this](const QString& path) { loadFrom(path); });
     dialog->open();
 }
 
@@ -158,33 +161,32 @@ void PhonebookFileCommands::saveTo(const QString& path) {
                           .arg(result.written)
                           .arg(QDir::toNativeSeparators(path)));
     };
-    QStringList lacking = writtenInCp1252(phonebookFormatOf(path)) ? unencodableInRows(rows)
-                                                                   : QStringList{};
+    QStringList lacking =
+        writtenInCp1252(phonebookFormatOf(path)) ? unencodableInRows(rows) : QStringList{};
     if (lacking.isEmpty()) return write();
     const qsizetype more = lacking.size() - kListedCharacters;
     if (more > 0) {
         lacking = lacking.mid(0, kListedCharacters);
         lacking.append(tx("kontakte_49", "… und %1 weitere").arg(more));
     }
-    parts_.dialogs.ask({Severity::Warning, tx("telefonbuch_65", "Zeichensatz"),
-                        tx("kontakte_50",
-                           "Diese Zeichen kennt der Zeichensatz Windows-1252 der Datei nicht; "
-                           "sie würden als „?“ gespeichert:") +
-                            QStringLiteral("\n\n") + lacking.join(u'\n') + QStringLiteral("\n\n") +
-                            tx("kontakte_51",
-                               "vCard 3.0 speichert alle Zeichen. Trotzdem so speichern?"),
-                        AnswerButtons::YesNo},
-                       [write](Answer answer) {
-                           if (answer == Answer::Yes) write();
-                       });
+    parts_.dialogs.ask(
+        {Severity::Warning, tx("telefonbuch_65", "Zeichensatz"),
+         tx("kontakte_50",
+            "Diese Zeichen kennt der Zeichensatz Windows-1252 der Datei nicht; "
+            "sie würden als „?“ gespeichert:") +
+             QStringLiteral("\n\n") + lacking.join(u'\n') + QStringLiteral("\n\n") +
+             tx("kontakte_51", "vCard 3.0 speichert alle Zeichen. Trotzdem so speichern?"),
+         AnswerButtons::YesNo},
+        [write](Answer answer) {
+            if (answer == Answer::Yes) write();
+        });
 }
 
 bool PhonebookFileCommands::loadFrom(const QString& path) {
     const auto memory = parts_.activeMemory();
     if (!memory) return false;
     QStringList groups;
-    for (const CallerGroupChoice& group :
-         parts_.rules->setup(*memory, parts_.modelNumber()).groups)
+    for (const CallerGroupChoice& group : parts_.rules->setup(*memory, parts_.modelNumber()).groups)
         if (!group.isBlank()) groups.append(group.name);
     PhonebookFileRead read = readPhonebookFile(path, groups);
     if (!read.ok()) {
@@ -197,8 +199,9 @@ bool PhonebookFileCommands::loadFrom(const QString& path) {
         read.rows.emplace_back();
         read.rows.back().setLocation(1);
     }
-    const int loaded = static_cast<int>(std::count_if(
-        read.rows.begin(), read.rows.end(), [](const PhonebookRow& row) { return !row.isEmpty(); }));
+    const int loaded =
+        static_cast<int>(std::count_if(read.rows.begin(), read.rows.end(),
+                                       [](const PhonebookRow& row) { return !row.isEmpty(); }));
     table.setRows(std::move(read.rows));
     parts_.changed();
     parts_.status(tx("kontakte_52", "%1 Einträge geladen aus %2")
@@ -237,14 +240,14 @@ void PhonebookFileCommands::copyContacts(uint8_t memory, std::vector<ContactFiel
     if (!table.state().downloaded) return tell(Severity::Information, notDownloadedText(memory));
     if (contacts.empty()) return;
     table.beginEdit();
-    copies_.at(memory)->run(std::move(contacts), parts_.modelNumber(),
-                            [this](const ContactCopyTally& tally) {
-                                parts_.changed();
-                                parts_.status(tally.summary());
-                                if (!tally.refused.isEmpty())
-                                    tell(Severity::Warning, tally.summary() + QStringLiteral("\n\n") +
-                                                                tally.refused.join(u'\n'));
-                            });
+    copies_.at(memory)->run(
+        std::move(contacts), parts_.modelNumber(), [this](const ContactCopyTally& tally) {
+            parts_.changed();
+            parts_.status(tally.summary());
+            if (!tally.refused.isEmpty())
+                tell(Severity::Warning,
+                     tally.summary() + QStringLiteral("\n\n") + tally.refused.join(u'\n'));
+        });
 }
 
 // --- Clipboard, drag and drop -------------------------------------------------------
@@ -276,8 +279,7 @@ QMimeData* PhonebookFileCommands::rowsAsData(uint8_t memory, const std::vector<i
     if (!dragFolder_ || !dragFolder_->isValid()) dragFolder_ = std::make_unique<QTemporaryDir>();
     QString name = rows.size() == 1 ? contactOfRow(rows.front()).name : QString();
     name.replace(u'/', u'_');
-    if (name.trimmed().isEmpty() || name.startsWith(u'.'))
-        name = tx("kontakte_32", "Kontakte");
+    if (name.trimmed().isEmpty() || name.startsWith(u'.')) name = tx("kontakte_32", "Kontakte");
     const QString path = dragFolder_->filePath(name + QStringLiteral(".vcf"));
     QString error;
     if (dragFolder_->isValid() && writeTableFileBytes(path, cards, &error))
@@ -296,7 +298,8 @@ bool PhonebookFileCommands::dropOn(uint8_t memory, const QMimeData* mime) {
         for (ContactFields& contact : read.contacts) contacts.push_back(std::move(contact));
     }
     if (contacts.empty() && notices.isEmpty() && mime->hasFormat(kVCardMime)) {
-        const VCardRead read = VCardCodec::decode(mime->data(kVCardMime), tx("kontakte_33", "Ablage"));
+        const VCardRead read =
+            VCardCodec::decode(mime->data(kVCardMime), tx("kontakte_33", "Ablage"));
         if (!read.ok()) notices.append(read.error);
         notices += read.notices;
         for (const VCard& card : read.cards) contacts.push_back(contactFromCard(card));

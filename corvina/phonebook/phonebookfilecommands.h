@@ -46,7 +46,8 @@ class PhonebookFileCommands : public QObject {
     Q_OBJECT
 
   public:
-    PhonebookFileCommands(FileCommandsParts parts, QString widthsPath = ColumnWidths::defaultPath());
+    PhonebookFileCommands(FileCommandsParts parts,
+                          QString widthsPath = ColumnWidths::defaultPath());
     ~PhonebookFileCommands() override;
 
     // "Speichern" and "Laden" with their file dialogs.

@@ -113,23 +113,24 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     setHelpPage(editor_, QStringLiteral("entryeditor"));
     groups_ = new Tgruppenwahlform(this, calls_.groups);
     setHelpPage(groups_, QStringLiteral("phonebook"));
-    files_ = new PhonebookFileCommands(
-        {this,
-         PhonebookTables{{tables_[0].get(), tables_[1].get(), tables_[2].get()}},
-         pages_,
-         contacts_,
-         rules_.get(),
-         dialogs_,
-         [this]() -> std::optional<uint8_t> {
-             if (!memoryTabActive()) return std::nullopt;
-             return activeMemory();
-         },
-         [this](uint8_t memory) { setActiveMemory(memory); },
-         [this] { return modelNumber(); },
-         [this](const QString& text) {
-             shell_.setStatusText(Tgesamtform::StatusField::Middle, text);
-         },
-         [this] { reloadPages(); }});
+    FileCommandsParts fileParts;
+    fileParts.window = this;
+    fileParts.tables = PhonebookTables{{tables_[0].get(), tables_[1].get(), tables_[2].get()}};
+    fileParts.pages = pages_;
+    fileParts.contacts = contacts_;
+    fileParts.rules = rules_.get();
+    fileParts.dialogs = dialogs_;
+    fileParts.activeMemory = [this]() -> std::optional<uint8_t> {
+        if (!memoryTabActive()) return std::nullopt;
+        return activeMemory();
+    };
+    fileParts.showMemory = [this](uint8_t memory) { setActiveMemory(memory); };
+    fileParts.modelNumber = [this] { return modelNumber(); };
+    fileParts.status = [this](const QString& text) {
+        shell_.setStatusText(Tgesamtform::StatusField::Middle, text);
+    };
+    fileParts.changed = [this] { reloadPages(); };
+    files_ = new PhonebookFileCommands(std::move(fileParts));
     connect(toContacts_, &QAction::triggered, files_, &PhonebookFileCommands::toContacts);
     connect(contacts_, &ContactsPage::status, this, [this](const QString& text) {
         shell_.setStatusText(Tgesamtform::StatusField::Middle, text);
@@ -254,8 +255,8 @@ void Tphonebook_grid::updateCommands() {
     if (commands_) {
         commands_->setButtonEnabled(btNew, idle && memoryTab);
         commands_->setButtonEnabled(btDownload, idle && connected && memoryTab);
-        commands_->setButtonEnabled(
-            btUpload, idle && connected && memoryTab && active.state().uploadAllowed);
+        commands_->setButtonEnabled(btUpload,
+                                    idle && connected && memoryTab && active.state().uploadAllowed);
         commands_->setButtonEnabled(btCompact, idle && memoryTab && active.hasEntries());
         commands_->setButtonEnabled(btSave, idle && memoryTab && active.hasEntries());
         commands_->setButtonEnabled(btLoad, idle && memoryTab);

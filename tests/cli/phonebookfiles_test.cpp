@@ -109,7 +109,8 @@ TEST_F(CliPhonebookFiles, ImportAddsNewContactsAndRefusesDamagedFilesUntouched) 
         << "importing twice adds nothing";
 
     const auto before = simEntries();
-    const QString damaged = write("offen.kvf", "\"Nr.\",\"Name\",\r\n\"1\",\"Emil\",\r\n\"2\",\"Fr\r\n");
+    const QString damaged =
+        write("offen.kvf", "\"Nr.\",\"Name\",\r\n\"1\",\"Emil\",\r\n\"2\",\"Fr\r\n");
     run = runCli(port, {"phonebook", "import", "sim", damaged});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("offen.kvf, Zeile 3"), std::string::npos) << run.err;

@@ -24,13 +24,13 @@ QStringList cellLines(const QString& cell) {
 
 QByteArray CsvExport::encode(const TableGrid& rows) {
     const QStringList captions = {
-        tx("druck_20", "Nr."),           tx("druck_21", "Name"),
-        tx("druck_22", "Gruppe"),        tx("druck_23", "Nummer(Allgemein)"),
-        tx("druck_24", "Mobil"),         tx("druck_25", "Privat"),
-        tx("druck_26", "Geschäftlich"),  tx("druck_27", "Fax"),
-        tx("druck_28", "E-Mail"),        tx("kontakte_56", "Adresse 1"),
+        tx("druck_20", "Nr."),          tx("druck_21", "Name"),
+        tx("druck_22", "Gruppe"),       tx("druck_23", "Nummer(Allgemein)"),
+        tx("druck_24", "Mobil"),        tx("druck_25", "Privat"),
+        tx("druck_26", "Geschäftlich"), tx("druck_27", "Fax"),
+        tx("druck_28", "E-Mail"),       tx("kontakte_56", "Adresse 1"),
         tx("kontakte_57", "Adresse 2"), tx("kontakte_58", "Adresse 3"),
-        tx("druck_30", "Bemerkung"),     tx("druck_31", "Firma"),
+        tx("druck_30", "Bemerkung"),    tx("druck_31", "Firma"),
         tx("druck_32", "URL")};
     QString text;
     const auto line = [&text](const QStringList& fields) {
@@ -47,8 +47,7 @@ QByteArray CsvExport::encode(const TableGrid& rows) {
         for (int c = 3; c <= 7; ++c) fields.append(cellLines(cell(c)).join(QStringLiteral("\r\n")));
         fields.append(cell(8));
         const QStringList address = cellLines(cell(9));
-        fields << address.value(0) << address.value(1)
-               << address.mid(2).join(QStringLiteral(", "));
+        fields << address.value(0) << address.value(1) << address.mid(2).join(QStringLiteral(", "));
         fields << cell(10) << cell(11) << cell(12);
         line(fields);
     }

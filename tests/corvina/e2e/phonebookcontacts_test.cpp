@@ -41,12 +41,14 @@ class PhonebookContacts : public SimulatedProgram {
             ASSERT_TRUE(out.open(QIODevice::WriteOnly));
             out.write("BEGIN:VCARD\r\nVERSION:3.0\r\n" + lines + "END:VCARD\r\n");
         };
-        card("joerg.vcf", "FN:Jörg Schäfer\r\nN:Schäfer;Jörg;;;\r\nTEL;TYPE=cell:+49 172 3334444\r\n"
-                          "TEL;TYPE=home:040 556677\r\nEMAIL;TYPE=home:joerg@example.org\r\n"
-                          "ADR;TYPE=home:;;Hafenstraße 5;Hamburg;;20457;Deutschland\r\n"
-                          "ORG:Tischlerei Schäfer\r\nCATEGORIES:Freunde\r\n");
-        card("clara.vcf", "FN:Clara Neu\r\nN:Neu;Clara;;;\r\nTEL;TYPE=work,pref:030 4445556\r\n"
-                          "NOTE:ruft abends zurück\r\n");
+        card("joerg.vcf",
+             "FN:Jörg Schäfer\r\nN:Schäfer;Jörg;;;\r\nTEL;TYPE=cell:+49 172 3334444\r\n"
+             "TEL;TYPE=home:040 556677\r\nEMAIL;TYPE=home:joerg@example.org\r\n"
+             "ADR;TYPE=home:;;Hafenstraße 5;Hamburg;;20457;Deutschland\r\n"
+             "ORG:Tischlerei Schäfer\r\nCATEGORIES:Freunde\r\n");
+        card("clara.vcf",
+             "FN:Clara Neu\r\nN:Neu;Clara;;;\r\nTEL;TYPE=work,pref:030 4445556\r\n"
+             "NOTE:ruft abends zurück\r\n");
         card("anna.vcf", "FN:Anna\r\nTEL:+49 30 123456\r\nPHOTO;ENCODING=b;TYPE=JPEG:AAAA\r\n");
         setContactsRoot(dir.filePath("contacts"));
         startProgram();

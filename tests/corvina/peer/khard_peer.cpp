@@ -77,14 +77,16 @@ TEST_F(Khard, ReadsTheCardsCorvinaWrites) {
     EXPECT_TRUE(phones.contains(QStringLiteral("+491605550001\tAnna Müller\tCELL\n")));
     EXPECT_TRUE(phones.contains(QStringLiteral("030999\tAnna Müller\tFAX\n")));
     EXPECT_TRUE(phones.contains(QStringLiteral("+49302020\tTaxi\tVOICE, pref\n")));
-    EXPECT_TRUE(khard({"email", "--parsable"})
-                    .contains(QStringLiteral("anna@example.org\tAnna Müller")));
+    EXPECT_TRUE(
+        khard({"email", "--parsable"}).contains(QStringLiteral("anna@example.org\tAnna Müller")));
     const QString address = khard({"postaddress", "--parsable"});
-    EXPECT_TRUE(address.contains(QStringLiteral("'street': 'Lindenstraße 3', 'code': '10969', "
-                                                "'city': 'Berlin'")))
+    EXPECT_TRUE(
+        address.contains(QStringLiteral("'street': 'Lindenstraße 3', 'code': '10969', "
+                                        "'city': 'Berlin'")))
         << address.toStdString();
     const QString shown = khard({"show", "Anna"});
-    EXPECT_TRUE(shown.contains(QStringLiteral("Organisation: Müller & Söhne"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Organisation: Müller & Söhne")))
+        << shown.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("Categories: Familie")));
     EXPECT_TRUE(shown.contains(QStringLiteral("zweite; mit, Zeichen")));
 }

@@ -3,6 +3,8 @@
 // alone, the "Kontakte" tab copies only new contacts, "&Zu Kontakten"
 // updates cards instead of doubling them, dropped cards become entries and
 // rows leave as vCards; the column widths outlive the window.
+#include "corvina/phonebook/phonebookfilecommands.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -21,9 +23,8 @@
 #include "corvina/phonebook/contactspage.h"
 #include "corvina/phonebook/files/columnwidths.h"
 #include "corvina/phonebook/files/vcard.h"
-#include "corvina/phonebook/phonebookfilecommands.h"
-#include "corvina/phonebook/tphonebook_grid.h"
 #include "corvina/phonebook/toutlookfolders.h"
+#include "corvina/phonebook/tphonebook_grid.h"
 #include "corvina/settings/settingsrecord.h"
 #include "corvina/shell/tgesamtform.h"
 #include "tests/corvina/phonebook/fakephonebook.h"
@@ -87,7 +88,9 @@ class PhonebookFiles : public ::testing::Test {
     }
     PhonebookTable& sim() { return window->table(memSim); }
     const PhonebookRow& at(int location) { return sim().row(sim().indexOfLocation(location)); }
-    std::string status() { return shell->statusText(Tgesamtform::StatusField::Middle).toStdString(); }
+    std::string status() {
+        return shell->statusText(Tgesamtform::StatusField::Middle).toStdString();
+    }
     void mark(QAbstractItemView* view, std::initializer_list<int> rows) {
         view->clearSelection();
         for (const int row : rows)
@@ -151,14 +154,16 @@ TEST_F(PhonebookFiles, ContactsTabCopiesOnlyNewContactsAndZuKontaktenUpdatesCard
     const QString folder = dir.filePath("contacts/privat");
     writeFile(folder + "/name1.vcf", card("Name 1", "TEL:030-1\r\n"));
     writeFile(folder + "/clara.vcf",
-              card("Clara Neu", "N:Neu;Clara;;;\r\nTEL;TYPE=HOME:030 998877\r\n"
-                                "TEL;TYPE=CELL:+49 171 5550000\r\nPHOTO;ENCODING=b:AAAA\r\n"));
+              card("Clara Neu",
+                   "N:Neu;Clara;;;\r\nTEL;TYPE=HOME:030 998877\r\n"
+                   "TEL;TYPE=CELL:+49 171 5550000\r\nPHOTO;ENCODING=b:AAAA\r\n"));
     ContactsPage* contacts = window->contactsPage();
     window->tabs()->setCurrentWidget(contacts);
     Toutlookfolders* dialog = contacts->folderDialog();
     ASSERT_TRUE(dialog->isVisible()) << "the folder dialog opens at the first show";
     QStringList listed;
-    for (int i = 0; i < dialog->folders()->count(); ++i) listed << dialog->folders()->item(i)->text();
+    for (int i = 0; i < dialog->folders()->count(); ++i)
+        listed << dialog->folders()->item(i)->text();
     EXPECT_EQ(listed, (QStringList{"contacts", "privat"}));
     dialog->folders()->setCurrentRow(1);
     dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
