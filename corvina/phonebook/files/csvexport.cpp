@@ -4,6 +4,7 @@
 
 #include "codecs/tools/cp1252.h"
 #include "corvina/language/language.h"
+#include "corvina/reports/phonebookreport.h"
 
 namespace corvina {
 namespace {
@@ -23,15 +24,13 @@ QStringList cellLines(const QString& cell) {
 }  // namespace
 
 QByteArray CsvExport::encode(const TableGrid& rows) {
-    const QStringList captions = {
-        tx("druck_20", "Nr."),          tx("druck_21", "Name"),
-        tx("druck_22", "Gruppe"),       tx("druck_23", "Nummer(Allgemein)"),
-        tx("druck_24", "Mobil"),        tx("druck_25", "Privat"),
-        tx("druck_26", "Geschäftlich"), tx("druck_27", "Fax"),
-        tx("druck_28", "E-Mail"),       tx("kontakte_56", "Adresse 1"),
-        tx("kontakte_57", "Adresse 2"), tx("kontakte_58", "Adresse 3"),
-        tx("druck_30", "Bemerkung"),    tx("druck_31", "Firma"),
-        tx("druck_32", "URL")};
+    // The table's captions, the address in three fields.
+    const QStringList headings = phonebookColumnHeadings();
+    const QStringList captions =
+        headings.mid(0, 9) +
+        QStringList{tx("kontakte_56", "Adresse 1"), tx("kontakte_57", "Adresse 2"),
+                    tx("kontakte_58", "Adresse 3")} +
+        headings.mid(10);
     QString text;
     const auto line = [&text](const QStringList& fields) {
         QStringList quotedFields;
