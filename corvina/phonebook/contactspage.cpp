@@ -9,6 +9,7 @@
 #include "corvina/language/language.h"
 #include "corvina/language/languageapply.h"
 #include "corvina/phonebook/contactrows.h"
+#include "corvina/phonebook/phonebookpage.h"
 #include "corvina/phonebook/toutlookfolders.h"
 #include "records/typendefinitionen.h"
 
@@ -21,6 +22,10 @@ constexpr int kCardRole = Qt::UserRole;
 
 ContactsPage::ContactsPage(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    top->addLayout(letterBar(this, [this](QChar letter) { showLetter(letter); }));
+    top->addStretch();
+    layout->addLayout(top);
     folderLabel_ = named(new QLabel(this), "kontakteordner");
     markDynamic(folderLabel_);
     layout->addWidget(folderLabel_);
@@ -97,6 +102,18 @@ std::vector<ContactFields> ContactsPage::markedContacts() const {
         marked.push_back(contacts_.at(static_cast<size_t>(card)));
     }
     return marked;
+}
+
+void ContactsPage::showLetter(QChar letter) {
+    grid_->sortByColumn(1, Qt::AscendingOrder);
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        const QTableWidgetItem* name = grid_->item(row, 1);
+        if (name && name->text().startsWith(letter, Qt::CaseInsensitive)) {
+            grid_->setCurrentCell(row, 1);
+            grid_->scrollToItem(name);
+            return;
+        }
+    }
 }
 
 void ContactsPage::openCard(int row) {

@@ -2,7 +2,8 @@
 // table ("Nr. ", "Name", "Nummer (allgemein)", "Mobil", "Privat", "Fax",
 // "Geschäftlich", "E-Mail", "Adresse", "Bemerkung", "Firma", "URL"). The
 // folder is chosen in `Toutlookfolders` at the tab's first show and on
-// "Aktualisieren". A double-click opens the card in the desktop's program
+// "Aktualisieren". The letter bar sorts by name and goes to the letter; a
+// double-click opens the card in the desktop's program
 // for vCards; the popup menu copies the marked contacts into a memory.
 #pragma once
 
@@ -47,6 +48,8 @@ class ContactsPage : public QWidget {
     void notices(const QStringList& notices);
 
   private:
+    // Sorts by name and goes to the first name beginning with the letter.
+    void showLetter(QChar letter);
     void showMenu(const QPoint& at);
     void openCard(int row);
 

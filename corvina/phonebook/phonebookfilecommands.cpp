@@ -114,7 +114,7 @@ void PhonebookFileCommands::tell(Severity severity, const QString& text) {
 // --- Speichern, Laden ---------------------------------------------------------------
 
 void PhonebookFileCommands::save() {
-    if (!parts_.activeMemory()) return;
+    if (!parts_.activeMemory() || parts_.busy()) return;
     const QStringList filters = {
         tx("kontakte_44", "Corvina 2.0 Telefonbuch") + QStringLiteral(" (*.kvf)"),
         QStringLiteral("HTML (*.htm)"), QStringLiteral("vCard 3.0 (*.vcf)"),
@@ -137,7 +137,7 @@ void PhonebookFileCommands::save() {
 }
 
 void PhonebookFileCommands::load() {
-    if (!parts_.activeMemory()) return;
+    if (!parts_.activeMemory() || parts_.busy()) return;
     auto* dialog =
         new QFileDialog(parts_.window, tx("kontakte_47", "Daten in aktuelles Telefonbuch laden"));
     dialog->setNameFilters(
@@ -184,7 +184,7 @@ void PhonebookFileCommands::saveTo(const QString& path) {
 
 bool PhonebookFileCommands::loadFrom(const QString& path) {
     const auto memory = parts_.activeMemory();
-    if (!memory) return false;
+    if (!memory || parts_.busy()) return false;
     QStringList groups;
     for (const CallerGroupChoice& group : parts_.rules->setup(*memory, parts_.modelNumber()).groups)
         if (!group.isBlank()) groups.append(group.name);
@@ -217,7 +217,7 @@ bool PhonebookFileCommands::loadFrom(const QString& path) {
 
 void PhonebookFileCommands::toContacts() {
     const auto memory = parts_.activeMemory();
-    if (!memory) return;
+    if (!memory || parts_.busy()) return;
     const PhonebookTable& table = parts_.tables.of(*memory);
     std::vector<ContactFields> contacts;
     for (const int index : parts_.pages.at(*memory)->markedRows())
@@ -235,6 +235,7 @@ void PhonebookFileCommands::toContacts() {
 }
 
 void PhonebookFileCommands::copyContacts(uint8_t memory, std::vector<ContactFields> contacts) {
+    if (parts_.busy()) return;
     parts_.showMemory(memory);
     PhonebookTable& table = parts_.tables.of(memory);
     if (!table.state().downloaded) return tell(Severity::Information, notDownloadedText(memory));
@@ -320,7 +321,7 @@ bool PhonebookFileCommands::eventFilter(QObject* watched, QEvent* event) {
             // Rows dragged within the window are no new contacts.
             const bool own = drag->source() &&
                              parts_.window->isAncestorOf(qobject_cast<QWidget*>(drag->source()));
-            if (!own && offersCards(drag->mimeData()))
+            if (!own && !parts_.busy() && offersCards(drag->mimeData()))
                 drag->acceptProposedAction();
             else
                 drag->ignore();

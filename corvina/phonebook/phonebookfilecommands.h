@@ -40,6 +40,8 @@ struct FileCommandsParts {
     std::function<void(const QString&)> status;
     // Rows changed: show them anew.
     std::function<void()> changed;
+    // A download or upload runs: the tables are not to be touched.
+    std::function<bool()> busy = [] { return false; };
 };
 
 class PhonebookFileCommands : public QObject {

@@ -130,6 +130,7 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
         shell_.setStatusText(Tgesamtform::StatusField::Middle, text);
     };
     fileParts.changed = [this] { reloadPages(); };
+    fileParts.busy = [this] { return transfer_->running(); };
     files_ = new PhonebookFileCommands(std::move(fileParts));
     connect(toContacts_, &QAction::triggered, files_, &PhonebookFileCommands::toContacts);
     connect(contacts_, &ContactsPage::status, this, [this](const QString& text) {

@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QUrl>
 
 #include "corvina/connection/connectioncontrol.h"
@@ -172,6 +173,9 @@ TEST_F(PhonebookFiles, ContactsTabCopiesOnlyNewContactsAndZuKontaktenUpdatesCard
     EXPECT_EQ(contacts->grid()->item(0, 2)->text(), "+49 171 5550000")
         << "only a mobile number: it shows as the general one";
     EXPECT_EQ(status(), "Kontakte wurden eingelesen.");
+    for (QToolButton* letter : contacts->findChildren<QToolButton*>())
+        if (letter->text() == "n") letter->click();
+    EXPECT_EQ(contacts->grid()->item(contacts->grid()->currentRow(), 1)->text(), "Name 1");
 
     mark(contacts->grid(), {0, 1});
     emit contacts->copyRequested(memSim);
