@@ -7,7 +7,8 @@ namespace corvina {
 PhonebookCalls PhonebookCalls::library() {
     return {GroupNameCalls::library(),     &phonelib::GetGroupIndex,
             &phonelib::GetCapacity,        &phonelib::GetPhoneInfos,
-            &phonelib::ReadPhoneBookEntry, &phonelib::WritePhoneBookEntry};
+            &phonelib::ReadPhoneBookEntry, &phonelib::WritePhoneBookEntry,
+            &phonelib::GetWAPlink,         &phonelib::WriteWAPlink};
 }
 
 }  // namespace corvina

@@ -17,6 +17,8 @@ struct PhonebookCalls {
     std::function<uint8_t(TPhoneInfo&)> phoneInfos;         // GetPhoneInfos
     std::function<uint8_t(TPhoneBookEntry&)> read;          // ReadPhoneBookEntry
     std::function<uint8_t(const TPhoneBookEntry&)> write;   // WritePhoneBookEntry
+    std::function<uint8_t(TWap&)> wapRead;                  // GetWAPlink
+    std::function<uint8_t(TWap&)> wapWrite;                 // WriteWAPlink
 
     static PhonebookCalls library();
 };

@@ -7,6 +7,7 @@
 
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -38,13 +39,16 @@ class ContactsMerge {
 class SpeedDialLinks {
   public:
     virtual ~SpeedDialLinks() = default;
-    // Before the download of the SIM or the phone memory.
-    virtual void read(uint8_t /*memory*/) {}
-    // After their upload.
-    virtual void write(uint8_t /*memory*/) {}
+    // Before the download of the SIM or the phone memory; `done` runs once
+    // the keys are read (the calls go through the event loop).
+    virtual void read(uint8_t /*memory*/, std::function<void()> done) { done(); }
+    // After their upload; `done` runs once the keys are written.
+    virtual void write(uint8_t /*memory*/, std::function<void()> done) { done(); }
     // An entry went from one location to another; keys pointing at it follow.
     virtual void moveReference(int /*oldLocation*/, uint8_t /*oldMemory*/, uint8_t /*newMemory*/,
                                int /*newLocation*/) {}
+    // What the user should learn (keys not written), once.
+    virtual QStringList takeNotices() { return {}; }
 };
 
 class TableStore {

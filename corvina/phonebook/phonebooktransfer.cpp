@@ -227,10 +227,26 @@ void PhonebookTransfer::downloadGroupNames() {
     });
 }
 
+void PhonebookTransfer::withSpeedDials(bool reading, std::function<void()> then) {
+    const uint8_t memory = table_->memory();
+    if (memory != memSim && memory != memPhone) return then();
+    const unsigned run = run_;
+    QPointer<PhonebookTransfer> self(this);
+    auto next = [self, run, then = std::move(then)] {
+        if (self && self->active_ && self->run_ == run) then();
+    };
+    if (reading) return seams_.speedDials->read(memory, std::move(next));
+    seams_.speedDials->write(memory, std::move(next));
+}
+
 void PhonebookTransfer::downloadCapacity() {
     if (!proceed()) return;
+    withSpeedDials(true, [this] { downloadCapacityQuery(); });
+}
+
+void PhonebookTransfer::downloadCapacityQuery() {
+    if (!proceed()) return;
     const uint8_t memory = table_->memory();
-    if (memory == memSim || memory == memPhone) seams_.speedDials->read(memory);
     capacity_ = TCapacity{.memory = memory};
     request([this] { return calls_.capacity(capacity_); },
             [this](uint8_t result) {
@@ -560,8 +576,11 @@ void PhonebookTransfer::uploadFinish() {
     TableTransferState& state = table_->state();
     if (!state.downloaded) table_->removeTrailingEmptyRows();
     state.downloaded = true;
+    withSpeedDials(false, [this] { uploadReport(); });
+}
+
+void PhonebookTransfer::uploadReport() {
     const uint8_t memory = table_->memory();
-    if (memory == memSim || memory == memPhone) seams_.speedDials->write(memory);
     seams_.contacts->uploadFinished(memory);
     seams_.store->saveTemporary(*table_);
     table_->forgetHistory(false);

@@ -78,9 +78,13 @@ class PhonebookTransfer : public QObject {
     void reportCapacityFailure();
     void showCapacity(int total, int free, int used);
 
+    // Reads (before a download) or writes (after an upload) the speed dials
+    // of the SIM or the phone memory, then goes on unless the transfer ended.
+    void withSpeedDials(bool reading, std::function<void()> then);
     // Download
     void downloadGroupNames();
     void downloadCapacity();
+    void downloadCapacityQuery();
     void downloadIdentity();
     void downloadNext();
     void downloadRead(int location, uint8_t result);
@@ -98,6 +102,7 @@ class PhonebookTransfer : public QObject {
     void uploadNext();
     void uploadWritten(int location, uint8_t result);
     void uploadFinish();
+    void uploadReport();
 
     PhonebookCalls calls_;
     UserDialogs dialogs_;

@@ -11,6 +11,7 @@
 #include "corvina/phonebook/contactsfilemerge.h"
 #include "corvina/phonebook/contactspage.h"
 #include "corvina/phonebook/phonebookfilecommands.h"
+#include "corvina/phonebook/phonedatatabs.h"
 #include "corvina/phonebook/reportrows.h"
 #include "corvina/phonebook/softwarenotice.h"
 #include "corvina/phonebook/tablefiles.h"
@@ -78,17 +79,30 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     contacts_ = new ContactsPage(tabs_);
     contacts_->setObjectName(QStringLiteral("kontakte"));
     tabs_->addTab(contacts_, QStringLiteral("Kontakte"));
+    phoneData_ = new PhoneDataTabs(shell_, *tabs_, calls_, dialogs_, this);
+    seams_.speedDials = phoneData_->speedDials();
+    phoneData_->otherWorkRunning = [this] { return transfer_->running(); };
+    connect(phoneData_, &PhoneDataTabs::runningChanged, this, [this] { updateCommands(); });
+    connect(phoneData_, &PhoneDataTabs::takeOverRequested, this,
+            [this](const QString& name, const QString& number) {
+                setActiveMemory(lastMemory_);
+                NewEntryClick(number);
+                if (editor_->isVisible()) editor_->nameField()->setText(name);
+            });
     layout->addWidget(tabs_);
     capacity_ = new QLabel(this);
     capacity_->setObjectName(QStringLiteral("kapazitaet"));
     markDynamic(capacity_);
     layout->addWidget(capacity_);
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= memSim && index <= memAddressBook) lastMemory_ = uint8_t(index);
         if (tabs_->currentWidget() == contacts_) contacts_->showFirstTime();
         updateCommands();
     });
 
     edit_ = action(tx("telefonbuch_120", "&Editieren"), {}, &Tphonebook_grid::EditClick);
+    speedDial_ =
+        action(tx("kurzwahl_29", "&Als Kurzwahl"), {}, &Tphonebook_grid::AsSpeedDialClick);
     sendSms_ = action(tx("telefonbuch_121", "&SMS senden"), {}, &Tphonebook_grid::SendSmsClick);
     toContacts_ = new QAction(tx("kontakte_54", "&Zu Kontakten"), this);
     group_ = action(tx("telefonbuch_122", "Zu Gruppe..."), {}, &Tphonebook_grid::GroupClick);
@@ -218,6 +232,7 @@ void Tphonebook_grid::connectTransfer() {
 void Tphonebook_grid::tellFileNotices() {
     QStringList notices = seams_.store->takeNotices();
     notices += seams_.contacts->takeNotices();
+    notices += seams_.speedDials->takeNotices();
     if (!notices.isEmpty())
         dialogs_.tell(
             {Severity::Information, tx("telefonbuch_115", "Hinweis"), notices.join(u'\r')});
@@ -228,7 +243,7 @@ uint8_t Tphonebook_grid::modelNumber() const {
 }
 
 uint8_t Tphonebook_grid::activeMemory() const {
-    return memoryTabActive() ? static_cast<uint8_t>(tabs_->currentIndex()) : uint8_t{memSim};
+    return memoryTabActive() ? static_cast<uint8_t>(tabs_->currentIndex()) : lastMemory_;
 }
 
 bool Tphonebook_grid::memoryTabActive() const {
@@ -245,15 +260,26 @@ void Tphonebook_grid::updateTabs() {
     tabs_->setTabVisible(memAddressBook, addressBook);
     contacts_->setAddressBookOffered(addressBook);
     if (!addressBook && activeMemory() == memAddressBook) setActiveMemory(memSim);
+    phoneData_->updateTabs(modelNumber());
 }
 
 void Tphonebook_grid::updateCommands() {
-    const bool idle = !transfer_->running();
+    const bool idle = !transfer_->running() && !phoneData_->running();
     const bool connected = !shell_.connection().notConnected();
     const PhonebookTable& active = table(activeMemory());
     const bool marked = !activePage().markedRows().empty();
     const bool memoryTab = memoryTabActive();
-    if (commands_) {
+    if (commands_ && phoneData_->active()) {
+        const PhoneDataTabs::Offers offers = phoneData_->offers();
+        commands_->setButtonEnabled(btNew, idle && offers.newEntry);
+        commands_->setButtonEnabled(btDownload, idle && connected && offers.download);
+        commands_->setButtonEnabled(btUpload, idle && connected && offers.upload);
+        commands_->setButtonEnabled(btCompact, false);
+        commands_->setButtonEnabled(btSave, false);
+        commands_->setButtonEnabled(btLoad, false);
+        commands_->setButtonEnabled(btRefresh, false);
+        commands_->setButtonEnabled(btPrint, false);
+    } else if (commands_) {
         commands_->setButtonEnabled(btNew, idle && memoryTab);
         commands_->setButtonEnabled(btDownload, idle && connected && memoryTab);
         commands_->setButtonEnabled(btUpload,
@@ -266,6 +292,8 @@ void Tphonebook_grid::updateCommands() {
     }
     toContacts_->setEnabled(idle && marked);
     edit_->setEnabled(idle);
+    speedDial_->setVisible(!isSiemens(modelNumber()) && activeMemory() != memAddressBook);
+    speedDial_->setEnabled(idle && activePage().currentRow() >= 0);
     sendSms_->setEnabled(idle && shell_.modules().contains(Module::Messages));
     group_->setEnabled(idle && marked);
     cut_->setEnabled(idle && marked);
@@ -326,14 +354,16 @@ void Tphonebook_grid::afterNotice(const std::function<void()>& go) {
 // --- Transfers ---------------------------------------------------------------------
 
 void Tphonebook_grid::DownloadClick() {
-    if (transfer_->running() || shell_.connection().notConnected()) return;
+    if (phoneData_->active()) return phoneData_->download();
+    if (!memoryTabActive() || transfer_->running() || shell_.connection().notConnected()) return;
     const uint8_t memory = activeMemory();
     afterNotice([this, memory] { transfer_->download(table(memory), modelNumber()); });
 }
 
 void Tphonebook_grid::UploadClick() {
+    if (phoneData_->active()) return phoneData_->upload();
     const uint8_t memory = activeMemory();
-    if (transfer_->running() || shell_.connection().notConnected() ||
+    if (!memoryTabActive() || transfer_->running() || shell_.connection().notConnected() ||
         !table(memory).state().uploadAllowed) {
         return;
     }
@@ -344,6 +374,10 @@ void Tphonebook_grid::UploadClick() {
 
 void Tphonebook_grid::NewEntryClick(const QString& number) {
     if (transfer_->running()) return;
+    if (phoneData_->active()) {
+        if (number.isEmpty()) return phoneData_->newEntry();
+    }
+    if (!memoryTabActive()) setActiveMemory(lastMemory_);
     const uint8_t memory = activeMemory();
     const EditorSetup setup = rules_->setup(memory, modelNumber());
     origin_ = {EntryEditorRules::Use::NewEntry, memory, 0};
@@ -362,6 +396,13 @@ void Tphonebook_grid::EditClick() {
     const EditorSetup setup = rules_->setup(memory, modelNumber());
     origin_ = {EntryEditorRules::Use::Edit, memory, *location};
     editor_->present(setup, rules_->load(setup, current));
+}
+
+void Tphonebook_grid::AsSpeedDialClick() {
+    const uint8_t memory = activeMemory();
+    const int row = activePage().currentRow();
+    if (transfer_->running() || row < 0 || memory == memAddressBook) return;
+    phoneData_->speedDials()->assign(table(memory).row(row), memory);
 }
 
 void Tphonebook_grid::runOk(EntryEditorRules::Answers answers) {
@@ -394,7 +435,7 @@ void Tphonebook_grid::runOk(EntryEditorRules::Answers answers) {
 
 void Tphonebook_grid::CompactClick() {
     PhonebookTable& t = table(activeMemory());
-    if (transfer_->running() || !t.hasEntries()) return;
+    if (transfer_->running() || phoneData_->active() || !t.hasEntries()) return;
     t.beginEdit();
     for (const LocationMove& move : t.compact()) {
         seams_.speedDials->moveReference(move.from, t.memory(), t.memory(), move.to);
@@ -529,6 +570,7 @@ void Tphonebook_grid::showMenu(const QPoint& at) {
     updateCommands();
     QMenu menu(this);
     menu.addAction(edit_);
+    menu.addAction(speedDial_);
     menu.addAction(sendSms_);
     menu.addAction(toContacts_);
     menu.addAction(group_);

@@ -28,6 +28,7 @@ namespace corvina {
 class CommandBar;
 class ContactsPage;
 class PhonebookFileCommands;
+class PhoneDataTabs;
 class Tdruckform;
 class ModuleRegistry;
 class Tgesamtform;
@@ -51,6 +52,8 @@ class Tphonebook_grid : public QWidget {
     void UploadClick();
     void NewEntryClick(const QString& number = {});
     void EditClick();
+    // "&Als Kurzwahl" on the current row of the SIM or the phone table.
+    void AsSpeedDialClick();
     void CompactClick();
     void DeleteClick();
     void CutClick();
@@ -75,6 +78,7 @@ class Tphonebook_grid : public QWidget {
     QTabWidget* tabs() const { return tabs_; }
     Ttelefonbuch& editor() { return *editor_; }
     Tgruppenwahlform& groupDialog() { return *groups_; }
+    PhoneDataTabs& phoneData() { return *phoneData_; }
     PhonebookTransfer& transfer() { return *transfer_; }
     QString capacityText() const { return capacity_->text(); }
     QAction* pasteAction() const { return paste_; }
@@ -82,6 +86,7 @@ class Tphonebook_grid : public QWidget {
     QAction* toContactsAction() const { return toContacts_; }
     ContactsPage* contactsPage() const { return contacts_; }
     PhonebookFileCommands& files() const { return *files_; }
+    QAction* speedDialAction() const { return speedDial_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -116,6 +121,8 @@ class Tphonebook_grid : public QWidget {
     Ttelefonbuch* editor_ = nullptr;
     Tgruppenwahlform* groups_ = nullptr;
     CommandBar* commands_ = nullptr;  // while the window is the active module
+    PhoneDataTabs* phoneData_ = nullptr;
+    uint8_t lastMemory_ = memSim;  // the memory tab shown last
 
     EntryEditorRules::Origin origin_;
     std::vector<PhonebookRow> buffer_;
@@ -124,6 +131,7 @@ class Tphonebook_grid : public QWidget {
     bool shown_ = false;
 
     QAction* edit_ = nullptr;
+    QAction* speedDial_ = nullptr;
     QAction* sendSms_ = nullptr;
     QAction* toContacts_ = nullptr;
     QAction* group_ = nullptr;

@@ -14,6 +14,7 @@
 #include "phonelib/api/phonelib.h"
 #include "phonesim/fixture/siemensdata.h"
 #include "phonesim/simulator.h"
+#include "tests/corvina/waitfor.h"
 
 namespace corvina {
 
@@ -45,6 +46,14 @@ class SimulatedProgram : public ::testing::Test {
         sim.editFixture([&](phonesim::Fixture& f) { f = fixture; });
         ASSERT_FALSE(sim.startPty(link).isEmpty()) << sim.errorString().toStdString();
         connectionKind = phonesim::isSiemensModel(fixture.identity.modelCode) ? 0 : 1;
+    }
+    // Starts the program against this phone and opens the module once the
+    // phone is connected.
+    void openModule(const phonesim::Fixture& phone, Module module) {
+        usePhone(phone);
+        startProgram();
+        ASSERT_TRUE(testing_support::waitFor([&] { return shell->showsConnected(); }));
+        shell->selectModule(module);
     }
     QString label(QWidget* window, const char* name) {
         auto* found = window->findChild<QLabel*>(name);
