@@ -113,57 +113,59 @@ void PhonebookFileCommands::tell(Severity severity, const QString& text) {
 
 // --- Speichern, Laden ---------------------------------------------------------------
 
-void PhonebookFileCommands::save() {
-    if (!parts_.activeMemory() || parts_.busy()) return;
-    const QStringList filters = {
-        tx("kontakte_44", "Corvina 2.0 Telefonbuch") + QStringLiteral(" (*.kvf)"),
-        QStringLiteral("HTML (*.htm)"), QStringLiteral("vCard 3.0 (*.vcf)"),
-        tx("kontakte_45", "Corvina CSV") + QStringLiteral(" (*.csv)")};
-    const QStringList suffixes = {QStringLiteral("kvf"), QStringLiteral("htm"),
-                                  QStringLiteral("vcf"), QStringLiteral("csv")};
-    auto* dialog =
-        new QFileDialog(parts_.window, tx("kontakte_46", "Aktuelles Telefonbuch speichern"));
+void PhonebookFileCommands::openDialog(const QString& title, const QStringList& filters,
+                                       const QStringList& suffixes, bool saving,
+                                       std::function<void(const QString&)> chosen) {
+    auto* dialog = new QFileDialog(parts_.window, title);
     dialog->setNameFilters(filters);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(suffixes[0]);
+    dialog->setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (!saving) dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setDefaultSuffix(suffixes.value(0));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::filterSelected, dialog,
             [dialog, filters, suffixes](const QString& f) {
-                dialog->setDefaultSuffix(suffixes.value(filters.indexOf(f), suffixes[0]));
+                dialog->setDefaultSuffix(suffixes.value(filters.indexOf(f), suffixes.value(0)));
             });
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this](const QString& path) { saveTo(path); });
+    connect(dialog, &QFileDialog::fileSelected, this, std::move(chosen));
     dialog->open();
+}
+
+void PhonebookFileCommands::save() {
+    if (parts_.busy()) return;
+    const QString wapFilter = QStringLiteral("WAP-Links (*.wap)");
+    if (parts_.wap && parts_.wapTabActive())
+        return openDialog(tx("kontakte_61", "Aktuelle Liste speichern"), {wapFilter},
+                          {QStringLiteral("wap")}, true,
+                          [this](const QString& path) { saveWapTo(path); });
+    if (!parts_.activeMemory()) return;
+    openDialog(tx("kontakte_46", "Aktuelles Telefonbuch speichern"),
+               {tx("kontakte_44", "Corvina 2.0 Telefonbuch") + QStringLiteral(" (*.kvf)"),
+                QStringLiteral("HTML (*.htm)"), QStringLiteral("vCard 3.0 (*.vcf)"),
+                tx("kontakte_45", "Corvina CSV") + QStringLiteral(" (*.csv)")},
+               {QStringLiteral("kvf"), QStringLiteral("htm"), QStringLiteral("vcf"),
+                QStringLiteral("csv")},
+               true, [this](const QString& path) { saveTo(path); });
 }
 
 void PhonebookFileCommands::load() {
-    if (!parts_.activeMemory() || parts_.busy()) return;
-    auto* dialog =
-        new QFileDialog(parts_.window, tx("kontakte_47", "Daten in aktuelles Telefonbuch laden"));
-    dialog->setNameFilters(
-        {tx("kontakte_44", "Corvina 2.0 Telefonbuch") + QStringLiteral(" (*.kvf)"),
-         tx("kontakte_45", "Corvina CSV") + QStringLiteral(" (*.csv)"),
-         QStringLiteral("vCard (*.vcf)")});
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this](const QString& path) { loadFrom(path); });
-    dialog->open();
+    if (parts_.busy()) return;
+    if (parts_.wap && parts_.wapTabActive())
+        return openDialog(tx("kontakte_62", "Liste laden"), {QStringLiteral("WAP-Links (*.wap)")},
+                          {QStringLiteral("wap")}, false,
+                          [this](const QString& path) { loadWapFrom(path); });
+    if (!parts_.activeMemory()) return;
+    openDialog(tx("kontakte_47", "Daten in aktuelles Telefonbuch laden"),
+               {tx("kontakte_44", "Corvina 2.0 Telefonbuch") + QStringLiteral(" (*.kvf)"),
+                tx("kontakte_45", "Corvina CSV") + QStringLiteral(" (*.csv)"),
+                QStringLiteral("vCard (*.vcf)")},
+               {QStringLiteral("kvf"), QStringLiteral("csv"), QStringLiteral("vcf")}, false,
+               [this](const QString& path) { loadFrom(path); });
 }
 
-void PhonebookFileCommands::saveTo(const QString& path) {
-    const std::vector<PhonebookRow> rows = activeTable().rows();
-    const auto write = [this, path, rows] {
-        const PhonebookFileWrite result = writePhonebookFile(path, rows);
-        if (!result.ok) return tell(Severity::Error, result.error);
-        parts_.status(tx("kontakte_48", "%1 Einträge gespeichert in %2")
-                          .arg(result.written)
-                          .arg(QDir::toNativeSeparators(path)));
-    };
-    QStringList lacking =
-        writtenInCp1252(phonebookFormatOf(path)) ? unencodableInRows(rows) : QStringList{};
-    if (lacking.isEmpty()) return write();
+void PhonebookFileCommands::writeAfterAsking(const QStringList& found,
+                                             std::function<void()> write) {
+    if (found.isEmpty()) return write();
+    QStringList lacking = found;
     const qsizetype more = lacking.size() - kListedCharacters;
     if (more > 0) {
         lacking = lacking.mid(0, kListedCharacters);
@@ -177,9 +179,64 @@ void PhonebookFileCommands::saveTo(const QString& path) {
              QStringLiteral("\n\n") + lacking.join(u'\n') + QStringLiteral("\n\n") +
              tx("kontakte_51", "vCard 3.0 speichert alle Zeichen. Trotzdem so speichern?"),
          AnswerButtons::YesNo},
-        [write](Answer answer) {
+        [write = std::move(write)](Answer answer) {
             if (answer == Answer::Yes) write();
         });
+}
+
+void PhonebookFileCommands::saveTo(const QString& path) {
+    const std::vector<PhonebookRow> rows = activeTable().rows();
+    writeAfterAsking(
+        writtenInCp1252(phonebookFormatOf(path)) ? unencodableInRows(rows) : QStringList{},
+        [this, path, rows] {
+            const PhonebookFileWrite result = writePhonebookFile(path, rows);
+            if (!result.ok) return tell(Severity::Error, result.error);
+            parts_.status(tx("kontakte_48", "%1 Einträge gespeichert in %2")
+                              .arg(result.written)
+                              .arg(QDir::toNativeSeparators(path)));
+        });
+}
+
+void PhonebookFileCommands::saveWapTo(const QString& path) {
+    if (!parts_.wap) return;
+    TableGrid grid;
+    for (const WapRow& row : parts_.wap->rows())
+        grid.push_back({{QString::number(grid.size() + 1)}, {row.name}, {row.link}});
+    QStringList lacking;
+    for (const UnencodableCharacter& c : unencodableCharacters(grid))
+        lacking.append(tx("kontakte_60", "Zeile %1, Spalte %2: »%3«")
+                           .arg(c.row)
+                           .arg(c.column + 1)
+                           .arg(c.character));
+    writeAfterAsking(lacking, [this, path, grid] {
+        QString error;
+        if (!KvfTable::save(
+                path, {tx("kontakte_1", "Nr. "), tx("kontakte_2", "Name"), QStringLiteral("Link")},
+                grid, &error))
+            return tell(Severity::Error, error);
+        parts_.status(tx("kontakte_48", "%1 Einträge gespeichert in %2")
+                          .arg(grid.size())
+                          .arg(QDir::toNativeSeparators(path)));
+    });
+}
+
+bool PhonebookFileCommands::loadWapFrom(const QString& path) {
+    if (!parts_.wap || parts_.busy() || parts_.wap->running()) return false;
+    const TableFileRead read = KvfTable::load(path, kNoBoldColumns);
+    if (!read.ok()) {
+        tell(Severity::Error, read.error);
+        return false;
+    }
+    std::vector<WapRow> rows;
+    for (const TableCells& cells : read.rows)
+        rows.push_back({cells.size() > 1 ? cells[1].text : QString(),
+                        cells.size() > 2 ? cells[2].text : QString()});
+    parts_.wap->setRows(std::move(rows));
+    parts_.wapChanged();
+    parts_.status(tx("kontakte_52", "%1 Einträge geladen aus %2")
+                      .arg(read.rows.size())
+                      .arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
 bool PhonebookFileCommands::loadFrom(const QString& path) {

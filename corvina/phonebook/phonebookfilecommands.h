@@ -17,6 +17,7 @@
 #include "corvina/phonebook/entryeditorrules.h"
 #include "corvina/phonebook/files/columnwidths.h"
 #include "corvina/phonebook/files/contactcard.h"
+#include "corvina/phonebook/wapbookmarks.h"
 
 class QMimeData;
 
@@ -42,6 +43,10 @@ struct FileCommandsParts {
     std::function<void()> changed;
     // A download or upload runs: the tables are not to be touched.
     std::function<bool()> busy = [] { return false; };
+    // The WAP bookmarks, their tab being the active one, and showing them anew.
+    WapBookmarks* wap = nullptr;
+    std::function<bool()> wapTabActive = [] { return false; };
+    std::function<void()> wapChanged = [] {};
 };
 
 class PhonebookFileCommands : public QObject {
@@ -60,6 +65,9 @@ class PhonebookFileCommands : public QObject {
     void saveTo(const QString& path);
     // Replaces the active table's rows only when the whole file was good.
     bool loadFrom(const QString& path);
+    // The WAP list (".wap", a table file of "Nr. ", "Name", "Link").
+    void saveWapTo(const QString& path);
+    bool loadWapFrom(const QString& path);
 
     // "&Zu Kontakten": the marked rows of the active memory into the
     // contacts folder shown on the "Kontakte" tab (else its root).
@@ -81,6 +89,10 @@ class PhonebookFileCommands : public QObject {
     QMimeData* rowsAsData(uint8_t memory, const std::vector<int>& indices);
     bool dropOn(uint8_t memory, const QMimeData* mime);
     void tell(Severity severity, const QString& text);
+    // Writes after asking about characters Windows-1252 lacks, when any.
+    void writeAfterAsking(const QStringList& lacking, std::function<void()> write);
+    void openDialog(const QString& title, const QStringList& filters, const QStringList& suffixes,
+                    bool saving, std::function<void(const QString&)> chosen);
 
     FileCommandsParts parts_;
     ColumnWidths widths_;

@@ -101,8 +101,7 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     });
 
     edit_ = action(tx("telefonbuch_120", "&Editieren"), {}, &Tphonebook_grid::EditClick);
-    speedDial_ =
-        action(tx("kurzwahl_29", "&Als Kurzwahl"), {}, &Tphonebook_grid::AsSpeedDialClick);
+    speedDial_ = action(tx("kurzwahl_29", "&Als Kurzwahl"), {}, &Tphonebook_grid::AsSpeedDialClick);
     sendSms_ = action(tx("telefonbuch_121", "&SMS senden"), {}, &Tphonebook_grid::SendSmsClick);
     toContacts_ = new QAction(tx("kontakte_54", "&Zu Kontakten"), this);
     group_ = action(tx("telefonbuch_122", "Zu Gruppe..."), {}, &Tphonebook_grid::GroupClick);
@@ -145,6 +144,9 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     };
     fileParts.changed = [this] { reloadPages(); };
     fileParts.busy = [this] { return transfer_->running(); };
+    fileParts.wap = &phoneData_->wap();
+    fileParts.wapTabActive = [this] { return tabs_->currentWidget() == phoneData_->wapPage(); };
+    fileParts.wapChanged = [this] { phoneData_->showWapRows(); };
     files_ = new PhonebookFileCommands(std::move(fileParts));
     connect(toContacts_, &QAction::triggered, files_, &PhonebookFileCommands::toContacts);
     connect(contacts_, &ContactsPage::status, this, [this](const QString& text) {
@@ -275,8 +277,9 @@ void Tphonebook_grid::updateCommands() {
         commands_->setButtonEnabled(btDownload, idle && connected && offers.download);
         commands_->setButtonEnabled(btUpload, idle && connected && offers.upload);
         commands_->setButtonEnabled(btCompact, false);
-        commands_->setButtonEnabled(btSave, false);
-        commands_->setButtonEnabled(btLoad, false);
+        const bool wapTab = tabs_->currentWidget() == phoneData_->wapPage();
+        commands_->setButtonEnabled(btSave, idle && wapTab);
+        commands_->setButtonEnabled(btLoad, idle && wapTab);
         commands_->setButtonEnabled(btRefresh, false);
         commands_->setButtonEnabled(btPrint, false);
     } else if (commands_) {

@@ -24,6 +24,7 @@
 #include "corvina/phonebook/contactspage.h"
 #include "corvina/phonebook/files/columnwidths.h"
 #include "corvina/phonebook/files/vcard.h"
+#include "corvina/phonebook/phonedatatabs.h"
 #include "corvina/phonebook/toutlookfolders.h"
 #include "corvina/phonebook/tphonebook_grid.h"
 #include "corvina/settings/settingsrecord.h"
@@ -149,6 +150,20 @@ TEST_F(PhonebookFiles, SavingAsksAboutLackingCharactersAndBadFilesChangeNothing)
         EXPECT_EQ(sim().row(1).cells, before[1].cells);
         EXPECT_EQ(bytesOf(path), bytes);
     }
+
+    // The WAP list is a table file of its own, saved and loaded on its tab.
+    WapBookmarks& wap = window->phoneData().wap();
+    wap.setRows({{"Wetter", "http://wap.wetter.de"}, {"Bahn", "http://wap.bahn.de"}});
+    window->tabs()->setCurrentWidget(window->phoneData().wapPage());
+    const QString list = dir.filePath("links.wap");
+    window->files().saveWapTo(list);
+    EXPECT_TRUE(
+        bytesOf(list).startsWith("\"Nr. \",\"Name\",\"Link\",\r\n"
+                                 "\"1\",\"Wetter\",\"http://wap.wetter.de\",\r\n"));
+    wap.setRows({});
+    ASSERT_TRUE(window->files().loadWapFrom(list));
+    ASSERT_GE(wap.rows().size(), 2u);
+    EXPECT_EQ(wap.rows()[1], (WapRow{"Bahn", "http://wap.bahn.de"}));
 }
 
 TEST_F(PhonebookFiles, ContactsTabCopiesOnlyNewContactsAndZuKontaktenUpdatesCards) {
