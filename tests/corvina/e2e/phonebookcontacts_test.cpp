@@ -63,16 +63,6 @@ class PhonebookContacts : public SimulatedProgram {
     std::string status() const {
         return shell->statusText(Tgesamtform::StatusField::Middle).toStdString();
     }
-    bool runUntil(const std::function<bool()>& condition) {
-        QEventLoop loop;
-        QTimer check;
-        QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-            if (condition()) loop.quit();
-        });
-        QTimer::singleShot(60000, &loop, [&] { loop.exit(1); });
-        check.start(20);
-        return loop.exec() == 0;
-    }
     void press(int button) { shell->commandBar().button(button)->click(); }
     QString answer(const QString& button) {
         QMessageBox* found = nullptr;
