@@ -21,7 +21,8 @@ constexpr std::array<cli::CommandEntry, 13> kCommands = {{
     {"phonebook",
      "phonebook read sim|phone|dialled|received|missed [VON[-BIS]]\n"
      "  phonebook write sim|phone PLATZ NAME NUMMER [GRUPPE]\n"
-     "  phonebook clear sim|phone PLATZ",
+     "  phonebook clear sim|phone PLATZ\n"
+     "  phonebook export|import sim|phone DATEI.kvf|DATEI.csv|DATEI.vcf|ORDNER",
      cli::phonebook},
     {"addressbook",
      "addressbook read [VON[-BIS]] | addressbook clear PLATZ\n"

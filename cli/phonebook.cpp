@@ -15,6 +15,7 @@
 #include "cli/entryreads.h"
 #include "cli/models.h"
 #include "cli/output.h"
+#include "cli/phonebookfiles.h"
 #include "codecs/tools/cp1252.h"
 #include "phonelib/api/phonelib.h"
 #include "phonelib/api/status.h"
@@ -178,6 +179,7 @@ int phonebook(Session& session, const QStringList& arguments) {
     if (action == "read") return readMemory(arguments.mid(1), session.speaksAt());
     if (action == "write") return writeEntry(arguments.mid(1), false);
     if (action == "clear") return writeEntry(arguments.mid(1), true);
+    if (action == "export" || action == "import") return phonebookFiles(session, arguments);
     return usageError(kReadUsage);
 }
 

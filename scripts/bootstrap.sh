@@ -20,8 +20,8 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont qt6-multimedia-dev
 )
 # Extra packages a caller may ask for (for example the independent FBUS
-# clients and the calendar program used by the peer tests):
-# scripts/bootstrap.sh gnokii-cli gammu khal
+# clients, the calendar and the address-book program used by the peer tests):
+# scripts/bootstrap.sh gnokii-cli gammu khal khard
 packages+=("$@")
 
 missing=()

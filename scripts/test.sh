@@ -18,7 +18,7 @@ while [ $# -gt 0 ]; do
   shift
 done
 
-scripts/bootstrap.sh gnokii-cli gammu khal
+scripts/bootstrap.sh gnokii-cli gammu khal khard
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${cmake_args[@]}" >/dev/null
 cmake --build "$build"
 export QT_QPA_PLATFORM=offscreen

@@ -3,6 +3,8 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QMimeData>
+#include <algorithm>
 
 #include "corvina/language/language.h"
 #include "corvina/reports/phonebookreport.h"
@@ -98,6 +100,25 @@ void PhonebookFilter::setFilterText(const QString& text) {
 bool PhonebookFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
     return sourceRow < model_.table().size() &&
            rowMatchesFilter(model_.table().row(sourceRow), text_);
+}
+
+Qt::ItemFlags PhonebookModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && dragData) flags |= Qt::ItemIsDragEnabled;
+    return flags;
+}
+
+QStringList PhonebookModel::mimeTypes() const {
+    return {QStringLiteral("text/vcard"), QStringLiteral("text/uri-list")};
+}
+
+QMimeData* PhonebookModel::mimeData(const QModelIndexList& indexes) const {
+    if (!dragData) return nullptr;
+    std::vector<int> rows;
+    for (const QModelIndex& index : indexes) rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return dragData(rows);
 }
 
 }  // namespace corvina

@@ -6,6 +6,8 @@
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
+#include <functional>
+#include <vector>
 
 #include "corvina/phonebook/phonebooktable.h"
 
@@ -23,6 +25,13 @@ class PhonebookModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Rows dragged out of the table (table indices) travel as this data;
+    // without it rows cannot be dragged.
+    std::function<QMimeData*(const std::vector<int>& rows)> dragData;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
   private:
     PhonebookTable& table_;

@@ -37,24 +37,29 @@ int defaultWidth(int column, uint8_t memory) {
 
 }  // namespace
 
+QHBoxLayout* letterBar(QWidget* parent, const std::function<void(QChar)>& chosen) {
+    auto* letters = new QHBoxLayout;
+    letters->setSpacing(0);
+    for (char c = 'a'; c <= 'z'; ++c) {
+        auto* button = new QToolButton(parent);
+        button->setText(QString(QLatin1Char(c)));
+        button->setAutoRaise(true);
+        button->setFixedWidth(18);
+        const QChar letter = QLatin1Char(c);
+        QObject::connect(button, &QToolButton::clicked, parent,
+                         [chosen, letter] { chosen(letter); });
+        letters->addWidget(button);
+    }
+    return letters;
+}
+
 PhonebookPage::PhonebookPage(PhonebookTable& table, QWidget* parent)
     : QWidget(parent), model_(table), filter_model_(model_) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
 
     auto* top = new QHBoxLayout;
-    auto* letters = new QHBoxLayout;
-    letters->setSpacing(0);
-    for (char c = 'a'; c <= 'z'; ++c) {
-        auto* button = new QToolButton(this);
-        button->setText(QString(QLatin1Char(c)));
-        button->setAutoRaise(true);
-        button->setFixedWidth(18);
-        const QChar letter = QLatin1Char(c);
-        connect(button, &QToolButton::clicked, this, [this, letter] { emit letterChosen(letter); });
-        letters->addWidget(button);
-    }
-    top->addLayout(letters);
+    top->addLayout(letterBar(this, [this](QChar letter) { emit letterChosen(letter); }));
     top->addStretch();
     filter_ = new QLineEdit(this);
     filter_->setPlaceholderText(tx("telefonbuch_103", "Filter: Name oder Nummer"));

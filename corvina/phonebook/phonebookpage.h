@@ -3,15 +3,20 @@
 // table; commands act on those the filter lets show.
 #pragma once
 
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "corvina/phonebook/phonebookmodel.h"
 
 namespace corvina {
+
+// The buttons "a" ... "z" above a table; a click hands on its letter.
+QHBoxLayout* letterBar(QWidget* parent, const std::function<void(QChar)>& chosen);
 
 class PhonebookPage : public QWidget {
     Q_OBJECT

@@ -51,6 +51,8 @@ class PhoneDataTabs : public QObject {
     void download();
     void upload();
     void newEntry();
+    // The WAP rows changed outside the tab (a list loaded): show them.
+    void showWapRows();
 
     // Whether the window runs a transfer of its own (nothing starts then).
     std::function<bool()> otherWorkRunning;
@@ -63,7 +65,6 @@ class PhoneDataTabs : public QObject {
   private:
     void tabShown(QWidget* page);
     void readCallList(CallListPage* page);
-    void showWapRows();
     void editWap(int row);
     void begin(const QString& heading);
     void end(const QString& message);

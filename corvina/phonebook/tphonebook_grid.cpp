@@ -9,6 +9,8 @@
 #include "corvina/language/language.h"
 #include "corvina/language/languageapply.h"
 #include "corvina/phonebook/contactsfilemerge.h"
+#include "corvina/phonebook/contactspage.h"
+#include "corvina/phonebook/phonebookfilecommands.h"
 #include "corvina/phonebook/phonedatatabs.h"
 #include "corvina/phonebook/reportrows.h"
 #include "corvina/phonebook/softwarenotice.h"
@@ -24,7 +26,7 @@ namespace corvina {
 
 namespace {
 
-enum Button { btNew, btDownload, btUpload, btCompact, btPrint };
+enum Button { btNew, btDownload, btUpload, btCompact, btSave, btLoad, btRefresh, btPrint };
 
 constexpr std::array<const char*, 3> kPageNames = {"telefonbuchsim", "telefonbuchtelefon",
                                                    "telefonbuchadressbuch"};
@@ -74,6 +76,9 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
         connect(page->view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this] { updateCommands(); });
     }
+    contacts_ = new ContactsPage(tabs_);
+    contacts_->setObjectName(QStringLiteral("kontakte"));
+    tabs_->addTab(contacts_, QStringLiteral("Kontakte"));
     phoneData_ = new PhoneDataTabs(shell_, *tabs_, calls_, dialogs_, this);
     seams_.speedDials = phoneData_->speedDials();
     phoneData_->otherWorkRunning = [this] { return transfer_->running(); };
@@ -91,13 +96,14 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     layout->addWidget(capacity_);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= memSim && index <= memAddressBook) lastMemory_ = uint8_t(index);
+        if (tabs_->currentWidget() == contacts_) contacts_->showFirstTime();
         updateCommands();
     });
 
     edit_ = action(tx("telefonbuch_120", "&Editieren"), {}, &Tphonebook_grid::EditClick);
-    speedDial_ =
-        action(tx("kurzwahl_29", "&Als Kurzwahl"), {}, &Tphonebook_grid::AsSpeedDialClick);
+    speedDial_ = action(tx("kurzwahl_29", "&Als Kurzwahl"), {}, &Tphonebook_grid::AsSpeedDialClick);
     sendSms_ = action(tx("telefonbuch_121", "&SMS senden"), {}, &Tphonebook_grid::SendSmsClick);
+    toContacts_ = new QAction(tx("kontakte_54", "&Zu Kontakten"), this);
     group_ = action(tx("telefonbuch_122", "Zu Gruppe..."), {}, &Tphonebook_grid::GroupClick);
     cut_ = action(tx("telefonbuch_123", "Ausschneiden"), QKeySequence::Cut,
                   &Tphonebook_grid::CutClick);
@@ -120,6 +126,35 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     setHelpPage(editor_, QStringLiteral("entryeditor"));
     groups_ = new Tgruppenwahlform(this, calls_.groups);
     setHelpPage(groups_, QStringLiteral("phonebook"));
+    FileCommandsParts fileParts;
+    fileParts.window = this;
+    fileParts.tables = PhonebookTables{{tables_[0].get(), tables_[1].get(), tables_[2].get()}};
+    fileParts.pages = pages_;
+    fileParts.contacts = contacts_;
+    fileParts.rules = rules_.get();
+    fileParts.dialogs = dialogs_;
+    fileParts.activeMemory = [this]() -> std::optional<uint8_t> {
+        if (!memoryTabActive()) return std::nullopt;
+        return activeMemory();
+    };
+    fileParts.showMemory = [this](uint8_t memory) { setActiveMemory(memory); };
+    fileParts.modelNumber = [this] { return modelNumber(); };
+    fileParts.status = [this](const QString& text) {
+        shell_.setStatusText(Tgesamtform::StatusField::Middle, text);
+    };
+    fileParts.changed = [this] { reloadPages(); };
+    fileParts.busy = [this] { return transfer_->running(); };
+    fileParts.wap = &phoneData_->wap();
+    fileParts.wapTabActive = [this] { return tabs_->currentWidget() == phoneData_->wapPage(); };
+    fileParts.wapChanged = [this] { phoneData_->showWapRows(); };
+    files_ = new PhonebookFileCommands(std::move(fileParts));
+    connect(toContacts_, &QAction::triggered, files_, &PhonebookFileCommands::toContacts);
+    connect(contacts_, &ContactsPage::status, this, [this](const QString& text) {
+        shell_.setStatusText(Tgesamtform::StatusField::Middle, text);
+    });
+    connect(contacts_, &ContactsPage::notices, this, [this](const QStringList& notices) {
+        dialogs_.tell({Severity::Warning, tx("telefonbuch_115", "Hinweis"), notices.join(u'\n')});
+    });
     connect(editor_, &Ttelefonbuch::okPressed, this, [this] { runOk({}); });
     connect(editor_, &Ttelefonbuch::memoryItemChanged, this, [this](int item) {
         editor_->setLocationText(rules_->locationForMemoryItem(editor_->setup(), item));
@@ -142,7 +177,9 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     updateCommands();
 }
 
-Tphonebook_grid::~Tphonebook_grid() = default;
+Tphonebook_grid::~Tphonebook_grid() {
+    if (shown_) files_->saveColumnWidths();
+}
 
 QAction* Tphonebook_grid::action(const QString& text, const QKeySequence& keys,
                                  void (Tphonebook_grid::*slot)()) {
@@ -208,8 +245,12 @@ uint8_t Tphonebook_grid::modelNumber() const {
 }
 
 uint8_t Tphonebook_grid::activeMemory() const {
+    return memoryTabActive() ? static_cast<uint8_t>(tabs_->currentIndex()) : lastMemory_;
+}
+
+bool Tphonebook_grid::memoryTabActive() const {
     const int index = tabs_->currentIndex();
-    return index >= memSim && index <= memAddressBook ? uint8_t(index) : lastMemory_;
+    return index >= memSim && index <= memAddressBook;
 }
 
 void Tphonebook_grid::setActiveMemory(uint8_t memory) {
@@ -219,6 +260,7 @@ void Tphonebook_grid::setActiveMemory(uint8_t memory) {
 void Tphonebook_grid::updateTabs() {
     const bool addressBook = offersAddressBook(modelNumber());
     tabs_->setTabVisible(memAddressBook, addressBook);
+    contacts_->setAddressBookOffered(addressBook);
     if (!addressBook && activeMemory() == memAddressBook) setActiveMemory(memSim);
     phoneData_->updateTabs(modelNumber());
 }
@@ -228,20 +270,30 @@ void Tphonebook_grid::updateCommands() {
     const bool connected = !shell_.connection().notConnected();
     const PhonebookTable& active = table(activeMemory());
     const bool marked = !activePage().markedRows().empty();
+    const bool memoryTab = memoryTabActive();
     if (commands_ && phoneData_->active()) {
         const PhoneDataTabs::Offers offers = phoneData_->offers();
         commands_->setButtonEnabled(btNew, idle && offers.newEntry);
         commands_->setButtonEnabled(btDownload, idle && connected && offers.download);
         commands_->setButtonEnabled(btUpload, idle && connected && offers.upload);
         commands_->setButtonEnabled(btCompact, false);
+        const bool wapTab = tabs_->currentWidget() == phoneData_->wapPage();
+        commands_->setButtonEnabled(btSave, idle && wapTab);
+        commands_->setButtonEnabled(btLoad, idle && wapTab);
+        commands_->setButtonEnabled(btRefresh, false);
         commands_->setButtonEnabled(btPrint, false);
     } else if (commands_) {
-        commands_->setButtonEnabled(btNew, idle);
-        commands_->setButtonEnabled(btDownload, idle && connected);
-        commands_->setButtonEnabled(btUpload, idle && connected && active.state().uploadAllowed);
-        commands_->setButtonEnabled(btCompact, idle && active.hasEntries());
-        commands_->setButtonEnabled(btPrint, true);
+        commands_->setButtonEnabled(btNew, idle && memoryTab);
+        commands_->setButtonEnabled(btDownload, idle && connected && memoryTab);
+        commands_->setButtonEnabled(btUpload,
+                                    idle && connected && memoryTab && active.state().uploadAllowed);
+        commands_->setButtonEnabled(btCompact, idle && memoryTab && active.hasEntries());
+        commands_->setButtonEnabled(btSave, idle && memoryTab && active.hasEntries());
+        commands_->setButtonEnabled(btLoad, idle && memoryTab);
+        commands_->setButtonEnabled(btRefresh, tabs_->currentWidget() == contacts_);
+        commands_->setButtonEnabled(btPrint, memoryTab);
     }
+    toContacts_->setEnabled(idle && marked);
     edit_->setEnabled(idle);
     speedDial_->setVisible(!isSiemens(modelNumber()) && activeMemory() != memAddressBook);
     speedDial_->setEnabled(idle && activePage().currentRow() >= 0);
@@ -266,6 +318,10 @@ void Tphonebook_grid::bindCommands(CommandBar& commands) {
     commands.bind(btDownload, commandText(CommandText::Download), [this] { DownloadClick(); });
     commands.bind(btUpload, commandText(CommandText::Upload), [this] { UploadClick(); });
     commands.bind(btCompact, commandText(CommandText::Compact), [this] { CompactClick(); });
+    commands.bind(btSave, commandText(CommandText::Save), [this] { files_->save(); });
+    commands.bind(btLoad, commandText(CommandText::Load), [this] { files_->load(); });
+    commands.bind(btRefresh, tx("kontakte_55", "Aktualisieren"),
+                  [this] { contacts_->chooseFolder(); });
     commands.bind(btPrint, commandText(CommandText::Print), [this] { PrintClick(); });
     updateCommands();
 }
@@ -281,6 +337,7 @@ void Tphonebook_grid::showEvent(QShowEvent* event) {
     if (shown_) return;
     shown_ = true;
     for (auto& t : tables_) seams_.store->loadTemporary(*t);
+    files_->loadColumnWidths();
     reloadPages();
     tellFileNotices();
     if (const auto notice = phonebookSoftwareNotice(
@@ -301,7 +358,7 @@ void Tphonebook_grid::afterNotice(const std::function<void()>& go) {
 
 void Tphonebook_grid::DownloadClick() {
     if (phoneData_->active()) return phoneData_->download();
-    if (transfer_->running() || shell_.connection().notConnected()) return;
+    if (!memoryTabActive() || transfer_->running() || shell_.connection().notConnected()) return;
     const uint8_t memory = activeMemory();
     afterNotice([this, memory] { transfer_->download(table(memory), modelNumber()); });
 }
@@ -309,7 +366,7 @@ void Tphonebook_grid::DownloadClick() {
 void Tphonebook_grid::UploadClick() {
     if (phoneData_->active()) return phoneData_->upload();
     const uint8_t memory = activeMemory();
-    if (transfer_->running() || shell_.connection().notConnected() ||
+    if (!memoryTabActive() || transfer_->running() || shell_.connection().notConnected() ||
         !table(memory).state().uploadAllowed) {
         return;
     }
@@ -322,8 +379,8 @@ void Tphonebook_grid::NewEntryClick(const QString& number) {
     if (transfer_->running()) return;
     if (phoneData_->active()) {
         if (number.isEmpty()) return phoneData_->newEntry();
-        setActiveMemory(lastMemory_);
     }
+    if (!memoryTabActive()) setActiveMemory(lastMemory_);
     const uint8_t memory = activeMemory();
     const EditorSetup setup = rules_->setup(memory, modelNumber());
     origin_ = {EntryEditorRules::Use::NewEntry, memory, 0};
@@ -431,6 +488,7 @@ void Tphonebook_grid::CopyClick() {
         buffer_.push_back(std::move(row));
     }
     seams_.store->saveClipboard(buffer_);
+    files_->putOnClipboard(buffer_);
     updateCommands();
 }
 
@@ -517,6 +575,7 @@ void Tphonebook_grid::showMenu(const QPoint& at) {
     menu.addAction(edit_);
     menu.addAction(speedDial_);
     menu.addAction(sendSms_);
+    menu.addAction(toContacts_);
     menu.addAction(group_);
     menu.addSeparator();
     menu.addAction(cut_);

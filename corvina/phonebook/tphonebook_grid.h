@@ -26,6 +26,8 @@
 namespace corvina {
 
 class CommandBar;
+class ContactsPage;
+class PhonebookFileCommands;
 class PhoneDataTabs;
 class Tdruckform;
 class ModuleRegistry;
@@ -67,7 +69,9 @@ class Tphonebook_grid : public QWidget {
     void bindCommands(CommandBar& commands);
     void leave();
 
+    // The memory of the active tab (the SIM's on a tab of no memory).
     uint8_t activeMemory() const;
+    bool memoryTabActive() const;
     void setActiveMemory(uint8_t memory);
     PhonebookTable& table(uint8_t memory) { return *tables_.at(memory); }
     PhonebookPage* page(uint8_t memory) const { return pages_.at(memory); }
@@ -79,6 +83,9 @@ class Tphonebook_grid : public QWidget {
     QString capacityText() const { return capacity_->text(); }
     QAction* pasteAction() const { return paste_; }
     QAction* sendSmsAction() const { return sendSms_; }
+    QAction* toContactsAction() const { return toContacts_; }
+    ContactsPage* contactsPage() const { return contacts_; }
+    PhonebookFileCommands& files() const { return *files_; }
     QAction* speedDialAction() const { return speedDial_; }
 
   protected:
@@ -106,6 +113,8 @@ class Tphonebook_grid : public QWidget {
     std::array<std::unique_ptr<PhonebookTable>, 3> tables_;
     std::array<PhonebookPage*, 3> pages_{};
     QTabWidget* tabs_ = nullptr;
+    ContactsPage* contacts_ = nullptr;
+    PhonebookFileCommands* files_ = nullptr;
     QLabel* capacity_ = nullptr;
     PhonebookTransfer* transfer_ = nullptr;
     std::unique_ptr<EntryEditorRules> rules_;
@@ -124,6 +133,7 @@ class Tphonebook_grid : public QWidget {
     QAction* edit_ = nullptr;
     QAction* speedDial_ = nullptr;
     QAction* sendSms_ = nullptr;
+    QAction* toContacts_ = nullptr;
     QAction* group_ = nullptr;
     QAction* cut_ = nullptr;
     QAction* copy_ = nullptr;

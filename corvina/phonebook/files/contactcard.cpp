@@ -92,12 +92,12 @@ QStringList nameComponents(const QString& name) {
     return {simple.mid(blank + 1), simple.left(blank), QString(), QString(), QString()};
 }
 
-QString fullName(const VCard& card) {
+}  // namespace
+
+QString cardFullName(const VCard& card) {
     if (const VCardProperty* fn = card.first(QStringLiteral("FN"))) return fn->text().trimmed();
     return contactFromCard(card).name;
 }
-
-}  // namespace
 
 QStringList& ContactFields::numbers(ContactNumberKind kind) {
     switch (kind) {
@@ -212,7 +212,7 @@ VCard cardFromContact(const ContactFields& contact, const QString& uid, const QS
 }
 
 bool cardMatches(const VCard& card, const ContactFields& contact) {
-    if (fullName(card).compare(contact.name.trimmed(), Qt::CaseInsensitive) != 0) return false;
+    if (cardFullName(card).compare(contact.name.trimmed(), Qt::CaseInsensitive) != 0) return false;
     const ContactFields other = contactFromCard(card);
     if (!other.hasNumbers() && !contact.hasNumbers()) return true;
     for (const ContactNumberKind a : kKinds)

@@ -39,6 +39,9 @@ ContactFields contactFromCard(const VCard& card);
 // column's first), EMAIL, ADR, NOTE, ORG, URL, CATEGORIES, UID, REV.
 VCard cardFromContact(const ContactFields& contact, const QString& uid, const QString& rev);
 
+// FN, else the name contactFromCard() gives.
+QString cardFullName(const VCard& card);
+
 // The card stands for the contact: the same full name (ignoring case) and a
 // number in common, or neither has a number.
 bool cardMatches(const VCard& card, const ContactFields& contact);

@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QMultiHash>
 #include <QTemporaryFile>
 #include <QUuid>
 #include <filesystem>
@@ -106,12 +107,20 @@ ContactsStored ContactsFolder::store(const QString& folder,
         return stored;
     }
     ContactsFolderRead present = read(folder);
+    // Cards by their name in lower case, so that a large folder is not
+    // searched whole for every contact.
+    QMultiHash<QString, size_t> byName;
+    for (size_t i = 0; i < present.cards.size(); ++i)
+        byName.insert(cardFullName(present.cards[i].card).toLower(), i);
     for (const ContactFields& contact : contacts) {
         QString error;
-        auto match =
-            std::find_if(present.cards.begin(), present.cards.end(),
-                         [&](const FolderCard& card) { return cardMatches(card.card, contact); });
-        if (match != present.cards.end()) {
+        FolderCard* match = nullptr;
+        for (const size_t i : byName.values(contact.name.trimmed().toLower())) {
+            if (cardMatches(present.cards[i].card, contact) &&
+                (!match || &present.cards[i] < match))
+                match = &present.cards[i];
+        }
+        if (match) {
             if (!mergeIntoCard(match->card, contact, revision())) {
                 ++stored.unchanged;
             } else if (writeCard(match->path, match->card, &error)) {
@@ -126,6 +135,7 @@ ContactsStored ContactsFolder::store(const QString& folder,
                         cardFromContact(contact, uid, revision())};
         if (writeCard(card.path, card.card, &error)) {
             ++stored.added;
+            byName.insert(cardFullName(card.card).toLower(), present.cards.size());
             present.cards.push_back(std::move(card));
         } else {
             stored.errors.append(error);

@@ -48,6 +48,9 @@ TableCells rowOf(const QStringList& fields, bool commaFormat, int location) {
         if (!field(i).isEmpty()) address.append(field(i));
     row[9].text = address.join(QStringLiteral("\r\n"));
     row[10].text = field(12);
+    // Company and URL follow in the files the export writes.
+    row[11].text = field(13);
+    row[12].text = field(14);
     return row;
 }
 

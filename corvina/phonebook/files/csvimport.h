@@ -8,7 +8,7 @@
 // quotes makes the comma format:
 //
 //   location, name, group, general, mobile, home, work, fax, e-mail,
-//   address line 1, line 2, line 3, note
+//   address line 1, line 2, line 3, note [, company, URL]
 //
 // otherwise the semicolon format: location; name; general number.
 // A line whose first field is not a whole number above 0 is skipped (the

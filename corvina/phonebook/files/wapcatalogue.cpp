@@ -24,12 +24,14 @@ WapCatalogueRead WapCatalogue::decode(const QByteArray& bytes, const QString& pa
                 tx("telefonbuchdateien_8", "keine Zeile aus Kategorie;Link;Name, übersprungen."));
             continue;
         }
-        const QString name = fields[2].trimmed().left(kMaxNameLength);
+        // A line without a name shows its link, cut like any name.
+        const QString given = fields[2].trimmed();
+        const QString name = (given.isEmpty() ? url : given).left(kMaxNameLength);
         auto found = std::find_if(read.categories.begin(), read.categories.end(),
                                   [&](const WapCategory& c) { return c.name == category; });
         if (found == read.categories.end())
             found = read.categories.insert(read.categories.end(), {category, {}});
-        found->links.push_back({name.isEmpty() ? url : name, url});
+        found->links.push_back({name, url});
     }
     return read;
 }

@@ -47,18 +47,6 @@ class PhonebookProgram : public SimulatedProgram {
     }
 
     QString status() const { return shell->statusText(Tgesamtform::StatusField::Middle); }
-    // Runs the event loop as the program does (library calls then wait in a
-    // nested loop) until the condition holds.
-    bool runUntil(const std::function<bool()>& condition) {
-        QEventLoop loop;
-        QTimer check;
-        QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-            if (condition()) loop.quit();
-        });
-        QTimer::singleShot(60000, &loop, [&] { loop.exit(1); });
-        check.start(20);
-        return loop.exec() == 0;
-    }
     void press(int button) { shell->commandBar().button(button)->click(); }
     void download() {
         press(1);

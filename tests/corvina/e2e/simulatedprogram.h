@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QEventLoop>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 
 #include "corvina/settings/settingsrecord.h"
 #include "corvina/shell/tgesamtform.h"
@@ -54,6 +57,18 @@ class SimulatedProgram : public ::testing::Test {
         startProgram();
         ASSERT_TRUE(testing_support::waitFor([&] { return shell->showsConnected(); }));
         shell->selectModule(module);
+    }
+    // Runs the event loop as the program does (library calls then wait in a
+    // nested loop) until the condition holds; false after a minute.
+    bool runUntil(const std::function<bool()>& condition) {
+        QEventLoop loop;
+        QTimer check;
+        QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+            if (condition()) loop.quit();
+        });
+        QTimer::singleShot(60000, &loop, [&] { loop.exit(1); });
+        check.start(20);
+        return loop.exec() == 0;
     }
     QString label(QWidget* window, const char* name) {
         auto* found = window->findChild<QLabel*>(name);
