@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench/cablebytes.h"
+#include "bench/cableconnect.h"
 #include "codecs/tools/filebytes.h"
 #include "corvina/calendar/calendarfolder.h"
 #include "corvina/calendar/calendarupload.h"
@@ -70,13 +71,8 @@ bool downAndUp(std::chrono::milliseconds delay, Timing& down, Timing& up) {
     sim.setTrace([&](const char*, const phonesim::Message& m) {
         bytes += bench::cableBytes(m.body.size());
     });
-    const QString port = sim.startPty();
     QObject host;
-    if (port.isEmpty() || phonelib::initport(&host, port.toStdString(), phonelib::ckFbusCable, 0) !=
-                              phonelib::stDone) {
-        std::fprintf(stderr, "Das simulierte Telefon antwortet nicht.\n");
-        return false;
-    }
+    if (!bench::connectOverCable(sim, host)) return false;
     sim.faults().setAnswerDelay(delay);
     corvina::CalendarDownload download(corvina::CalendarCalls::library(), kNokia61xx, 2024);
     if (!run(download, down, bytes)) return false;

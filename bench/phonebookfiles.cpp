@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "bench/cableconnect.h"
 #include "bench/fullsim.h"
 #include "bench/privatehome.h"
 #include "codecs/tools/cp1252.h"
@@ -138,13 +139,8 @@ void writeContactsFile(const QString& path, const PhonebookTable& sim) {
 
 bool merging(const QString& folder, int runs) {
     phonesim::Simulator sim(bench::fullSim());
-    const QString port = sim.startPty();
     QObject host;
-    if (port.isEmpty() || phonelib::initport(&host, port.toStdString(), phonelib::ckFbusCable, 0) !=
-                              phonelib::stDone) {
-        std::fprintf(stderr, "Das simulierte Telefon antwortet nicht.\n");
-        return false;
-    }
+    if (!bench::connectOverCable(sim, host)) return false;
     const QString contacts = QDir(folder).filePath(QStringLiteral("contacts.dat"));
     double plain = 1e9;
     double merged = 1e9;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/cablebytes.h"
+#include "bench/cableconnect.h"
 #include "bench/fullsim.h"
 #include "phonelib/api/librarystate.h"
 #include "phonelib/api/phonelib.h"
@@ -35,13 +36,8 @@ bool readAll(Run& run, std::chrono::milliseconds answerDelay) {
     phonesim::Simulator sim(bench::fullSim());
     sim.setTrace(
         [&](const char*, const phonesim::Message& m) { bytes += cableBytes(m.body.size()); });
-    const QString port = sim.startPty();
     QObject host;
-    if (port.isEmpty() || phonelib::initport(&host, port.toStdString(), phonelib::ckFbusCable, 0) !=
-                              phonelib::stDone) {
-        std::fprintf(stderr, "Das simulierte Telefon antwortet nicht.\n");
-        return false;
-    }
+    if (!bench::connectOverCable(sim, host)) return false;
     sim.faults().setAnswerDelay(answerDelay);
     bytes = 0;
     const auto start = std::chrono::steady_clock::now();
