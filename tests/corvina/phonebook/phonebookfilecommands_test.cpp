@@ -29,7 +29,7 @@
 #include "corvina/phonebook/tphonebook_grid.h"
 #include "corvina/settings/settingsrecord.h"
 #include "corvina/shell/tgesamtform.h"
-#include "tests/corvina/phonebook/fakephonebook.h"
+#include "tests/corvina/phonebook/phonebookwindowtest.h"
 #include "tests/corvina/waitfor.h"
 
 namespace corvina {
@@ -54,42 +54,15 @@ QByteArray card(const QByteArray& name, const QByteArray& tels) {
     return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + name + "\r\n" + tels + "END:VCARD\r\n";
 }
 
-class PhonebookFiles : public ::testing::Test {
+class PhonebookFiles : public PhonebookWindowTest {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        openSettingsStore()->clear();
+        startShell();
         QFile::remove(ColumnWidths::defaultPath());
         setContactsRoot(dir.filePath("contacts"));
-        Tgesamtform::Options options;
-        options.splash = false;
-        options.search.listPorts = [] { return QStringList{}; };
-        shell = std::make_unique<Tgesamtform>(std::move(options));
-        shell->connection().setNotConnected(false);
-        for (int location = 1; location <= 4; ++location) {
-            phone.memory(memSim)[location] =
-                simEntry("Name " + std::to_string(location), "030" + std::to_string(location));
-        }
         open();
     }
-    void open() {
-        PhonebookParts parts;
-        parts.calls = phone.calls();
-        parts.dialogs = script.dialogs();
-        window = new Tphonebook_grid(*shell, std::move(parts));
-        window->transfer().setRetryInterval(1);
-        window->bindCommands(shell->commandBar());
-        window->show();
-    }
-    void TearDown() override { shell.reset(); }
-
-    void download() {
-        QSignalSpy finished(&window->transfer(), &PhonebookTransfer::finished);
-        window->DownloadClick();
-        ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }));
-    }
-    PhonebookTable& sim() { return window->table(memSim); }
-    const PhonebookRow& at(int location) { return sim().row(sim().indexOfLocation(location)); }
     std::string status() {
         return shell->statusText(Tgesamtform::StatusField::Middle).toStdString();
     }
@@ -101,10 +74,6 @@ class PhonebookFiles : public ::testing::Test {
     }
 
     QTemporaryDir dir;
-    FakePhonebook phone;
-    ScriptedDialogs script;
-    std::unique_ptr<Tgesamtform> shell;
-    Tphonebook_grid* window = nullptr;
 };
 
 TEST_F(PhonebookFiles, SavingAsksAboutLackingCharactersAndBadFilesChangeNothing) {

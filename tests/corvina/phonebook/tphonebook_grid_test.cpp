@@ -16,7 +16,7 @@
 #include "corvina/shell/commandbar.h"
 #include "corvina/shell/tgesamtform.h"
 #include "corvina/shell/twarteform.h"
-#include "tests/corvina/phonebook/fakephonebook.h"
+#include "tests/corvina/phonebook/phonebookwindowtest.h"
 #include "tests/corvina/waitfor.h"
 
 namespace corvina {
@@ -25,36 +25,12 @@ namespace {
 using namespace testing_phonebook;
 using testing_support::waitFor;
 
-class PhonebookWindow : public ::testing::Test {
+class PhonebookWindow : public PhonebookWindowTest {
   protected:
     void SetUp() override {
-        openSettingsStore()->clear();
-        Tgesamtform::Options options;
-        options.splash = false;
-        options.search.listPorts = [] { return QStringList{}; };
-        shell = std::make_unique<Tgesamtform>(std::move(options));
-        shell->connection().setNotConnected(false);
-        for (int location = 1; location <= 4; ++location) {
-            phone.memory(memSim)[location] =
-                simEntry("Name " + std::to_string(location), "030" + std::to_string(location));
-        }
-        PhonebookParts parts;
-        parts.calls = phone.calls();
-        parts.dialogs = script.dialogs();
-        window = new Tphonebook_grid(*shell, std::move(parts));
-        window->transfer().setRetryInterval(1);
-        window->bindCommands(shell->commandBar());
-        window->show();
+        startShell();
+        open();
     }
-    void TearDown() override { shell.reset(); }
-
-    void download() {
-        QSignalSpy finished(&window->transfer(), &PhonebookTransfer::finished);
-        window->DownloadClick();
-        ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }));
-    }
-    PhonebookTable& sim() { return window->table(memSim); }
-    const PhonebookRow& at(int location) { return sim().row(sim().indexOfLocation(location)); }
     void mark(std::initializer_list<int> locations) {
         auto* view = window->page(memSim)->view();
         view->clearSelection();
@@ -67,11 +43,6 @@ class PhonebookWindow : public ::testing::Test {
         }
     }
     void pressOk() { window->editor().findChild<QPushButton*>("ok")->click(); }
-
-    FakePhonebook phone;
-    ScriptedDialogs script;
-    std::unique_ptr<Tgesamtform> shell;
-    Tphonebook_grid* window = nullptr;
 };
 
 TEST_F(PhonebookWindow, CommandsFollowTheTableAndTheWaitWindowCancels) {
