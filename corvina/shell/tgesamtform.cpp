@@ -242,6 +242,12 @@ void Tgesamtform::connectConnection() {
             [this](int type, int condition) {
                 if (wait_->isVisible()) wait_->divertProgress(type, condition);
             });
+    // Said here so that a message is noticed before the message window was
+    // ever opened; that window, when open, follows with the sender.
+    connect(&connection_, &ConnectionControl::smsArrived, this, [this] {
+        setStatusText(StatusField::Middle,
+                      tx("hauptoberflaeche3_1", "Eine neue SMS ist auf dem Telefon eingegangen."));
+    });
     connect(&connection_, &ConnectionControl::exitRequested, this, [this] { quitProgram(); });
     connect(&connection_, &ConnectionControl::incompatibleSoftware, this, [this] {
         hide();

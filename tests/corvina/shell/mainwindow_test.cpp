@@ -102,6 +102,10 @@ TEST_F(MainWindow, ConnectAndDisconnectDriveStatusLineAndSearch) {
     EXPECT_EQ(shell->connectionText(), "Verbunden");
     EXPECT_TRUE(shell->showsConnected());
     EXPECT_EQ(shell->connection().modelNumber(), 14);
+    notify(phonelib::nfSmsArrived);
+    EXPECT_EQ(shell->statusText(Tgesamtform::StatusField::Middle),
+              "Eine neue SMS ist auf dem Telefon eingegangen.")
+        << "noticed without the message window";
 
     const int before = callCount();
     notify(phonelib::nfLinkLost);
