@@ -54,11 +54,12 @@ PhoneDataTabs::PhoneDataTabs(Tgesamtform& shell, QTabWidget& tabs, PhonebookCall
       callLists_(calls, [&shell] { return shell.connection().modelNumber(); }),
       wap_(calls) {
     wapPage_ = named(new WapPage(&tabs), "wapseite");
-    tabs.addTab(wapPage_, QStringLiteral("Wap-Links"));
+    tabs.addTab(wapPage_, tx("telefonbuchreiter_4", "Wap-Links"));
     speedDialPage_ = named(new SpeedDialPage(&tabs), "kurzwahlseite");
-    tabs.addTab(speedDialPage_, QStringLiteral("Kurzwahl"));
-    const std::array<QString, 3> captions = {
-        QStringLiteral("Angenommene"), QStringLiteral("Verpasste"), QStringLiteral("Gewählte")};
+    tabs.addTab(speedDialPage_, tx("telefonbuchreiter_5", "Kurzwahl"));
+    const std::array<QString, 3> captions = {tx("telefonbuchreiter_6", "Angenommene"),
+                                             tx("telefonbuchreiter_7", "Verpasste"),
+                                             tx("telefonbuchreiter_8", "Gewählte")};
     const std::array<const char*, 3> names = {"angenommeneseite", "verpassteseite",
                                               "gewaehlteseite"};
     for (size_t i = 0; i < kCallLists.size(); ++i) {

@@ -53,8 +53,9 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     layout->setContentsMargins(0, 0, 0, 0);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("register"));
-    const std::array<QString, 3> captions = {QStringLiteral("SIM "), QStringLiteral("Telefon"),
-                                             QStringLiteral("Adressbuch")};
+    const std::array<QString, 3> captions = {QStringLiteral("SIM "),
+                                             tx("telefonbuchreiter_1", "Telefon"),
+                                             tx("telefonbuchreiter_2", "Adressbuch")};
     for (uint8_t memory = memSim; memory <= memAddressBook; ++memory) {
         auto* page = new PhonebookPage(table(memory), tabs_);
         page->setObjectName(QString::fromLatin1(kPageNames.at(memory)));
@@ -78,7 +79,7 @@ Tphonebook_grid::Tphonebook_grid(Tgesamtform& shell, PhonebookParts parts)
     }
     contacts_ = new ContactsPage(tabs_);
     contacts_->setObjectName(QStringLiteral("kontakte"));
-    tabs_->addTab(contacts_, QStringLiteral("Kontakte"));
+    tabs_->addTab(contacts_, tx("telefonbuchreiter_3", "Kontakte"));
     phoneData_ = new PhoneDataTabs(shell_, *tabs_, calls_, dialogs_, this);
     seams_.speedDials = phoneData_->speedDials();
     phoneData_->otherWorkRunning = [this] { return transfer_->running(); };
