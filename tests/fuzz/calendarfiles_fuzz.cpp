@@ -1,5 +1,7 @@
 // The calendar file readers (.cal, .cl2, .ics) on any bytes: they must
 // refuse or read, never crash or read past the input.
+#include <libical/ical.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -13,5 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     corvina::readCalFile(bytes);
     corvina::readCl2File(bytes);
     corvina::readIcsFile(bytes, 14, QDate(2024, 1, 1));
+    // libical keeps its temporary strings in a ring that outlives the call;
+    // emptying it keeps every input's allocations balanced, so the fuzzer's
+    // leak check runs only when something really stays allocated.
+    icalmemory_free_ring();
     return 0;
 }
