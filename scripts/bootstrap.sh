@@ -10,7 +10,7 @@ packages=(
   libjpeg62-turbo-dev
   libical-dev
   mobile-broadband-provider-info
-  scdoc desktop-file-utils appstream dpkg-dev fakeroot lintian
+  scdoc man-db desktop-file-utils appstream dpkg-dev fakeroot lintian
   fonts-dejavu-core poppler-utils
   # Scanning in the logo editor; libsane1 also brings the "test" backend
   # that the tests reach through SANE_CONFIG_DIR (no hardware needed).
